@@ -3,7 +3,11 @@
 # Safe to run any number of times: it installs only what is missing.
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-dev)
+packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-dev
+  # The Windows build (mingw-w64) and running it and its tests under Wine on a
+  # virtual display, with a Chinese font for the captions; imagemagick turns
+  # the window screenshots into PNG.
+  mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth fonts-wqy-microhei imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do
