@@ -1,0 +1,89 @@
+// The stored change date. On Windows it is the value "ChangeDate" of the key
+// "Software\ChguStat" under HKEY_LOCAL_MACHINE, of type 0 (REG_NONE), holding
+// the text of Text3 in code page 936. Elsewhere the same bytes live in a file
+// of the user's configuration folder.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace chgu {
+
+inline constexpr char kChangeDateKey[] = "Software\\ChguStat";
+inline constexpr char kChangeDateValueName[] = "ChangeDate";
+inline constexpr std::uint32_t kChangeDateValueType = 0;  // REG_NONE, not REG_SZ
+// Readers use a 256-byte buffer: at most 255 bytes of data and a terminator.
+// A longer value does not fit and reads as no value.
+inline constexpr std::size_t kChangeDateReadCapacity = 255;
+
+// Where the change date is kept. Failures are silent: a value that cannot be
+// read is no value, and a write that fails leaves what was stored.
+class ChangeDateStore {
+  public:
+    virtual ~ChangeDateStore() = default;
+    // The stored bytes, or nothing. A store may stop reading once it has
+    // more than kChangeDateReadCapacity bytes.
+    virtual std::optional<std::string> Read() const = 0;
+    virtual void Write(std::uint32_t type, std::string_view bytes) = 0;
+};
+
+// The bytes stored for the text of Text3: its code page 936 form, counted as
+// its length in characters plus 3 but never beyond the text and its
+// terminating NUL. A date in the design form is exactly its 14 encoded bytes.
+std::string ChangeDateValue(std::u16string_view text3);
+
+// Storing and reading back the text of Text3. Reading keeps the text before
+// the first NUL; no value, or one that does not fit, gives "".
+void WriteChangeDate(ChangeDateStore& store, std::u16string_view text3);
+std::u16string ReadChangeDate(const ChangeDateStore& store);
+
+// A store held in memory, for tests and for runs that keep nothing.
+class MemoryChangeDateStore final : public ChangeDateStore {
+  public:
+    std::optional<std::string> Read() const override { return bytes; }
+    void Write(std::uint32_t value_type, std::string_view value_bytes) override;
+
+    std::optional<std::string> bytes;
+    std::uint32_t type = kChangeDateValueType;
+    // Set to behave like a machine-wide key that the user may not write.
+    bool refuses_writes = false;
+};
+
+// The raw value bytes in one file. Folders are created on the first write;
+// a missing or unreadable folder or file is no value.
+class FileChangeDateStore final : public ChangeDateStore {
+  public:
+    explicit FileChangeDateStore(std::filesystem::path file) : file_(std::move(file)) {}
+
+    std::optional<std::string> Read() const override;
+    void Write(std::uint32_t type, std::string_view bytes) override;
+
+  private:
+    std::filesystem::path file_;
+};
+
+// The per-user file of the change date: $XDG_CONFIG_HOME/chgu/ChangeDate, or
+// ~/.config/chgu/ChangeDate; nothing when neither folder is known. The
+// arguments are the values of the two environment variables (or null).
+std::optional<std::filesystem::path> UserChangeDateFile(const char* xdg_config_home,
+                                                        const char* home);
+
+#ifdef _WIN32
+// The registry value under HKEY_LOCAL_MACHINE.
+class RegistryChangeDateStore final : public ChangeDateStore {
+  public:
+    std::optional<std::string> Read() const override;
+    void Write(std::uint32_t type, std::string_view bytes) override;
+};
+#endif
+
+// The store of this platform: the registry on Windows, the per-user file
+// elsewhere.
+std::unique_ptr<ChangeDateStore> SystemChangeDateStore();
+
+}  // namespace chgu

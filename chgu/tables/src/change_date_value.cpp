@@ -1,0 +1,41 @@
+#include <algorithm>
+
+#include "chgu/change_date_store.h"
+#include "platform/codepage.h"
+
+namespace chgu {
+
+std::string ChangeDateValue(std::u16string_view text3) {
+    std::string bytes = platform::Utf16ToGbk(text3);
+    const std::size_t text_bytes = bytes.size();
+    bytes.push_back('\0');
+    // Length plus 3 fits a date in the design form, whose three Chinese
+    // characters take two bytes each. A text with more double-byte
+    // characters would be cut short, possibly inside a character, and read
+    // back as a different text; it is stored whole instead.
+    bytes.resize(std::clamp(text3.size() + 3, text_bytes, text_bytes + 1));
+    return bytes;
+}
+
+void WriteChangeDate(ChangeDateStore& store, std::u16string_view text3) {
+    store.Write(kChangeDateValueType, ChangeDateValue(text3));
+}
+
+std::u16string ReadChangeDate(const ChangeDateStore& store) {
+    const std::optional<std::string> bytes = store.Read();
+    if (!bytes || bytes->size() > kChangeDateReadCapacity) {
+        return {};
+    }
+    const std::string_view data(*bytes);
+    return platform::GbkToUtf16(data.substr(0, data.find('\0')));
+}
+
+void MemoryChangeDateStore::Write(std::uint32_t value_type, std::string_view value_bytes) {
+    if (refuses_writes) {
+        return;
+    }
+    type = value_type;
+    bytes = std::string(value_bytes);
+}
+
+}  // namespace chgu

@@ -1,0 +1,37 @@
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include "chgu/change_date_store.h"
+
+namespace chgu {
+
+std::optional<std::string> RegistryChangeDateStore::Read() const {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kChangeDateKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    char buffer[kChangeDateReadCapacity + 1] = {};
+    DWORD size = static_cast<DWORD>(kChangeDateReadCapacity);
+    const LONG result = RegQueryValueExA(key, kChangeDateValueName, nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(buffer), &size);
+    RegCloseKey(key);
+    // A value longer than the buffer (ERROR_MORE_DATA) reads as no value.
+    if (result != ERROR_SUCCESS || size > kChangeDateReadCapacity) {
+        return std::nullopt;
+    }
+    return std::string(buffer, size);
+}
+
+void RegistryChangeDateStore::Write(std::uint32_t type, std::string_view bytes) {
+    HKEY key = nullptr;
+    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kChangeDateKey, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExA(key, kChangeDateValueName, 0, static_cast<DWORD>(type),
+                   reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+}
+
+}  // namespace chgu

@@ -1,0 +1,29 @@
+#include "chgu/startup.h"
+
+#include "chgu/custom_attributes.h"
+
+namespace chgu {
+
+void Form_Load(Form1Controls& controls, Form1State& state, const StartupSources& sources) {
+    const std::u16string stored = ReadChangeDate(sources.store);
+    if (!stored.empty()) {
+        controls.SetText(TextControl::Text3, stored);
+    } else {
+        controls.SetText(TextControl::Text1, WelcomeText());
+    }
+    state.TableYear = TableYearFromChangeDate(controls.Text(TextControl::Text3), sources.today);
+    LoadCombo1(controls, sources.program_folder);
+    controls.SetText(TextControl::Combo1, kCombo1Caption);
+}
+
+void Command3_Click(Form1Controls& controls, Form1State& state, const StartupSources& sources) {
+    WriteChangeDate(sources.store, controls.Text(TextControl::Text3));
+    Form_Load(controls, state, sources);
+}
+
+void Command4_Click(Form1Controls& controls) {
+    controls.SetFocus(TextControl::Text1);
+    controls.SetText(TextControl::Text1, UsageNotes());
+}
+
+}  // namespace chgu
