@@ -1,0 +1,51 @@
+// Custom attributes: named pieces of input text defined one per line in the
+// file Define.txt beside the program ("禽畜|牛马羊鸡狗猪"). The start-up sequence
+// lists the lines in Combo1; picking one appends its members to Text1.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chgu/form1_controls.h"
+
+namespace chgu {
+
+inline constexpr char kCustomAttributeFileName[] = "Define.txt";
+
+// True when path names an existing file with normal attributes: hidden and
+// system files and folders are not files (on POSIX: a regular file whose
+// name does not start with "."). Any failure gives false.
+bool FileExists(const std::filesystem::path& path) noexcept;
+
+// The folder that holds the running program; empty when it cannot be told.
+std::filesystem::path ProgramFolder();
+
+// Define.txt in folder, its name matched without regard to letter case.
+std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesystem::path& folder);
+
+// The file's text: UTF-8 or UTF-16 after a byte-order mark, UTF-8 when the
+// bytes are valid UTF-8, otherwise code page 936.
+std::u16string DecodeCustomAttributeText(std::string_view bytes);
+
+// The lines of the file in order, every line but the empty ones. A line ends
+// at CR LF, a lone CR or a lone LF.
+std::vector<std::u16string> CustomAttributeLines(std::u16string_view text);
+
+// The lines of Define.txt in folder; none when there is no such file or it
+// cannot be read.
+std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& folder);
+
+// What a line inserts: everything after its last "|", "" without one.
+std::u16string MembersOf(std::u16string_view line);
+
+// Fills Combo1's list afresh from Define.txt in folder.
+void LoadCombo1(Form1Controls& controls, const std::filesystem::path& folder);
+
+// The pick of chosen_item from Combo1's list: Text1 gets the focus and the
+// item's members are appended to its text, with nothing between.
+void Combo1_Click(Form1Controls& controls, std::u16string_view chosen_item);
+
+}  // namespace chgu
