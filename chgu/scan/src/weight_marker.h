@@ -1,0 +1,46 @@
+// The weight markers of cumulative counting: the digits directly before 次
+// set how much every following item adds ("3次：鼠牛" counts 鼠 and 牛 three
+// times each). Items before the first marker add 0; in normal mode every
+// item adds 1.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "character_class.h"
+#include "chgu/class_words.h"
+
+namespace chgu::detail {
+
+struct WeightMarker {
+    explicit WeightMarker(bool cumulative_mode)
+        : cumulative(cumulative_mode), Weight(cumulative_mode ? 0 : 1) {}
+
+    // Runs at every position before anything there is classified.
+    void Step(char32_t ch) {
+        if (!cumulative) {
+            return;
+        }
+        if (ch == kTimes && DigitRun > 0) {
+            Weight = run_value;
+        }
+        if (IsDigit(ch)) {
+            ++DigitRun;
+            run_value = std::min(run_value * 10 + DigitValue(ch), kMaxWeight);
+        } else {
+            DigitRun = 0;
+            run_value = 0;
+        }
+    }
+
+    // A marker worth more saturates here. Counters are 64-bit, so no sum of
+    // weights over a text that fits in memory can overflow them.
+    static constexpr std::int64_t kMaxWeight = 2147483647;
+
+    bool cumulative;
+    std::int64_t Weight;
+    std::int64_t DigitRun = 0;
+    std::int64_t run_value = 0;  // the value of the DigitRun digits just read
+};
+
+}  // namespace chgu::detail
