@@ -1,0 +1,40 @@
+// The thirteen buttons of the Command2 array: eleven statistics, "全转半" and
+// "清 空". Every press starts from zeroed counters and outside brackets.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chgu/form1_controls.h"
+#include "chgu/scan.h"
+
+namespace chgu {
+
+// Command2 indexes besides the attribute statistics (1..10).
+inline constexpr std::int16_t kNumberStatisticsIndex = 0;  // 码统计
+inline constexpr std::int16_t kNormaliseIndex = 11;        // 全转半
+inline constexpr std::int16_t kClearIndex = 12;            // 清 空
+
+struct PressSettings {
+    ScanSettings scan;
+    bool Option2 = true;  // 长行排列: the number report in long lines
+};
+
+// The counts of "码统计": the weighted number scan in cumulative mode, the
+// number recognition otherwise (every number it collects adds 1).
+Counts NumberStatistics(std::u16string_view text, const ScanSettings& settings,
+                        std::int16_t& InBracket);
+
+// What Text2 holds after pressing Command2(Index) with text1 in the input
+// box, for the indexes 0..11; nothing for any other index.
+std::optional<std::u16string> Text2AfterPress(std::int16_t Index, std::u16string_view text1,
+                                              const PressSettings& settings,
+                                              std::int16_t& InBracket);
+
+// The press: Text1 gets the focus, InBracket is reset, and the button's
+// action runs on the controls.
+void Command2_Click(Form1Controls& controls, Form1State& state, std::int16_t Index);
+
+}  // namespace chgu

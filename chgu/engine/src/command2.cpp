@@ -1,0 +1,80 @@
+#include "chgu/command2.h"
+
+#include <bit>
+
+#include "chgu/reports.h"
+
+namespace chgu {
+
+namespace {
+
+// Counts every number of every item the recognition appends.
+class CountingSink final : public NumberSink {
+  public:
+    explicit CountingSink(Counts& counts) : counts_(counts) {}
+
+    void Append(NumberSet numbers) override {
+        for (; numbers != 0; numbers &= numbers - 1) {
+            ++counts_[static_cast<std::size_t>(std::countr_zero(numbers))];
+        }
+    }
+
+  private:
+    Counts& counts_;
+};
+
+bool IsAttributeStatistic(std::int16_t Index) {
+    return Index >= static_cast<std::int16_t>(AttributeStatistic::Zodiac) &&
+           Index <= static_cast<std::int16_t>(AttributeStatistic::HalfWave);
+}
+
+}  // namespace
+
+Counts NumberStatistics(std::u16string_view text, const ScanSettings& settings,
+                        std::int16_t& InBracket) {
+    Counts counts{};
+    if (settings.Check2) {
+        CountWeighted(text, counts);
+    } else {
+        CountingSink sink(counts);
+        CollectNumbers(text, settings, InBracket, sink);
+    }
+    return counts;
+}
+
+std::optional<std::u16string> Text2AfterPress(std::int16_t Index, std::u16string_view text1,
+                                              const PressSettings& settings,
+                                              std::int16_t& InBracket) {
+    if (Index == kNumberStatisticsIndex) {
+        return WriteNumberReport(NumberStatistics(text1, settings.scan, InBracket),
+                                 settings.Option2);
+    }
+    if (IsAttributeStatistic(Index)) {
+        const auto statistic = static_cast<AttributeStatistic>(Index);
+        Counts counts{};
+        ScanAttributes(statistic, text1, settings.scan, InBracket, counts);
+        return WriteAttributeReport(statistic, counts);
+    }
+    if (Index == kNormaliseIndex) {
+        return NormaliseText(text1);
+    }
+    return std::nullopt;
+}
+
+void Command2_Click(Form1Controls& controls, Form1State& state, std::int16_t Index) {
+    controls.SetFocus(TextControl::Text1);
+    state.InBracket = 0;
+    if (Index == kClearIndex) {
+        controls.SetText(TextControl::Text1, u"");
+        return;
+    }
+    const PressSettings settings{{state.TableYear, controls.Checked(CheckControl::Check1),
+                                  controls.Checked(CheckControl::Check2)},
+                                 controls.Checked(CheckControl::Option2)};
+    const std::u16string text1 = controls.Text(TextControl::Text1);
+    if (auto text2 = Text2AfterPress(Index, text1, settings, state.InBracket)) {
+        controls.SetText(TextControl::Text2, *text2);
+    }
+}
+
+}  // namespace chgu
