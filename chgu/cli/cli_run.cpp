@@ -1,0 +1,32 @@
+#include "cli_run.h"
+
+#include "chgu/command2.h"
+#include "platform/codepage.h"
+
+namespace chgu::cli {
+
+std::u16string DecodeInput(std::string_view bytes, Encoding encoding) {
+    return encoding == Encoding::Gbk ? platform::GbkToUtf16(bytes) : platform::Utf8ToUtf16(bytes);
+}
+
+std::string EncodeOutput(std::u16string_view text, Encoding encoding) {
+    return encoding == Encoding::Gbk ? platform::Utf16ToGbk(text) : platform::Utf16ToUtf8(text);
+}
+
+std::u16string TableYearOf(const Options& options, const ChangeDateStore& store, CivilDate today) {
+    if (options.table_year) {
+        return platform::Utf8ToUtf16(*options.table_year);
+    }
+    const std::u16string stored = ReadChangeDate(store);
+    return TableYearFromChangeDate(stored.empty() ? kDesignChangeDate : stored, today);
+}
+
+std::u16string OutputText(const Options& options, std::u16string_view text,
+                          std::u16string_view TableYear) {
+    const PressSettings settings{{TableYear, options.skip_brackets, options.cumulative},
+                                 options.long_lines};
+    std::int16_t InBracket = 0;
+    return Text2AfterPress(options.Index, text, settings, InBracket).value_or(std::u16string());
+}
+
+}  // namespace chgu::cli

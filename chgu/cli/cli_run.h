@@ -1,0 +1,29 @@
+// What chgu-cli does between reading its input and writing its output.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "chgu/change_date_store.h"
+#include "chgu/table_year.h"
+#include "cli_arguments.h"
+
+namespace chgu::cli {
+
+// Input bytes to the text of the input box: UTF-8 (a malformed sequence
+// becomes U+FFFD) or code page 936. Line breaks pass through as they are.
+std::u16string DecodeInput(std::string_view bytes, Encoding encoding);
+
+// The output box's text in the chosen encoding.
+std::string EncodeOutput(std::u16string_view text, Encoding encoding);
+
+// TableYear as --table-year gives it, or as the start-up sequence chooses it
+// from the stored change date (the design date when none is stored).
+std::u16string TableYearOf(const Options& options, const ChangeDateStore& store, CivilDate today);
+
+// The text the output box holds after the statistic's button is pressed
+// with text in the input box.
+std::u16string OutputText(const Options& options, std::u16string_view text,
+                          std::u16string_view TableYear);
+
+}  // namespace chgu::cli

@@ -1,0 +1,96 @@
+// chgu-cli: one statistic of program B on a file or standard input, printed
+// exactly as the output box would hold it.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "chgu/change_date_store.h"
+#include "cli_arguments.h"
+#include "cli_run.h"
+
+namespace {
+
+std::optional<std::string> ReadStandardInput() {
+    std::string bytes;
+    char chunk[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) {
+        bytes.append(chunk, got);
+    }
+    if (std::ferror(stdin)) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<std::string> ReadFile(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path path(name);
+    if (std::filesystem::is_directory(path, error)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "chgu-cli: %s\n", message.c_str());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const chgu::cli::ParsedArguments parsed = chgu::cli::ParseArguments(arguments);
+    if (parsed.action == chgu::cli::ParsedArguments::Action::Fail) {
+        return Fail(parsed.error);
+    }
+    if (parsed.action == chgu::cli::ParsedArguments::Action::ShowHelp) {
+        const std::string_view usage = chgu::cli::UsageText();
+        std::fwrite(usage.data(), 1, usage.size(), stdout);
+        return 0;
+    }
+    const chgu::cli::Options& options = parsed.options;
+
+    const bool from_standard_input = !options.file || *options.file == "-";
+    std::optional<std::string> bytes =
+        from_standard_input ? ReadStandardInput() : ReadFile(*options.file);
+    if (!bytes) {
+        return Fail(from_standard_input ? "cannot read standard input"
+                                        : "cannot read '" + *options.file + "'");
+    }
+    const std::u16string text = chgu::cli::DecodeInput(*bytes, options.encoding);
+    bytes.reset();  // large inputs: keep only one copy of the text
+
+    const auto store = chgu::SystemChangeDateStore();
+    const std::u16string TableYear = chgu::cli::TableYearOf(options, *store, chgu::LocalToday());
+    const std::string output =
+        chgu::cli::EncodeOutput(chgu::cli::OutputText(options, text, TableYear), options.encoding);
+    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
+        std::fflush(stdout) != 0) {
+        return Fail("cannot write standard output");
+    }
+    return 0;
+}
