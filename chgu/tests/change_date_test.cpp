@@ -1,0 +1,110 @@
+// The stored change date: the value's bytes, reading it back, and the file
+// that holds it where there is no registry.
+#include <gtest/gtest.h>
+
+#include "chgu/change_date_store.h"
+#include "platform/codepage.h"
+#include "test_support.h"
+
+namespace chgu {
+namespace {
+
+using test::TempFolder;
+using test::U16;
+using test::U8;
+
+std::string Bytes(std::initializer_list<unsigned> values) {
+    std::string bytes;
+    for (const unsigned v : values) {
+        bytes.push_back(static_cast<char>(v));
+    }
+    return bytes;
+}
+
+TEST(ChangeDateValue, DesignFormIsItsFourteenGbkBytesWithoutNul) {
+    MemoryChangeDateStore store;
+    store.type = 99;
+    WriteChangeDate(store, U16("2009年01月26日"));
+    EXPECT_EQ(store.type, 0u);
+    EXPECT_EQ(store.bytes,
+              Bytes({'2', '0', '0', '9', 0xC4, 0xEA, '0', '1', 0xD4, 0xC2, '2', '6', 0xC8, 0xD5}));
+    EXPECT_EQ(U8(ReadChangeDate(store)), "2009年01月26日");
+}
+
+TEST(ChangeDateValue, CountStopsAfterTheTerminatingNul) {
+    EXPECT_EQ(ChangeDateValue(u"2009"), std::string("2009\0", 5));
+    EXPECT_EQ(ChangeDateValue(u""), std::string("\0", 1));
+    EXPECT_EQ(ChangeDateValue(U16("2009年1月6日")), platform::Utf8ToGbk("2009年1月6日"));
+}
+
+// Length plus 3 would cut a text with more than three double-byte
+// characters, here inside the last one; it is kept whole.
+TEST(ChangeDateValue, TextWithManyChineseCharactersIsStoredWhole) {
+    MemoryChangeDateStore store;
+    WriteChangeDate(store, U16("二〇〇九年正月"));
+    EXPECT_EQ(store.bytes, platform::Utf8ToGbk("二〇〇九年正月"));
+    EXPECT_EQ(U8(ReadChangeDate(store)), "二〇〇九年正月");
+}
+
+TEST(ReadChangeDate, TakesTheTextBeforeTheFirstNul) {
+    MemoryChangeDateStore store;
+    store.bytes = platform::Utf8ToGbk("2008年02月07日") + std::string("\0junk", 5);
+    EXPECT_EQ(U8(ReadChangeDate(store)), "2008年02月07日");
+}
+
+TEST(ReadChangeDate, NoValueOrOneThatDoesNotFitIsEmpty) {
+    MemoryChangeDateStore store;
+    EXPECT_EQ(ReadChangeDate(store), u"");
+    store.bytes = std::string(255, '7');
+    EXPECT_EQ(ReadChangeDate(store).size(), 255u);
+    store.bytes = std::string(256, '7');
+    EXPECT_EQ(ReadChangeDate(store), u"");
+}
+
+TEST(FileChangeDateStore, KeepsTheRawBytesAcrossStores) {
+    TempFolder folder;
+    const auto file = folder.path() / "config" / "chgu" / "ChangeDate";
+    EXPECT_EQ(FileChangeDateStore(file).Read(), std::nullopt);
+    {
+        FileChangeDateStore store(file);
+        WriteChangeDate(store, U16("2009年01月26日"));
+        WriteChangeDate(store, U16("2010年02月14日"));
+    }
+    EXPECT_EQ(FileChangeDateStore(file).Read(), platform::Utf8ToGbk("2010年02月14日"));
+    EXPECT_EQ(U8(ReadChangeDate(FileChangeDateStore(file))), "2010年02月14日");
+}
+
+TEST(FileChangeDateStore, UnusableFolderIsNoValueAndNoCrash) {
+    TempFolder folder;
+    const auto blocker = folder.Write("config", "not a folder");
+    FileChangeDateStore store(blocker / "chgu" / "ChangeDate");
+    WriteChangeDate(store, U16("2009年01月26日"));
+    EXPECT_EQ(store.Read(), std::nullopt);
+    EXPECT_EQ(ReadChangeDate(store), u"");
+
+    FileChangeDateStore nowhere{std::filesystem::path()};
+    WriteChangeDate(nowhere, u"2009");
+    EXPECT_EQ(nowhere.Read(), std::nullopt);
+}
+
+TEST(FileChangeDateStore, OversizedFileReadsAsNoValue) {
+    TempFolder folder;
+    const auto file = folder.Write("ChangeDate", std::string(100000, '1'));
+    EXPECT_EQ(ReadChangeDate(FileChangeDateStore(file)), u"");
+}
+
+TEST(UserChangeDateFile, UnderTheUsersConfigurationFolder) {
+    const std::filesystem::path home = std::filesystem::temp_directory_path() / "home";
+    const std::filesystem::path xdg = std::filesystem::temp_directory_path() / "xdg";
+    EXPECT_EQ(UserChangeDateFile(xdg.string().c_str(), home.string().c_str()),
+              xdg / "chgu" / "ChangeDate");
+    EXPECT_EQ(UserChangeDateFile("relative/config", home.string().c_str()),
+              home / ".config" / "chgu" / "ChangeDate");
+    EXPECT_EQ(UserChangeDateFile(nullptr, home.string().c_str()),
+              home / ".config" / "chgu" / "ChangeDate");
+    EXPECT_EQ(UserChangeDateFile(nullptr, ""), std::nullopt);
+    EXPECT_EQ(UserChangeDateFile(nullptr, nullptr), std::nullopt);
+}
+
+}  // namespace
+}  // namespace chgu

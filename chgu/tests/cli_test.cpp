@@ -1,0 +1,100 @@
+// chgu-cli's command line and what it prints.
+#include <gtest/gtest.h>
+
+#include "cli_arguments.h"
+#include "cli_run.h"
+#include "platform/codepage.h"
+#include "test_support.h"
+
+namespace chgu::cli {
+namespace {
+
+using test::U16;
+using test::U8;
+
+ParsedArguments Parse(std::initializer_list<std::string_view> arguments) {
+    return ParseArguments(std::span<const std::string_view>(arguments.begin(), arguments.size()));
+}
+
+TEST(CliArguments, StatisticsAndOptions) {
+    const ParsedArguments parsed =
+        Parse({"halfwave", "--table-year", "2009", "--cumulative", "--no-brackets", "--short-lines",
+               "--encoding", "gbk", "tips.txt"});
+    ASSERT_EQ(parsed.action, ParsedArguments::Action::Run) << parsed.error;
+    EXPECT_EQ(parsed.options.Index, 10);
+    EXPECT_EQ(parsed.options.table_year, "2009");
+    EXPECT_TRUE(parsed.options.cumulative);
+    EXPECT_FALSE(parsed.options.skip_brackets);
+    EXPECT_FALSE(parsed.options.long_lines);
+    EXPECT_EQ(parsed.options.encoding, Encoding::Gbk);
+    EXPECT_EQ(parsed.options.file, "tips.txt");
+
+    const ParsedArguments defaults = Parse({"normalise"});
+    ASSERT_EQ(defaults.action, ParsedArguments::Action::Run);
+    EXPECT_EQ(defaults.options.Index, 11);
+    EXPECT_EQ(defaults.options.table_year, std::nullopt);
+    EXPECT_TRUE(defaults.options.skip_brackets);
+    EXPECT_TRUE(defaults.options.long_lines);
+    EXPECT_FALSE(defaults.options.cumulative);
+    EXPECT_EQ(defaults.options.encoding, Encoding::Utf8);
+    EXPECT_EQ(defaults.options.file, std::nullopt);
+
+    EXPECT_EQ(Parse({"--encoding=utf-8", "zodiac", "-"}).options.file, "-");
+    EXPECT_EQ(Parse({"--table-year=2007", "number"}).options.table_year, "2007");
+    EXPECT_EQ(Parse({"number", "--help"}).action, ParsedArguments::Action::ShowHelp);
+}
+
+TEST(CliArguments, MistakesAreReported) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string_view>>{{},
+                                                    {"numbers"},
+                                                    {"number", "--year", "2008"},
+                                                    {"number", "--table-year"},
+                                                    {"number", "--encoding", "big5"},
+                                                    {"number", "--cumulative=yes"},
+                                                    {"number", "a.txt", "b.txt"}}) {
+        const ParsedArguments parsed = ParseArguments(arguments);
+        EXPECT_EQ(parsed.action, ParsedArguments::Action::Fail);
+        EXPECT_FALSE(parsed.error.empty());
+        EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
+    }
+}
+
+TEST(CliRun, TableYearFromTheOptionOrTheStoredDate) {
+    Options options;
+    MemoryChangeDateStore store;
+    EXPECT_EQ(U8(TableYearOf(options, store, {2008, 6, 1})), "2006");
+    EXPECT_EQ(U8(TableYearOf(options, store, {2006, 1, 1})), "2005");
+    store.bytes = platform::Utf8ToGbk("2009年01月26日");
+    EXPECT_EQ(U8(TableYearOf(options, store, {2009, 1, 25})), "2008");
+    options.table_year = "2010";
+    EXPECT_EQ(U8(TableYearOf(options, store, {2009, 1, 25})), "2010");
+}
+
+TEST(CliRun, OptionsReachTheStrip) {
+    Options options;
+    options.Index = 1;
+    EXPECT_EQ(
+        U8(OutputText(options, U16("【鼠】牛"), u"2008")),
+        " 生肖统计结果：\r\n【共00次】：鼠,虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n");
+    options.skip_brackets = false;
+    options.cumulative = true;
+    EXPECT_EQ(
+        U8(OutputText(options, U16("2次【鼠】牛"), u"2008")),
+        " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共02次】：鼠,牛,\r\n");
+    options.Index = 11;
+    EXPECT_EQ(U8(OutputText(options, U16("１\n２"), u"")), "1\r\n2");
+}
+
+TEST(CliRun, EncodingsOfInputAndOutput) {
+    EXPECT_EQ(DecodeInput("a\xFF"
+                          "b",
+                          Encoding::Utf8),
+              u"a\uFFFDb");
+    EXPECT_EQ(U8(DecodeInput(platform::Utf8ToGbk("鼠\r\n牛"), Encoding::Gbk)), "鼠\r\n牛");
+    EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::Gbk), platform::Utf8ToGbk("共01次:05,"));
+    EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::Utf8), "共01次:05,");
+}
+
+}  // namespace
+}  // namespace chgu::cli

@@ -1,0 +1,115 @@
+// The custom attribute file Define.txt and picks from Combo1.
+#include <gtest/gtest.h>
+
+#include "chgu/custom_attributes.h"
+#include "platform/codepage.h"
+#include "test_support.h"
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
+namespace chgu {
+namespace {
+
+using test::TempFolder;
+using test::U16;
+using test::U8;
+
+std::vector<std::string> Loaded(const TempFolder& folder) {
+    std::vector<std::string> lines;
+    for (const std::u16string& line : LoadCustomAttributes(folder.path())) {
+        lines.push_back(U8(line));
+    }
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(DefineFile, ListsNonEmptyLinesInFileOrder) {
+    TempFolder folder;
+    folder.Write("Define.txt",
+                 platform::Utf8ToGbk("禽畜|牛马羊鸡狗猪\r\n\r\n野兽|鼠虎兔龙蛇猴\r\n"));
+    EXPECT_EQ(Loaded(folder), (Lines{"禽畜|牛马羊鸡狗猪", "野兽|鼠虎兔龙蛇猴"}));
+}
+
+TEST(DefineFile, LineEndsAndLinesOfSpaces) {
+    TempFolder folder;
+    folder.Write("Define.txt", "a|1\r\rb|2\rc|3\n   \r\nd|4");
+    EXPECT_EQ(Loaded(folder), (Lines{"a|1", "b|2", "c|3", "   ", "d|4"}));
+}
+
+TEST(DefineFile, EncodingsBesideCodePage936) {
+    const std::string line = "禽畜|牛马羊鸡狗猪";
+    EXPECT_EQ(U8(DecodeCustomAttributeText(line)), line);
+    EXPECT_EQ(U8(DecodeCustomAttributeText("\xEF\xBB\xBF" + line)), line);
+    std::string utf16le = "\xFF\xFE";
+    for (const char16_t c : U16(line)) {
+        utf16le.push_back(static_cast<char>(c & 0xFF));
+        utf16le.push_back(static_cast<char>(c >> 8));
+    }
+    EXPECT_EQ(U8(DecodeCustomAttributeText(utf16le)), line);
+    EXPECT_EQ(U8(DecodeCustomAttributeText(platform::Utf8ToGbk(line))), line);
+}
+
+TEST(DefineFile, NameMatchedWithoutRegardToCase) {
+    TempFolder folder;
+    folder.Write("DEFINE.TXT", "野兽|鼠虎兔龙蛇猴");
+    EXPECT_EQ(Loaded(folder), (Lines{"野兽|鼠虎兔龙蛇猴"}));
+}
+
+TEST(DefineFile, NoFileOrAFolderOfThatNameGivesNoList) {
+    TempFolder folder;
+    EXPECT_TRUE(Loaded(folder).empty());
+    std::filesystem::create_directory(folder.path() / "define.txt");
+    EXPECT_TRUE(Loaded(folder).empty());
+    EXPECT_TRUE(LoadCustomAttributes(folder.path() / "missing").empty());
+}
+
+TEST(FileExists, OnlyPlainFilesCount) {
+    TempFolder folder;
+    EXPECT_TRUE(FileExists(folder.Write("Define.txt", "")));
+    EXPECT_FALSE(FileExists(folder.path()));
+    EXPECT_FALSE(FileExists(folder.path() / "missing.txt"));
+    EXPECT_FALSE(FileExists(folder.path() / "missing" / "Define.txt"));
+#ifdef _WIN32
+    const auto hidden = folder.Write("hidden.txt", "");
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_FALSE(FileExists(hidden));
+#else
+    EXPECT_FALSE(FileExists(folder.Write(".hidden", "")));
+#endif
+}
+
+TEST(MembersOf, EverythingAfterTheLastBar) {
+    EXPECT_EQ(U8(MembersOf(U16("禽畜|牛马羊鸡狗猪"))), "牛马羊鸡狗猪");
+    EXPECT_EQ(U8(MembersOf(u"a|b|c")), "c");
+    EXPECT_EQ(U8(MembersOf(u"no bar")), "");
+    EXPECT_EQ(U8(MembersOf(u"|")), "");
+    EXPECT_EQ(U8(MembersOf(U16("禽畜｜牛马"))), "");  // full-width bar
+}
+
+TEST(Combo1Click, AppendsTheMembersWithNothingBetween) {
+    MemoryForm1Controls controls;
+    controls.Text1 = u"01 05";
+    Combo1_Click(controls, U16("禽畜|牛马羊鸡狗猪"));
+    EXPECT_EQ(U8(controls.Text1), "01 05牛马羊鸡狗猪");
+    EXPECT_EQ(controls.focus, TextControl::Text1);
+    Combo1_Click(controls, U16("禽畜|牛马羊鸡狗猪"));
+    EXPECT_EQ(U8(controls.Text1), "01 05牛马羊鸡狗猪牛马羊鸡狗猪");
+}
+
+TEST(Combo1Click, LineWithoutMembersStillFocusesTheInput) {
+    MemoryForm1Controls controls;
+    controls.Text1 = u"01";
+    controls.focus = TextControl::Text3;
+    Combo1_Click(controls, u"no bar");
+    EXPECT_EQ(controls.Text1, u"01");
+    EXPECT_EQ(controls.focus, TextControl::Text1);
+}
+
+}  // namespace
+}  // namespace chgu

@@ -1,0 +1,79 @@
+#include "test_support.h"
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+
+#include "chgu/command2.h"
+#include "chgu/form1_controls.h"
+#include "platform/codepage.h"
+
+namespace chgu::test {
+
+std::u16string U16(std::string_view utf8) {
+    return platform::Utf8ToUtf16(utf8);
+}
+
+std::string U8(std::u16string_view text) {
+    return platform::Utf16ToUtf8(text);
+}
+
+std::string Press(std::int16_t Index, std::string_view text, const Strip& strip) {
+    MemoryForm1Controls controls;
+    controls.Text1 = U16(text);
+    controls.Check1 = strip.Check1;
+    controls.Check2 = strip.Check2;
+    controls.Option2 = strip.Option2;
+    Form1State state;
+    state.TableYear = U16(strip.TableYear);
+    Command2_Click(controls, state, Index);
+    return U8(controls.Text2);
+}
+
+std::string Collected(std::string_view text, const Strip& strip) {
+    const std::u16string TableYear = U16(strip.TableYear);
+    std::int16_t InBracket = 0;
+    return U8(CollectNumbers(U16(text), {TableYear, strip.Check1, strip.Check2}, InBracket));
+}
+
+std::string Counted(AttributeStatistic statistic, std::string_view text, const Strip& strip) {
+    const std::u16string TableYear = U16(strip.TableYear);
+    std::int16_t InBracket = 0;
+    Counts counts{};
+    ScanAttributes(statistic, U16(text), {TableYear, strip.Check1, strip.Check2}, InBracket,
+                   counts);
+    const AttributeClasses classes = ClassesOf(statistic);
+    std::string counted;
+    for (std::size_t i = 0; i < classes.words.size(); ++i) {
+        if (const std::int64_t count = counts[classes.first_slot + i]; count != 0) {
+            if (!counted.empty()) {
+                counted += ' ';
+            }
+            counted += U8(classes.words[i]);
+            counted += std::to_string(count);
+        }
+    }
+    return counted;
+}
+
+TempFolder::TempFolder() {
+    static std::atomic<int> serial{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = std::filesystem::temp_directory_path() /
+            ("chgu-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+}
+
+std::filesystem::path TempFolder::Write(std::string_view name, std::string_view bytes) const {
+    const std::filesystem::path file = path_ / name;
+    std::ofstream(file, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file;
+}
+
+}  // namespace chgu::test

@@ -1,0 +1,52 @@
+// Helpers shared by program B's tests. Texts are written as UTF-8 literals
+// and converted at run time; results come back as UTF-8 so that a failing
+// comparison prints readable Chinese.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "chgu/scan.h"
+
+namespace chgu::test {
+
+std::u16string U16(std::string_view utf8);
+std::string U8(std::u16string_view text);
+
+// The settings of the top strip for one press.
+struct Strip {
+    std::string TableYear = "2008";
+    bool Check1 = true;   // 方括内不统计
+    bool Check2 = false;  // 次数累加统计
+    bool Option2 = true;  // 长行排列
+};
+
+// Text2 after pressing Command2(Index) with text in Text1.
+std::string Press(std::int16_t Index, std::string_view text, const Strip& strip = {});
+
+// CollectedList of the number recognition.
+std::string Collected(std::string_view text, const Strip& strip = {});
+
+// The classes an attribute statistic counted, in slot order, as "鼠2 牛1";
+// classes counted 0 are left out.
+std::string Counted(AttributeStatistic statistic, std::string_view text, const Strip& strip = {});
+
+// A fresh empty folder, removed with everything in it at the end.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Writes bytes to the file name in the folder and returns its path.
+    std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace chgu::test
