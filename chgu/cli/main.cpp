@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,14 +19,14 @@
 
 namespace {
 
-std::optional<std::string> ReadStandardInput() {
+std::optional<std::string> ReadAll(std::FILE* stream) {
     std::string bytes;
-    char chunk[1 << 16];
+    std::vector<char> chunk(1 << 20);
     std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) {
-        bytes.append(chunk, got);
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), stream)) > 0) {
+        bytes.append(chunk.data(), got);
     }
-    if (std::ferror(stdin)) {
+    if (std::ferror(stream)) {
         return std::nullopt;
     }
     return bytes;
@@ -40,11 +39,12 @@ std::optional<std::string> ReadFile(const std::string& name) {
         return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+    std::string bytes;
+    std::vector<char> chunk(1 << 20);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    if (in.bad() || !in.eof()) {
         return std::nullopt;
     }
     return bytes;
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
 
     const bool from_standard_input = !options.file || *options.file == "-";
     std::optional<std::string> bytes =
-        from_standard_input ? ReadStandardInput() : ReadFile(*options.file);
+        from_standard_input ? ReadAll(stdin) : ReadFile(*options.file);
     if (!bytes) {
         return Fail(from_standard_input ? "cannot read standard input"
                                         : "cannot read '" + *options.file + "'");
