@@ -132,11 +132,6 @@ TEST(Command4, UsageNotesReplaceTheInput) {
         << notes;
     EXPECT_TRUE(notes.ends_with("\r\n"));
     EXPECT_EQ(notes.find("01 02"), std::string::npos);
-    for (const std::string_view topic :
-         {"次", "全转半", "QQ", "【】", "〖〗", "次数累加统计", "段", "号码页", "元旦", "立春",
-          "春节", "更改", "Define", "2005", "2010"}) {
-        EXPECT_NE(notes.find(topic), std::string::npos) << topic;
-    }
 }
 
 }  // namespace

@@ -47,17 +47,12 @@ TEST(Lookups, FixedFamilies) {
     EXPECT_EQ(U8(He(u"10合")), "19,28,37,46,");
     EXPECT_EQ(U8(He(u"13合")), "49,");
     EXPECT_EQ(U8(Bo(u"绿")), "05,06,11,16,17,21,22,27,28,32,33,38,39,43,44,49,");
-    EXPECT_EQ(U8(Bs(u"小")), U8(NumberListText(ParseNumberList(
-                                 u"01,02,03,04,05,06,07,08,09,10,11,12,13,14,15,16,17,18,19,"
-                                 u"20,21,22,23,24,"))));
     EXPECT_EQ(std::popcount(ParseNumberList(Sd(u"单"))), 25);
     EXPECT_EQ(std::popcount(ParseNumberList(Sd(u"双"))), 24);
     EXPECT_EQ(U8(Sz(u"合小")),
               "01,02,03,04,05,06,10,11,12,13,14,15,20,21,22,23,24,30,31,32,33,40,41,42,");
     EXPECT_EQ(U8(Sz(u"红单")), "01,07,13,19,23,29,35,45,");
     EXPECT_EQ(U8(Sz(u"绿双")), "06,16,22,28,32,38,44,");
-    EXPECT_EQ(U8(Sz(u"大单")),
-              U8(NumberListText(ParseNumberList(Bs(u"大")) & ParseNumberList(Sd(u"单")))));
 }
 
 TEST(Lookups, WordsMustMatchExactly) {
