@@ -1,0 +1,23 @@
+// A second, deliberately literal model of program B's statistics buttons: the
+// lookups build their number lists as strings from the attribute rules, the
+// bracket filter and the windows of characters are strings, and the number
+// statistics collect `CollectedList` before counting it. It exists only to be
+// compared with the engine on random texts.
+#pragma once
+
+#include <string>
+
+namespace chgu::reference {
+
+struct Settings {
+    std::u16string table_year = u"2008";
+    bool skip_brackets = true;  // 方括内不统计
+    bool cumulative = false;    // 次数累加统计
+    bool long_lines = true;     // 长行排列
+};
+
+// The text of the output box after pressing statistics button `index`
+// (0 码统计 .. 10 半 波, 11 全转半) with `text` in the input box.
+std::u16string Press(int index, const std::u16string& text, const Settings& settings);
+
+}  // namespace chgu::reference
