@@ -15,7 +15,9 @@ String Ascii(const std::string& s) {
     return String(s.begin(), s.end());
 }
 String TwoDigits(int n) {
-    return Ascii((n < 10 ? "0" : "") + std::to_string(n));
+    String digits = Ascii(std::to_string(n));
+    if (n < 10) digits.insert(digits.begin(), u'0');
+    return digits;
 }
 bool IsDigit(const String& s) {
     return s.size() == 1 && s[0] >= u'0' && s[0] <= u'9';
