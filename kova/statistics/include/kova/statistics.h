@@ -17,7 +17,7 @@ using ReportLines = std::vector<std::string>;
 // groups onto continuation lines, 排列方式2 keeps each group on one line.
 enum class Arrangement { kWrapped = 1, kOneLine = 2 };
 
-// 码统计. year is 2003..2010.
+// 码统计. year is 2003..2010 (the tables cover no other; std::out_of_range).
 ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement);
 
 // The ten attribute statistics (肖统计, 头统计, ...).

@@ -1,0 +1,42 @@
+// 码统计: counts for every number 01..49 how often the text names it, as a
+// number or through a word that stands for it in the chosen year.
+#include "kova/statistics.h"
+#include "number_report.h"
+#include "number_scan.h"
+
+namespace kova {
+
+namespace {
+
+NumberSet NumbersOf(const detail::WordMeaning& meaning, int year) {
+    switch (meaning.kind) {
+        case detail::WordMeaning::Kind::kAnimal:
+            return NumbersOfAnimal(meaning.index, year);
+        case detail::WordMeaning::Kind::kElement:
+            return NumbersOfElement(meaning.index, year);
+        case detail::WordMeaning::Kind::kFixed:
+            break;
+    }
+    return NumbersOfFixedWord(meaning.family, meaning.index);
+}
+
+// Every word found adds 1 to each of its numbers in the year's tables.
+detail::NumberCounts CountsForYear(const detail::NumberTally& tally, int year) {
+    detail::NumberCounts counts = tally.written;
+    for (const auto& [meaning, found] : tally.words) {
+        const NumberSet numbers = NumbersOf(meaning, year);
+        for (int number : numbers.Numbers()) {
+            counts[static_cast<std::size_t>(number)] += found;
+        }
+    }
+    return counts;
+}
+
+}  // namespace
+
+ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement) {
+    return detail::WriteNumberReport(CountsForYear(detail::ScanNumberText(text), year),
+                                     arrangement);
+}
+
+}  // namespace kova

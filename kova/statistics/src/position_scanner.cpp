@@ -1,0 +1,182 @@
+#include "position_scanner.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "word_rules.h"
+#include "written_numbers.h"
+
+namespace kova::detail {
+
+namespace {
+
+constexpr std::size_t kStretch = WorkingText::kStretchLength;
+
+constexpr int kHighestWrittenNumber = 49;
+constexpr int kFirstWordFind = kHighestWrittenNumber + 1;
+
+// Two bytes as the scanner reads them: the first in the low half.
+std::uint16_t TwoBytes(unsigned char first, unsigned char second) {
+    return static_cast<std::uint16_t>(first | second << 8);
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+PositionScanner::PositionScanner(const std::vector<ScanWord>& words, int counter_count,
+                                 bool removes_marks, bool reads_written_numbers)
+    : counter_count_(counter_count),
+      removes_marks_(removes_marks),
+      reads_written_numbers_(reads_written_numbers) {
+    if (counter_count < 0 || counter_count > 0xFF ||
+        (reads_written_numbers && counter_count < kHighestWrittenNumber) ||
+        words.size() > std::size_t{kMarkFind - kFirstWordFind}) {
+        throw std::logic_error("position scanner: too many counters or words");
+    }
+    const auto claim_pair = [this](std::string_view word, Find find) {
+        Find& slot =
+            finds_.Claim(static_cast<unsigned char>(word[0]), static_cast<unsigned char>(word[1]));
+        if (slot != 0) {
+            throw std::logic_error("position scanner: two words share their first two bytes");
+        }
+        slot = find;
+    };
+    const auto checked_counter = [counter_count](int counter) {
+        if (counter < 0 || counter > counter_count) {
+            throw std::logic_error("position scanner: counter out of range");
+        }
+        return static_cast<std::uint8_t>(counter);
+    };
+
+    if (reads_written_numbers) {
+        for (int number = 1; number <= kHighestWrittenNumber; ++number) {
+            meanings_[static_cast<std::size_t>(number)].counter = static_cast<std::uint8_t>(number);
+        }
+    }
+    Find find = kFirstWordFind;
+    for (const ScanWord& word : words) {
+        const std::string_view bytes = word.word;
+        if (bytes.size() < 2 || bytes.size() > WorkingText::kLongestWord) {
+            throw std::logic_error("position scanner: words have two to four bytes");
+        }
+        if (reads_written_numbers && IsDigit(bytes[0]) &&
+            EndsNumber(static_cast<unsigned char>(bytes[1]))) {
+            throw std::logic_error("position scanner: a word would also be read as a number");
+        }
+        claim_pair(bytes, find);
+        FindMeaning& meaning = meanings_[find];
+        const auto byte = [bytes](std::size_t i) -> unsigned char {
+            return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
+        };
+        const auto present = [bytes](std::size_t i) -> unsigned char {
+            return i < bytes.size() ? 0xFF : 0;
+        };
+        meaning.rest = TwoBytes(byte(2), byte(3));
+        meaning.rest_mask = TwoBytes(present(2), present(3));
+        switch (word.context) {
+            case Context::kNone:
+                break;
+            case Context::kAfterSum:
+                meaning.context = TwoBytes(static_cast<unsigned char>(kSumCharacter[0]),
+                                           static_cast<unsigned char>(kSumCharacter[1]));
+                meaning.context_mask = 0xFFFF;
+                break;
+            case Context::kAfterOne:
+                meaning.context = TwoBytes(0, kTeenDigit);
+                meaning.context_mask = TwoBytes(0, 0xFF);
+                break;
+        }
+        meaning.counter = checked_counter(word.counter);
+        meaning.counter_in_context = checked_counter(word.counter_in_context);
+        ++find;
+    }
+    if (removes_marks) {
+        for (std::string_view mark : kRemovedMarks) {
+            claim_pair(mark, kMarkFind);
+        }
+    }
+}
+
+PositionScanner::Find& PositionScanner::PairTable::Claim(unsigned char first,
+                                                         unsigned char second) {
+    if (row_of_first_[first] == 0) {
+        if (rows_.size() / kRowLength > 0xFF) {
+            throw std::logic_error("position scanner: too many first bytes");
+        }
+        row_of_first_[first] = static_cast<std::uint8_t>(rows_.size() / kRowLength);
+        rows_.resize(rows_.size() + kRowLength, 0);
+    }
+    return rows_[std::size_t{row_of_first_[first]} * kRowLength + second];
+}
+
+std::vector<Tally> PositionScanner::Count(std::string_view text) const {
+    std::vector<Tally> counts(static_cast<std::size_t>(counter_count_) + 1, 0);
+    WorkingText working(text);
+    while (!working.Done()) {
+        const std::size_t length = working.LoadStretch();
+        working.AdvanceBy(CountStretch(working, length, counts));
+    }
+    counts[0] = 0;  // where finds that count nothing were added
+    return counts;
+}
+
+// Counts the finds at the `length` positions of the loaded stretch; returns
+// how many bytes the scan has passed, more than length when marks at the end
+// of the stretch reached beyond it.
+std::size_t PositionScanner::CountStretch(WorkingText& text, std::size_t length,
+                                          std::vector<Tally>& counts) const {
+    const unsigned char* here = text.Here();
+    std::array<std::uint8_t, kStretch> numbers;
+    if (reads_written_numbers_) {
+        FindWrittenNumbers(here, length, numbers.data());
+    } else {
+        std::fill_n(numbers.begin(), length, std::uint8_t{0});
+    }
+    // The finds in position order, gathered without a branch per position.
+    std::array<std::uint16_t, kStretch> positions;
+    std::array<Find, kStretch> finds;
+    std::size_t found = 0;
+    for (std::size_t i = 0; i < length; ++i) {
+        const Find find = static_cast<Find>(numbers[i] | finds_.At(here + i));
+        positions[found] = static_cast<std::uint16_t>(i);
+        finds[found] = find;
+        found += find != 0 ? 1 : 0;
+    }
+
+    // Deleting marks moves nothing after them, so the finds gathered for the
+    // bytes after them stay right; the deleted bytes are passed over.
+    std::size_t passed = 0;  // bytes before this one have been dealt with
+    for (std::size_t j = 0; j < found; ++j) {
+        const std::size_t at = positions[j];
+        if (at < passed) {
+            continue;
+        }
+        if (finds[j] != kMarkFind) {
+            ++counts[CounterOf(finds[j], here + at)];
+            continue;
+        }
+        // The numbers at this position were read with the mark in place (it
+        // is not a digit, so there are none); the words are read once the
+        // marks have gone, from the byte that followed them.
+        const std::size_t after_marks = at + RemoveMarksAhead(text, at);
+        const Find word = finds_.At(here + after_marks);
+        if (word >= kFirstWordFind && word != kMarkFind) {
+            ++counts[CounterOf(word, here + after_marks)];
+        }
+        passed = after_marks + 1;
+    }
+    return std::max(length, passed);
+}
+
+std::uint8_t PositionScanner::CounterOf(Find find, const unsigned char* here) const {
+    const FindMeaning& meaning = meanings_[find];
+    const bool whole_word = (TwoBytes(here[2], here[3]) & meaning.rest_mask) == meaning.rest;
+    const bool in_context =
+        (TwoBytes(here[-2], here[-1]) & meaning.context_mask) == meaning.context;
+    return whole_word ? (in_context ? meaning.counter_in_context : meaning.counter) : 0;
+}
+
+}  // namespace kova::detail
