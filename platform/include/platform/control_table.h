@@ -1,0 +1,145 @@
+// A window described as data: its frame and a table of controls (name, kind,
+// caption, position, colours, handler) that reads like the window's layout
+// tables. One builder per platform turns such a table into real controls.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace platform {
+
+enum class ControlKind {
+    kButton,
+    kOption,        // a radio button; consecutive options form one group
+    kTextBox,       // single-line edit box
+    kReadOnlyBox,   // single-line, read-only
+    kMultiLineBox,  // both scroll bars, no word wrap
+    kLabel,         // static text; a zero width or height takes the text's size
+    kFrame,         // group box
+    kPanel,         // a filled rectangle behind other controls
+    kUpDown,        // up-down arrows without a buddy box
+};
+
+// A colour of a control's text or background: the control's own default, a
+// fixed RGB colour, or one of the system's user-chosen colours.
+struct Colour {
+    enum class Kind : std::uint8_t { kDefault, kRgb, kScrollBar };
+    Kind kind = Kind::kDefault;
+    std::uint8_t red = 0, green = 0, blue = 0;
+
+    static constexpr Colour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+        return {Kind::kRgb, r, g, b};
+    }
+    static constexpr Colour ScrollBar() { return {Kind::kScrollBar, 0, 0, 0}; }
+    constexpr bool IsDefault() const { return kind == Kind::kDefault; }
+};
+
+namespace colours {
+inline constexpr Colour kBlack = Colour::Rgb(0, 0, 0);
+inline constexpr Colour kRed = Colour::Rgb(255, 0, 0);
+inline constexpr Colour kGreen = Colour::Rgb(0, 128, 0);
+inline constexpr Colour kBlue = Colour::Rgb(0, 0, 255);
+inline constexpr Colour kNavy = Colour::Rgb(0, 0, 128);
+inline constexpr Colour kMaroon = Colour::Rgb(128, 0, 0);
+inline constexpr Colour kPurple = Colour::Rgb(128, 0, 128);
+inline constexpr Colour kSilver = Colour::Rgb(192, 192, 192);
+inline constexpr Colour kAqua = Colour::Rgb(0, 255, 255);
+inline constexpr Colour kSkyBlue = Colour::Rgb(166, 202, 240);
+}  // namespace colours
+
+// Left, top, width, height in pixels at 96 DPI.
+struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+using ClickHandler = std::function<void(Control& sender)>;
+
+struct ControlSpec {
+    std::string name;
+    ControlKind kind = ControlKind::kButton;
+    std::u16string caption;
+    Bounds bounds;
+    // The frame whose top-left corner `bounds` counts from; empty: the window.
+    std::string within;
+    Colour text_colour;
+    Colour background;
+    int id = 0;  // the control identifier, unique in the window
+    // Clicks of buttons and options, arrow clicks of an up-down control.
+    ClickHandler on_click;
+    // Text boxes: the most characters a user can type; 0 is no limit.
+    int max_length = 0;
+    // Options: selected when the window opens.
+    bool checked = false;
+    // Up-down controls: their range and first position.
+    int minimum = 0, maximum = 0, position = 0;
+
+    // The optional parts of a row, set in a chain after Row(...).
+    ControlSpec& Within(std::string frame) {
+        within = std::move(frame);
+        return *this;
+    }
+    ControlSpec& TextColour(Colour colour) {
+        text_colour = colour;
+        return *this;
+    }
+    ControlSpec& Background(Colour colour) {
+        background = colour;
+        return *this;
+    }
+    ControlSpec& OnClick(ClickHandler handler) {
+        on_click = std::move(handler);
+        return *this;
+    }
+    ControlSpec& MaxLength(int characters) {
+        max_length = characters;
+        return *this;
+    }
+    ControlSpec& Selected() {
+        checked = true;
+        return *this;
+    }
+    ControlSpec& Range(int lowest, int highest, int first) {
+        minimum = lowest;
+        maximum = highest;
+        position = first;
+        return *this;
+    }
+};
+
+// A row of a control table: what every row has.
+inline ControlSpec Row(std::string name, ControlKind kind, std::u16string caption, Bounds bounds,
+                       int id) {
+    ControlSpec row;
+    row.name = std::move(name);
+    row.kind = kind;
+    row.caption = std::move(caption);
+    row.bounds = bounds;
+    row.id = id;
+    return row;
+}
+
+struct FontSpec {
+    std::u16string face;
+    int pixel_height = 12;     // character height at 96 DPI
+    std::uint8_t charset = 1;  // Windows character set; 134 is GB2312
+};
+
+struct FormSpec {
+    std::u16string caption;
+    int left = 0, top = 0;  // screen position of the window
+    int client_width = 0, client_height = 0;
+    FontSpec font;
+    int icon_id = 0;  // resource identifier of the window icon; 0: none
+    std::vector<ControlSpec> controls;
+};
+
+// Where a control stands in the window's client area: its bounds moved by
+// the frame it stands in, if any.
+Bounds ClientBounds(const FormSpec& form, const ControlSpec& control);
+
+}  // namespace platform

@@ -1,0 +1,63 @@
+// A window held in memory: the controls of a FormSpec as plain values, and
+// what a user does (clicks a button or option, clicks an arrow of an up-down
+// control, types into a box) as calls that run the table's handlers the way
+// the real window does. Handler tests run against it.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/control_table.h"
+#include "platform/controls.h"
+
+namespace platform {
+
+class MemoryForm : public FormWindow {
+  public:
+    struct Message {
+        std::u16string text;
+        MessageIcon icon;
+    };
+
+    explicit MemoryForm(FormSpec spec);
+    MemoryForm(const MemoryForm&) = delete;
+    MemoryForm& operator=(const MemoryForm&) = delete;
+    ~MemoryForm() override;
+
+    Control& Find(std::string_view name) override;
+    int ClientWidth() const override { return client_width_; }
+    void SetClientWidth(int width) override { client_width_ = width; }
+    void ShowMessage(std::u16string_view text, MessageIcon icon) override;
+
+    // A click on a button or option: an option becomes the selected one of its
+    // group; then the control's handler runs with it as sender.
+    void Click(std::string_view name);
+    // A click on the upper (+1) or lower (-1) arrow of an up-down control: its
+    // position moves within its range and its handler runs.
+    void ClickArrow(std::string_view name, int step);
+    // Typing at the end of a box, held to the box's character limit.
+    void Type(std::string_view name, std::u16string_view text);
+
+    const FormSpec& Spec() const { return spec_; }
+    // The name of the control that has the keyboard focus; empty if none.
+    const std::string& Focused() const { return focused_; }
+    // The message boxes shown so far, oldest first.
+    const std::vector<Message>& Messages() const { return messages_; }
+
+  private:
+    class MemoryControl;
+
+    MemoryControl& Get(std::string_view name);
+    const ControlSpec& SpecOf(std::string_view name) const;
+
+    FormSpec spec_;
+    std::map<std::string, std::unique_ptr<MemoryControl>, std::less<>> controls_;
+    int client_width_;
+    std::string focused_;
+    std::vector<Message> messages_;
+};
+
+}  // namespace platform

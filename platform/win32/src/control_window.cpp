@@ -1,0 +1,142 @@
+#include "control_window.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <algorithm>
+
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+struct WindowClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD extended_style;
+};
+
+WindowClass ClassOf(const ControlSpec& spec) {
+    constexpr DWORD kEditBox = ES_AUTOHSCROLL | WS_TABSTOP;
+    switch (spec.kind) {
+        case ControlKind::kButton:
+            return {L"BUTTON",
+                    static_cast<DWORD>(BS_PUSHBUTTON | WS_TABSTOP |
+                                       (IsOwnerDrawn(spec) ? BS_OWNERDRAW : 0)),
+                    0};
+        case ControlKind::kOption:
+            return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
+        case ControlKind::kTextBox:
+            return {L"EDIT", kEditBox, WS_EX_CLIENTEDGE};
+        case ControlKind::kReadOnlyBox:
+            return {L"EDIT", kEditBox | ES_READONLY, WS_EX_CLIENTEDGE};
+        case ControlKind::kMultiLineBox:
+            return {L"EDIT",
+                    ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL |
+                        WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::kLabel:
+            return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        case ControlKind::kFrame:
+            return {L"BUTTON", BS_GROUPBOX, 0};
+        case ControlKind::kPanel:
+            return {L"STATIC", SS_LEFT, 0};
+        case ControlKind::kUpDown:
+            return {UPDOWN_CLASSW, 0, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+}  // namespace
+
+bool IsOwnerDrawn(const ControlSpec& spec) {
+    return spec.kind == ControlKind::kButton;
+}
+
+HWND CreateControlWindow(HWND parent, HINSTANCE instance, const ControlSpec& spec,
+                         bool starts_group) {
+    const WindowClass window_class = ClassOf(spec);
+    const DWORD style =
+        WS_CHILD | WS_CLIPSIBLINGS | window_class.style | (starts_group ? WS_GROUP : 0);
+    const std::wstring caption = Wide(spec.caption);
+    const HWND window = CreateWindowExW(
+        window_class.extended_style, window_class.name, caption.c_str(), style, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    switch (spec.kind) {
+        case ControlKind::kTextBox:
+        case ControlKind::kReadOnlyBox:
+        case ControlKind::kMultiLineBox:
+            // The default limit (about 30,000 characters) would cut long
+            // tip texts and reports; 0 lifts it.
+            SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.max_length), 0);
+            break;
+        case ControlKind::kOption:
+            SendMessageW(window, BM_SETCHECK, spec.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+            if (!spec.text_colour.IsDefault()) {
+                // A themed option ignores the text colour its parent asks for.
+                SetWindowTheme(window, L"", L"");
+            }
+            break;
+        case ControlKind::kUpDown:
+            SendMessageW(window, UDM_SETRANGE32, static_cast<WPARAM>(spec.minimum),
+                         static_cast<LPARAM>(spec.maximum));
+            SendMessageW(window, UDM_SETPOS32, 0, static_cast<LPARAM>(spec.position));
+            break;
+        default:
+            break;
+    }
+    return window;
+}
+
+bool ControlWindow::IsEdit() const {
+    return spec_.kind == ControlKind::kTextBox || spec_.kind == ControlKind::kReadOnlyBox ||
+           spec_.kind == ControlKind::kMultiLineBox;
+}
+
+std::u16string ControlWindow::Text() const {
+    const int length = GetWindowTextLengthW(window_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return FromWide(text);
+}
+
+void ControlWindow::SetText(std::u16string_view text) {
+    SetWindowTextW(window_, Wide(text).c_str());
+}
+
+void ControlWindow::ReplaceText(std::size_t start, std::size_t length, std::u16string_view text) {
+    if (!IsEdit()) {
+        std::u16string whole = Text();
+        whole.replace(std::min(start, whole.size()), length, text);
+        SetText(whole);
+        return;
+    }
+    SendMessageW(window_, EM_SETSEL, static_cast<WPARAM>(start),
+                 static_cast<LPARAM>(start + length));
+    SendMessageW(window_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+    SendMessageW(window_, EM_SCROLLCARET, 0, 0);
+}
+
+void ControlWindow::Focus() {
+    SetFocus(window_);
+}
+
+bool ControlWindow::Checked() const {
+    return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int ControlWindow::Position() const {
+    return static_cast<int>(SendMessageW(window_, UDM_GETPOS32, 0, 0));
+}
+
+void ControlWindow::SetPosition(int position) {
+    SendMessageW(window_, UDM_SETPOS32, 0,
+                 static_cast<LPARAM>(std::clamp(position, spec_.minimum, spec_.maximum)));
+}
+
+}  // namespace platform::win32
