@@ -1,0 +1,76 @@
+// Program A's window TForm1: its control table and every handler, written
+// against the platform's view of a window so that the same code runs in the
+// Win32 window and in the in-memory window of the tests.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "kova/statistics.h"
+#include "platform/control_table.h"
+#include "platform/controls.h"
+
+namespace kova {
+
+// Client widths of the window: the number page hidden and shown.
+inline constexpr int kNarrowClientWidth = 548;
+inline constexpr int kWideClientWidth = 693;
+
+class TForm1 {
+  public:
+    // The window's controls, with every handler bound to this form.
+    platform::FormSpec Layout();
+    // Takes the window built from Layout(); before any handler runs.
+    void Attach(platform::FormWindow& window);
+
+    // Window creation: the year selector from today's year.
+    void FormCreate(int today_year);
+
+    // The attribute buttons and the half-wave buttons.
+    void ButtonClick(platform::Control& sender);
+    // The number buttons "01".."49".
+    void BitBtnClick(platform::Control& sender);
+    // 段数, both buttons: appends the range of the two range boxes.
+    void Button62Click(platform::Control& sender);
+    // 清空.
+    void Button9Click(platform::Control& sender);
+    // The statistics buttons.
+    void Button60Click(platform::Control& sender);
+    void Button7Click(platform::Control& sender);
+    void Button63Click(platform::Control& sender);
+    void Button64Click(platform::Control& sender);
+    void Button65Click(platform::Control& sender);
+    void Button8Click(platform::Control& sender);
+    void BitBtn56Click(platform::Control& sender);
+    void BitBtn57Click(platform::Control& sender);
+    void BitBtn58Click(platform::Control& sender);
+    void BitBtn59Click(platform::Control& sender);
+    void BitBtn60Click(platform::Control& sender);
+    void UpDown1Click(platform::Control& sender);
+    // 号码页 and 关闭这页: show and hide the number page.
+    void Button66Click(platform::Control& sender);
+    void Button67Click(platform::Control& sender);
+    // 帮助.
+    void Button61Click(platform::Control& sender);
+
+  private:
+    void AppendToInput(std::u16string_view word);
+    std::string InputText() const;
+    void ShowReport(const ReportLines& report);
+
+    platform::FormWindow* window_ = nullptr;
+    platform::Control* Memo1 = nullptr;
+    platform::Control* Memo2 = nullptr;
+    platform::Control* Edit1 = nullptr;
+    platform::Control* Edit2 = nullptr;
+    platform::Control* Edit3 = nullptr;
+    platform::Control* UpDown1 = nullptr;
+    platform::Control* RadioButton1 = nullptr;
+    platform::Control* RadioButton2 = nullptr;
+    platform::Control* RadioButton4 = nullptr;
+
+    // The last two numbers clicked in segment mode; empty until the first.
+    std::u16string RangePair;
+};
+
+}  // namespace kova

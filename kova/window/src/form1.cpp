@@ -1,0 +1,187 @@
+#include "kova/window/form1.h"
+
+#include <algorithm>
+#include <string>
+
+#include "help_text.h"
+#include "input_lines.h"
+#include "kova/tables.h"
+#include "platform/codepage.h"
+#include "platform/memo_lines.h"
+#include "range_input.h"
+#include "year_caption.h"
+
+namespace kova {
+
+namespace {
+
+// AppendToInput keeps a line growing while it is at most 49 bytes long, the
+// range input while it is at most 36.
+constexpr std::size_t kLongestWordLine = 49;
+constexpr std::size_t kLongestRangeLine = 36;
+
+int TwoDigitValue(std::u16string_view digits) {
+    return (digits[0] - u'0') * 10 + (digits[1] - u'0');
+}
+
+std::u16string Decimal(int number) {
+    const std::string digits = std::to_string(number);
+    return {digits.begin(), digits.end()};
+}
+
+}  // namespace
+
+void TForm1::Attach(platform::FormWindow& window) {
+    window_ = &window;
+    Memo1 = &window.Find("Memo1");
+    Memo2 = &window.Find("Memo2");
+    Edit1 = &window.Find("Edit1");
+    Edit2 = &window.Find("Edit2");
+    Edit3 = &window.Find("Edit3");
+    UpDown1 = &window.Find("UpDown1");
+    RadioButton1 = &window.Find("RadioButton1");
+    RadioButton2 = &window.Find("RadioButton2");
+    RadioButton4 = &window.Find("RadioButton4");
+}
+
+void TForm1::FormCreate(int today_year) {
+    // The selector holds the statistics to the years of the tables; the year
+    // box stays empty when today lies outside them.
+    UpDown1->SetPosition(std::clamp(today_year, kFirstYear, kLastYear));
+    if (const auto caption = YearCaption(today_year)) {
+        Edit3->SetText(*caption);
+    }
+}
+
+void TForm1::AppendToInput(std::u16string_view word) {
+    platform::MemoLines lines(*Memo1);
+    if (lines.Count() == 0) {
+        lines.Add(word);
+    } else {
+        std::u16string extension = u",";
+        extension.append(word);
+        ExtendLastLine(lines, extension, word, kLongestWordLine);
+    }
+    Memo1->Focus();
+}
+
+void TForm1::ButtonClick(platform::Control& sender) {
+    AppendToInput(sender.Text());
+}
+
+void TForm1::BitBtnClick(platform::Control& sender) {
+    const std::u16string number = sender.Text();
+    if (RadioButton1->Checked()) {
+        AppendToInput(number);
+    }
+    if (RadioButton2->Checked()) {
+        if (RangePair.empty()) {
+            RangePair = u"0000";
+        }
+        RangePair += number;
+        while (RangePair.size() > 4) {
+            RangePair.erase(0, 2);
+        }
+        const std::u16string previous = RangePair.substr(0, 2);
+        const std::u16string clicked = RangePair.substr(2, 2);
+        const bool ascending = TwoDigitValue(clicked) >= TwoDigitValue(previous);
+        Edit1->SetText(ascending ? previous : clicked);
+        Edit2->SetText(ascending ? clicked : previous);
+    }
+}
+
+void TForm1::Button62Click(platform::Control&) {
+    // Both boxes are read before anything is added, so a conversion error
+    // leaves the input box as it was.
+    const RangeValue start = ReadRangeStart(Edit1->Text());
+    if (start.kind == RangeValue::Kind::kNotAnInteger) {
+        window_->ShowMessage(ConversionErrorMessage(start.text), platform::MessageIcon::kError);
+        return;
+    }
+    const RangeValue end = ReadRangeEnd(Edit2->Text());
+    if (end.kind == RangeValue::Kind::kNotAnInteger) {
+        window_->ShowMessage(ConversionErrorMessage(end.text), platform::MessageIcon::kError);
+        return;
+    }
+    if (start.kind == RangeValue::Kind::kNoNumber || end.kind == RangeValue::Kind::kNoNumber) {
+        return;
+    }
+    platform::MemoLines lines(*Memo1);
+    for (int number = start.number; number <= end.number; ++number) {
+        if (lines.Count() == 0) {
+            lines.Add(u" ");
+        }
+        std::u16string item = u",";
+        item.append(Decimal(number));
+        ExtendLastLine(lines, item, item, kLongestRangeLine);
+    }
+}
+
+void TForm1::Button9Click(platform::Control&) {
+    platform::MemoLines(*Memo1).Clear();
+    Memo1->Focus();
+}
+
+std::string TForm1::InputText() const {
+    return platform::Utf16ToGbk(Memo1->Text());
+}
+
+void TForm1::ShowReport(const ReportLines& report) {
+    Memo2->SetText(platform::GbkToUtf16(ReportText(report)));
+}
+
+void TForm1::Button60Click(platform::Control&) {
+    const Arrangement arrangement =
+        RadioButton4->Checked() ? Arrangement::kOneLine : Arrangement::kWrapped;
+    ShowReport(NumberStatistics(InputText(), UpDown1->Position(), arrangement));
+}
+
+void TForm1::Button7Click(platform::Control&) {
+    ShowReport(ZodiacStatistics(InputText()));
+}
+void TForm1::Button63Click(platform::Control&) {
+    ShowReport(HeadStatistics(InputText()));
+}
+void TForm1::Button64Click(platform::Control&) {
+    ShowReport(TailStatistics(InputText()));
+}
+void TForm1::Button65Click(platform::Control&) {
+    ShowReport(ElementStatistics(InputText()));
+}
+void TForm1::Button8Click(platform::Control&) {
+    ShowReport(DigitSumStatistics(InputText()));
+}
+void TForm1::BitBtn56Click(platform::Control&) {
+    ShowReport(WaveStatistics(InputText()));
+}
+void TForm1::BitBtn57Click(platform::Control&) {
+    ShowReport(BigSmallStatistics(InputText()));
+}
+void TForm1::BitBtn58Click(platform::Control&) {
+    ShowReport(OddEvenStatistics(InputText()));
+}
+void TForm1::BitBtn59Click(platform::Control&) {
+    ShowReport(SumOddEvenStatistics(InputText()));
+}
+void TForm1::BitBtn60Click(platform::Control&) {
+    ShowReport(SegmentStatistics(InputText()));
+}
+
+void TForm1::UpDown1Click(platform::Control&) {
+    if (const auto caption = YearCaption(UpDown1->Position())) {
+        Edit3->SetText(*caption);
+    }
+}
+
+void TForm1::Button66Click(platform::Control&) {
+    window_->SetClientWidth(kWideClientWidth);
+}
+void TForm1::Button67Click(platform::Control&) {
+    window_->SetClientWidth(kNarrowClientWidth);
+}
+
+void TForm1::Button61Click(platform::Control&) {
+    window_->ShowMessage(HelpText(), platform::MessageIcon::kNone);
+}
+
+}  // namespace kova

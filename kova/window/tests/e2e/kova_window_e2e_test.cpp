@@ -1,0 +1,264 @@
+// kova.exe itself, driven from outside by window messages as a user would
+// drive it. Every test starts the program afresh.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "kova/window/control_ids.h"
+#include "kova/window/form1.h"
+#include "window_driver.h"
+
+namespace {
+
+namespace ids = kova::ids;
+using e2e::Checked;
+using e2e::Click;
+using e2e::SetText;
+using e2e::Text;
+
+class KovaWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_NE(kova_.Window(), nullptr) << "kova.exe did not open"; }
+
+    HWND Get(int id) const { return kova_.Control(id); }
+    std::u16string TextOf(int id) const { return Text(Get(id)); }
+    void ClickId(int id) const { EXPECT_TRUE(Click(Get(id))) << "the click was not handled"; }
+    // Clicks a button whose handler opens a message box and returns its text,
+    // after closing it.
+    std::u16string MessageAfterClicking(int id) {
+        e2e::PostClick(Get(id));
+        const HWND box = kova_.WaitForMessageBox();
+        if (box == nullptr) {
+            ADD_FAILURE() << "no message box";
+            return {};
+        }
+        std::u16string text = e2e::MessageBoxText(box);
+        e2e::CloseMessageBox(box);
+        kova_.Settle(ids::kEdit4);
+        return text;
+    }
+
+    e2e::RunningProgram kova_{L"kova.exe", L"TipstatForm"};
+};
+
+TEST_F(KovaWindow, OpensWithItsCaptionSizeAndStartingState) {
+    EXPECT_EQ(Text(kova_.Window()), u"KOVA-6.1 墨川统计器");
+    const RECT client = e2e::ClientRect(kova_.Window());
+    EXPECT_EQ(client.right, 548);
+    EXPECT_EQ(client.bottom, 500);
+    EXPECT_EQ(TextOf(ids::kEdit1), u"0");
+    EXPECT_EQ(TextOf(ids::kEdit2), u"0");
+    EXPECT_EQ(TextOf(ids::kMemo1), u"");
+    EXPECT_TRUE(Checked(Get(ids::kRadioButton3)));
+    EXPECT_FALSE(Checked(Get(ids::kRadioButton1)));
+    EXPECT_FALSE(Checked(Get(ids::kRadioButton2)));
+
+    // The year selector starts from today's year, held within the tables.
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    const int year = today.wYear;
+    const bool in_tables = year >= 2003 && year <= 2010;
+    EXPECT_EQ(SendMessageW(Get(ids::kUpDown1), UDM_GETPOS32, 0, 0),
+              year < 2003 ? 2003 : (year > 2010 ? 2010 : year));
+    if (!in_tables) {
+        EXPECT_EQ(TextOf(ids::kEdit3), u"");
+    }
+}
+
+TEST_F(KovaWindow, EveryControlStandsWhereTheLayoutPutsIt) {
+    kova::TForm1 form;
+    const platform::FormSpec layout = form.Layout();
+    for (const platform::ControlSpec& row : layout.controls) {
+        const HWND control = Get(row.id);
+        ASSERT_NE(control, nullptr) << row.name;
+        if (row.kind == platform::ControlKind::kLabel) {
+            continue;  // sized by its text
+        }
+        const platform::Bounds expected = platform::ClientBounds(layout, row);
+        const RECT actual = e2e::RectInParent(control);
+        EXPECT_EQ(actual.left, expected.left) << row.name;
+        EXPECT_EQ(actual.top, expected.top) << row.name;
+        EXPECT_EQ(actual.right - actual.left, expected.width) << row.name;
+        EXPECT_EQ(actual.bottom - actual.top, expected.height) << row.name;
+        EXPECT_EQ(Text(control), row.kind == platform::ControlKind::kUpDown ? u"" : row.caption)
+            << row.name;
+    }
+    // Spot checks against the layout as drawn on paper.
+    EXPECT_EQ(e2e::RectInParent(Get(ids::kBitBtn1 + 48)).top, 157 + 22 * 12);
+    EXPECT_EQ(e2e::RectInParent(Get(ids::kRadioButton4)).left, 140);
+}
+
+TEST_F(KovaWindow, YearArrowsMoveTheSelectorAndItsText) {
+    const HWND up_down = Get(ids::kUpDown1);
+    SendMessageW(up_down, UDM_SETPOS32, 0, 2004);
+    e2e::ClickArrow(up_down, false);
+    EXPECT_EQ(TextOf(ids::kEdit3), u" 2003(羊)年");
+    e2e::ClickArrow(up_down, false);
+    EXPECT_EQ(SendMessageW(up_down, UDM_GETPOS32, 0, 0), 2003);
+    EXPECT_EQ(TextOf(ids::kEdit3), u" 2003(羊)年");
+    e2e::ClickArrow(up_down, true);
+    EXPECT_EQ(TextOf(ids::kEdit3), u" 2004(猴)年");
+}
+
+TEST_F(KovaWindow, NumberStatisticsCountsTypedTextForTheSelectedYear) {
+    const HWND up_down = Get(ids::kUpDown1);
+    SendMessageW(up_down, UDM_SETPOS32, 0, 2004);
+    e2e::ClickArrow(up_down, false);  // 2003
+    SendMessageW(Get(ids::kMemo1), WM_SETFOCUS, 0, 0);
+    e2e::Type(Get(ids::kMemo1), u"鼠 05 12");
+    kova_.Settle(ids::kEdit4);
+    EXPECT_EQ(TextOf(ids::kMemo1), u"鼠 05 12");
+    ClickId(ids::kRadioButton4);
+    ClickId(ids::kButton60);
+    EXPECT_EQ(TextOf(ids::kMemo2),
+              u"共00次：01,02,03,04,06,07,09,10,11,13,14,15,16,17,18,19,21,22,23,24,25,26,27,28,"
+              u"29,30,31,33,34,35,36,37,38,39,40,41,42,43,45,46,47,48,49,（43码）\r\n"
+              u"共01次：05,08,12,20,32,44,（6码）\r\n");
+}
+
+TEST_F(KovaWindow, AttributeStatisticsButtonsWriteTheirReports) {
+    const struct {
+        int button;
+        std::u16string title;
+    } buttons[] = {
+        {ids::kButton7, u" 生肖统计结果："},    {ids::kButton63, u" 头数统计结果："},
+        {ids::kButton64, u" 尾数统计结果："},   {ids::kButton65, u" 行数统计结果："},
+        {ids::kButton8, u" 合数统计结果："},    {ids::kBitBtn56, u" 波色统计结果："},
+        {ids::kBitBtn57, u" 大小统计结果："},   {ids::kBitBtn58, u" 单双统计结果："},
+        {ids::kBitBtn59, u" 合单双统计结果："}, {ids::kBitBtn60, u" 段数统计结果："},
+    };
+    SetText(Get(ids::kMemo1), u"鼠牛鼠");
+    for (const auto& b : buttons) {
+        ClickId(b.button);
+        EXPECT_TRUE(TextOf(ids::kMemo2).starts_with(b.title + u"\r\n")) << b.button;
+    }
+    ClickId(ids::kButton7);
+    EXPECT_EQ(TextOf(ids::kMemo2),
+              u" 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n"
+              u"【共01次】：牛,\r\n【共02次】：鼠,\r\n");
+}
+
+TEST_F(KovaWindow, AttributeButtonsTypeWordsAndClearEmptiesTheInput) {
+    const int mouse = ids::kAttributeButton1 + 13;  // 鼠 opens the fourth row
+    ASSERT_EQ(TextOf(mouse), u"鼠");
+    ClickId(mouse);
+    ClickId(mouse + 1);
+    ClickId(mouse + 6);
+    EXPECT_EQ(TextOf(ids::kMemo1), u"鼠,牛,马\r\n");
+
+    // 49 bytes (24 Chinese characters and a digit) still grow; 50 do not.
+    SetText(Get(ids::kMemo1), std::u16string(24, u'鼠') + u"1");
+    ClickId(ids::kAttributeButton1);
+    EXPECT_EQ(TextOf(ids::kMemo1), std::u16string(24, u'鼠') + u"1,红");
+    SetText(Get(ids::kMemo1), std::u16string(25, u'鼠'));
+    ClickId(ids::kAttributeButton1);
+    EXPECT_EQ(TextOf(ids::kMemo1), std::u16string(25, u'鼠') + u"\r\n红");
+
+    ClickId(ids::kButton9);
+    EXPECT_EQ(TextOf(ids::kMemo1), u"");
+}
+
+TEST_F(KovaWindow, InputBoxTakesTextsBeyondTheDefaultEditLimit) {
+    // 05 named 15,000 times: 45,000 characters.
+    std::u16string long_text;
+    for (int i = 0; i < 15000; ++i) {
+        long_text += u"05 ";
+    }
+    SetText(Get(ids::kMemo1), long_text);
+    ClickId(ids::kAttributeButton1);
+    EXPECT_EQ(TextOf(ids::kMemo1), long_text + u"\r\n红");
+    ClickId(ids::kButton60);
+    EXPECT_TRUE(TextOf(ids::kMemo2).ends_with(u"共15000次：05,（1码）\r\n"));
+}
+
+TEST_F(KovaWindow, NumberPageWidensTheWindowAndItsButtonsType) {
+    ClickId(ids::kButton66);
+    EXPECT_EQ(e2e::ClientRect(kova_.Window()).right, 693);
+
+    ClickId(ids::kBitBtn1 + 6);  // no mode chosen yet: nothing
+    EXPECT_EQ(TextOf(ids::kMemo1), u"");
+    ClickId(ids::kRadioButton1);
+    ClickId(ids::kBitBtn1 + 6);
+    ClickId(ids::kBitBtn50 + 3);
+    EXPECT_EQ(TextOf(ids::kMemo1), u"07,06 16 22 28 32 38 44\r\n");
+
+    ClickId(ids::kRadioButton2);
+    EXPECT_FALSE(Checked(Get(ids::kRadioButton1)));
+    ClickId(ids::kBitBtn1 + 11);
+    ClickId(ids::kBitBtn1 + 4);
+    EXPECT_EQ(TextOf(ids::kEdit1), u"05");
+    EXPECT_EQ(TextOf(ids::kEdit2), u"12");
+
+    ClickId(ids::kButton67);
+    EXPECT_EQ(e2e::ClientRect(kova_.Window()).right, 548);
+    ClickId(ids::kButton66);
+    EXPECT_TRUE(Checked(Get(ids::kRadioButton2)));
+    EXPECT_EQ(TextOf(ids::kEdit2), u"12");
+}
+
+TEST_F(KovaWindow, RangeButtonsAppendTheRange) {
+    SetText(Get(ids::kEdit1), u"05");
+    SetText(Get(ids::kEdit2), u"08");
+    ClickId(ids::kButton62);
+    EXPECT_EQ(TextOf(ids::kMemo1), u" ,5,6,7,8\r\n");
+    SetText(Get(ids::kEdit1), u"9");
+    SetText(Get(ids::kEdit2), u"10");
+    ClickId(ids::kButton68);
+    EXPECT_EQ(TextOf(ids::kMemo1), u" ,5,6,7,8,9,10\r\n");
+}
+
+TEST_F(KovaWindow, RangeBoxesTakeTwoTypedCharacters) {
+    SetText(Get(ids::kEdit2), u"");
+    e2e::Type(Get(ids::kEdit2), u"123");
+    kova_.Settle(ids::kEdit4);
+    EXPECT_EQ(TextOf(ids::kEdit2), u"12");
+}
+
+TEST_F(KovaWindow, RangeBoxWithoutAnIntegerShowsTheConversionError) {
+    SetText(Get(ids::kMemo1), u"鼠");
+    SetText(Get(ids::kEdit1), u"a");
+    EXPECT_EQ(MessageAfterClicking(ids::kButton62), u"'a' is not a valid integer value");
+    SetText(Get(ids::kEdit1), u"1");
+    SetText(Get(ids::kEdit2), u"");
+    EXPECT_EQ(MessageAfterClicking(ids::kButton62), u"'' is not a valid integer value");
+    EXPECT_EQ(TextOf(ids::kMemo1), u"鼠");
+}
+
+TEST_F(KovaWindow, HelpShowsItsTextInAMessageBox) {
+    const std::u16string help = MessageAfterClicking(ids::kButton61);
+    EXPECT_NE(help.find(u"使用的年限已加至2010年"), std::u16string::npos);
+    EXPECT_TRUE(help.ends_with(u"2004年7月8日"));
+}
+
+// Saves the window in both widths under the build folder and checks the
+// colours the number page is painted in.
+TEST_F(KovaWindow, ScreenshotsOfBothWidths) {
+    const std::wstring folder = [] {
+        std::string path = KOVA_SCREENSHOT_DIR;
+        // Under Wine the build folder is a Unix path, reached through Z:.
+        if (path.starts_with("/")) {
+            path = "Z:" + path;
+        }
+        return std::wstring(path.begin(), path.end());
+    }();
+    CreateDirectoryW(folder.c_str(), nullptr);
+
+    SetText(Get(ids::kMemo1), u"鼠,牛,马\r\n红单 九：05");
+    ClickId(ids::kButton60);
+    kova_.WaitUntilPainted();
+    const e2e::Screenshot narrow = e2e::CaptureWindow(kova_.Window());
+    EXPECT_TRUE(narrow.SavePng(folder + L"/kova-548.png"));
+    EXPECT_EQ(narrow.ClientPixel(200, 200), GetSysColor(COLOR_WINDOW));  // inside Memo1
+
+    ClickId(ids::kButton66);
+    ClickId(ids::kRadioButton2);
+    kova_.WaitUntilPainted();
+    const e2e::Screenshot wide = e2e::CaptureWindow(kova_.Window());
+    EXPECT_TRUE(wide.SavePng(folder + L"/kova-693.png"));
+    EXPECT_EQ(wide.ClientPixel(555, 445), RGB(166, 202, 240));        // the sky-blue number panel
+    EXPECT_EQ(wide.ClientPixel(20, 480), GetSysColor(COLOR_WINDOW));  // inside Memo2
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+#include <string>
+
+#include "form1_fixture.h"
+#include "platform/codepage.h"
+
+namespace kova {
+namespace {
+
+TEST(Form1StartUp, YearSelectorStartsAtTodaysYearWithItsAnimal) {
+    const struct {
+        int today;
+        int position;
+        std::u16string year_box;
+    } cases[] = {
+        {2003, 2003, u" 2003(羊)年"},
+        {2008, 2008, u" 2008(鼠)年"},
+        {2010, 2010, u" 2010(虎)年"},
+        // Outside the tables the selector stands at the nearer end and the
+        // year box stays empty.
+        {2026, 2010, u""},
+        {1999, 2003, u""},
+    };
+    for (const auto& c : cases) {
+        TForm1 form;
+        platform::MemoryForm window(form.Layout());
+        form.Attach(window);
+        form.FormCreate(c.today);
+        EXPECT_EQ(window.Find("UpDown1").Position(), c.position) << c.today;
+        EXPECT_EQ(window.Find("Edit3").Text(), c.year_box) << c.today;
+    }
+}
+
+TEST(Form1StartUp, NumberStatisticsCountsWithTheNearerYearAfterTheTables) {
+    TForm1 form;
+    platform::MemoryForm window(form.Layout());
+    form.Attach(window);
+    form.FormCreate(2026);
+    window.Find("Memo1").SetText(u"鼠");
+    window.Click("RadioButton4");
+    window.Click("Button60");
+    // 2010 is a year of 虎, so 鼠 stands for 03 15 27 39.
+    EXPECT_TRUE(window.Find("Memo2").Text().ends_with(u"共01次：03,15,27,39,（4码）\r\n"));
+}
+
+TEST_F(Form1Test, ArrowsMoveTheYearWithinTheTables) {
+    window_.ClickArrow("UpDown1", -1);
+    EXPECT_EQ(Text("Edit3"), u" 2007(猪)年");
+    for (int i = 0; i < 10; ++i) {
+        window_.ClickArrow("UpDown1", +1);
+    }
+    EXPECT_EQ(window_.Find("UpDown1").Position(), 2010);
+    EXPECT_EQ(Text("Edit3"), u" 2010(虎)年");
+}
+
+TEST_F(Form1Test, NumberStatisticsReportsInTheChosenArrangementAndYear) {
+    for (int i = 0; i < 5; ++i) {
+        window_.ClickArrow("UpDown1", -1);
+    }
+    SetText("Memo1", u"鼠 05 12");
+    Click("RadioButton4");
+    Click("Button60");
+    EXPECT_EQ(Text("Memo2"),
+              u"共00次：01,02,03,04,06,07,09,10,11,13,14,15,16,17,18,19,21,22,23,24,25,26,27,28,"
+              u"29,30,31,33,34,35,36,37,38,39,40,41,42,43,45,46,47,48,49,（43码）\r\n"
+              u"共01次：05,08,12,20,32,44,（6码）\r\n");
+    EXPECT_EQ(Text("Memo1"), u"鼠 05 12");
+
+    SetText("Memo1", u"");
+    Click("RadioButton3");
+    Click("Button60");
+    EXPECT_EQ(Text("Memo2"),
+              u"共00次：01,02,03,04,05,06,07,08,09,10,（10码）\r\n"
+              u"        11,12,13,14,15,16,17,18,19,20,（10码）\r\n"
+              u"        21,22,23,24,25,26,27,28,29,30,（10码）\r\n"
+              u"        31,32,33,34,35,36,37,38,39,40,（10码）\r\n"
+              u"        41,42,43,44,45,46,47,48,49,（9码）\r\n");
+}
+
+TEST_F(Form1Test, EachAttributeStatisticsButtonWritesItsOwnReport) {
+    const struct {
+        const char* button;
+        std::u16string title;
+    } buttons[] = {
+        {"Button7", u" 生肖统计结果："},    {"Button63", u" 头数统计结果："},
+        {"Button64", u" 尾数统计结果："},   {"Button65", u" 行数统计结果："},
+        {"Button8", u" 合数统计结果："},    {"BitBtn56", u" 波色统计结果："},
+        {"BitBtn57", u" 大小统计结果："},   {"BitBtn58", u" 单双统计结果："},
+        {"BitBtn59", u" 合单双统计结果："}, {"BitBtn60", u" 段数统计结果："},
+    };
+    SetText("Memo1", u"鼠牛鼠");
+    for (const auto& b : buttons) {
+        SetText("Memo2", u"an earlier report");
+        Click(b.button);
+        EXPECT_TRUE(Text("Memo2").starts_with(b.title + u"\r\n【共")) << b.button;
+        EXPECT_TRUE(Text("Memo2").ends_with(u",\r\n")) << b.button;
+    }
+    Click("Button7");
+    EXPECT_EQ(Text("Memo2"),
+              u" 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n"
+              u"【共01次】：牛,\r\n【共02次】：鼠,\r\n");
+    EXPECT_EQ(Text("Memo1"), u"鼠牛鼠");
+    EXPECT_EQ(window_.Focused(), "");
+}
+
+TEST_F(Form1Test, NumberPageWidensTheWindowAndKeepsItsStateWhileHidden) {
+    EXPECT_EQ(window_.ClientWidth(), 548);
+    Click("Button66");
+    EXPECT_EQ(window_.ClientWidth(), 693);
+    Click("RadioButton2");
+    Click("BitBtn12");
+    Click("Button67");
+    EXPECT_EQ(window_.ClientWidth(), 548);
+    Click("Button66");
+    EXPECT_TRUE(window_.Find("RadioButton2").Checked());
+    EXPECT_EQ(Text("Edit1"), u"00");
+    EXPECT_EQ(Text("Edit2"), u"12");
+}
+
+TEST_F(Form1Test, HelpShowsTheFixedTextInAMessageBox) {
+    Click("Button61");
+    ASSERT_EQ(window_.Messages().size(), 1u);
+    const auto& help = window_.Messages()[0];
+    EXPECT_EQ(help.icon, platform::MessageIcon::kNone);
+    EXPECT_TRUE(help.text.starts_with(u"\r\n"));
+    const std::string gbk = platform::Utf16ToGbk(help.text);
+    EXPECT_NE(gbk.find(platform::Utf8ToGbk(
+                  "使用的年限已加至2010年，用户可通过年份选择按钮选到合式的年度")),
+              std::string::npos);
+    EXPECT_NE(help.text.find(u"KOVA-5"), std::u16string::npos);
+    EXPECT_TRUE(help.text.ends_with(u"2004年7月8日"));
+    EXPECT_GT(gbk.size(), 1000u);
+    EXPECT_LT(gbk.size(), 1300u);
+}
+
+}  // namespace
+}  // namespace kova

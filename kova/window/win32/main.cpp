@@ -1,0 +1,24 @@
+// kova.exe: program A's one window.
+#include <windows.h>
+
+#include "kova/window/form1.h"
+#include "platform/win32/form_window.h"
+#include "resource_ids.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+    kova::TForm1 form1;
+    platform::FormSpec layout = form1.Layout();
+    layout.icon_id = KOVA_ICON;
+    const auto window = platform::win32::FormWindow32::Create(instance, std::move(layout));
+    if (window == nullptr) {
+        return 1;
+    }
+    form1.Attach(*window);
+
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    form1.FormCreate(today.wYear);
+
+    window->Show(show_command, "Memo1");
+    return platform::win32::RunMessageLoop(window->Handle());
+}
