@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-dev
   # The Windows build (mingw-w64) and running it and its tests under Wine on a
-  # virtual display, with a Chinese font for the captions; imagemagick turns
-  # the window screenshots into PNG.
-  mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth fonts-wqy-microhei imagemagick)
+  # virtual display, with Wine's own fonts and a Chinese font for the captions;
+  # imagemagick draws kova's icon (kova/window/win32/make-icon.sh).
+  mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth fonts-wqy-microhei
+  imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do

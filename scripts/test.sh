@@ -27,7 +27,7 @@ cmake --build --preset mingw -j"$jobs"
 # outlives every Windows process.
 export WINEPREFIX="$PWD/build/mingw/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
 xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
-  scripts/wine-prefix.sh "$WINEPREFIX"
+  scripts/wine-prefix.sh "$WINEPREFIX" --virtual-display
   status=0
   ctest --preset mingw -j"$1" || status=$?
   wineserver -w

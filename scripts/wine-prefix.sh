@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Prepares the Wine prefix in which the Windows build runs: started once,
 # with 宋体 (SimSun) mapped to the installed Chinese font so that captions do
-# not come out as boxes, and with window frames drawn by Wine.
-# Usage: scripts/wine-prefix.sh PREFIX   (safe to run again)
+# not come out as boxes.
+# Usage: scripts/wine-prefix.sh PREFIX [--virtual-display]   (safe to run again)
+# On a virtual display, which has no window manager, Wine draws the window
+# frames itself, so that the caption shows (and is in the screenshots).
 set -euo pipefail
 
 prefix=$(realpath -m "$1")
@@ -23,9 +25,9 @@ settings="$prefix/tipstat.reg"
     printf '[%s]\r\n' "$key"
     printf '"宋体"="WenQuanYi Micro Hei"\r\n"SimSun"="WenQuanYi Micro Hei"\r\n\r\n'
   done
-  # A virtual display has no window manager: Wine draws the frames itself,
-  # so the caption shows (and is in the screenshots).
-  printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
+  managed=Y
+  [ "${2:-}" = "--virtual-display" ] && managed=N
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="%s"\r\n\r\n' "$managed"
 } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$settings"
 wine regedit /S "$settings" >/dev/null 2>&1
 wineserver -w
