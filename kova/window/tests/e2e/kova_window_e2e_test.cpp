@@ -1,8 +1,9 @@
 // kova.exe itself, driven from outside by window messages as a user would
 // drive it. Every test starts the program afresh.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 
@@ -48,6 +49,10 @@ TEST_F(KovaWindow, OpensWithItsCaptionSizeAndStartingState) {
     const RECT client = e2e::ClientRect(kova_.Window());
     EXPECT_EQ(client.right, 548);
     EXPECT_EQ(client.bottom, 500);
+    RECT outer;
+    GetWindowRect(kova_.Window(), &outer);
+    EXPECT_EQ(outer.left, 272);
+    EXPECT_EQ(outer.top, 108);
     EXPECT_EQ(TextOf(ids::kEdit1), u"0");
     EXPECT_EQ(TextOf(ids::kEdit2), u"0");
     EXPECT_EQ(TextOf(ids::kMemo1), u"");

@@ -2,7 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 namespace e2e {
@@ -59,11 +60,11 @@ bool HasUpdateRegion(HWND window) {
 // compression library needed for a few screenshots.
 class PngWriter {
   public:
-    explicit PngWriter(std::FILE* file) : file_(file) {}
+    explicit PngWriter(std::ostream& file) : file_(file) {}
 
     void Write(int width, int height, const std::vector<unsigned char>& rgb) {
         static constexpr unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-        std::fwrite(kSignature, 1, sizeof kSignature, file_);
+        Put(kSignature, sizeof kSignature);
 
         std::vector<unsigned char> header;
         Put32(header, static_cast<std::uint32_t>(width));
@@ -129,16 +130,20 @@ class PngWriter {
     void Chunk(const char* type, const std::vector<unsigned char>& data) {
         std::vector<unsigned char> length;
         Put32(length, static_cast<std::uint32_t>(data.size()));
-        std::fwrite(length.data(), 1, length.size(), file_);
+        Put(length.data(), length.size());
         std::vector<unsigned char> typed(type, type + 4);
         typed.insert(typed.end(), data.begin(), data.end());
-        std::fwrite(typed.data(), 1, typed.size(), file_);
+        Put(typed.data(), typed.size());
         std::vector<unsigned char> crc;
         Put32(crc, Crc(typed));
-        std::fwrite(crc.data(), 1, crc.size(), file_);
+        Put(crc.data(), crc.size());
     }
 
-    std::FILE* file_;
+    void Put(const unsigned char* bytes, std::size_t count) {
+        file_.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count));
+    }
+
+    std::ostream& file_;
 };
 
 }  // namespace
@@ -297,12 +302,10 @@ COLORREF Screenshot::ClientPixel(int x, int y) const {
 }
 
 bool Screenshot::SavePng(const std::wstring& path) const {
-    std::FILE* file = _wfopen(path.c_str(), L"wb");
-    if (file == nullptr) {
-        return false;
-    }
+    std::ofstream file(std::filesystem::path(path), std::ios::binary);
     PngWriter(file).Write(width, height, rgb);
-    return std::fclose(file) == 0;
+    file.close();
+    return !file.fail();
 }
 
 Screenshot CaptureWindow(HWND window) {
