@@ -36,21 +36,6 @@ PositionScanner::PositionScanner(const std::vector<ScanWord>& words, int counter
         words.size() > std::size_t{kMarkFind - kFirstWordFind}) {
         throw std::logic_error("position scanner: too many counters or words");
     }
-    const auto claim_pair = [this](std::string_view word, Find find) {
-        Find& slot =
-            finds_.Claim(static_cast<unsigned char>(word[0]), static_cast<unsigned char>(word[1]));
-        if (slot != 0) {
-            throw std::logic_error("position scanner: two words share their first two bytes");
-        }
-        slot = find;
-    };
-    const auto checked_counter = [counter_count](int counter) {
-        if (counter < 0 || counter > counter_count) {
-            throw std::logic_error("position scanner: counter out of range");
-        }
-        return static_cast<std::uint8_t>(counter);
-    };
-
     if (reads_written_numbers) {
         for (int number = 1; number <= kHighestWrittenNumber; ++number) {
             meanings_[static_cast<std::size_t>(number)].counter = static_cast<std::uint8_t>(number);
@@ -58,46 +43,75 @@ PositionScanner::PositionScanner(const std::vector<ScanWord>& words, int counter
     }
     Find find = kFirstWordFind;
     for (const ScanWord& word : words) {
-        const std::string_view bytes = word.word;
-        if (bytes.size() < 2 || bytes.size() > WorkingText::kLongestWord) {
-            throw std::logic_error("position scanner: words have two to four bytes");
-        }
-        if (reads_written_numbers && IsDigit(bytes[0]) &&
-            EndsNumber(static_cast<unsigned char>(bytes[1]))) {
-            throw std::logic_error("position scanner: a word would also be read as a number");
-        }
-        claim_pair(bytes, find);
-        FindMeaning& meaning = meanings_[find];
-        const auto byte = [bytes](std::size_t i) -> unsigned char {
-            return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
-        };
-        const auto present = [bytes](std::size_t i) -> unsigned char {
-            return i < bytes.size() ? 0xFF : 0;
-        };
-        meaning.rest = TwoBytes(byte(2), byte(3));
-        meaning.rest_mask = TwoBytes(present(2), present(3));
-        switch (word.context) {
-            case Context::kNone:
-                break;
-            case Context::kAfterSum:
-                meaning.context = TwoBytes(static_cast<unsigned char>(kSumCharacter[0]),
-                                           static_cast<unsigned char>(kSumCharacter[1]));
-                meaning.context_mask = 0xFFFF;
-                break;
-            case Context::kAfterOne:
-                meaning.context = TwoBytes(0, kTeenDigit);
-                meaning.context_mask = TwoBytes(0, 0xFF);
-                break;
-        }
-        meaning.counter = checked_counter(word.counter);
-        meaning.counter_in_context = checked_counter(word.counter_in_context);
-        ++find;
+        AddWord(word, find++);
     }
     if (removes_marks) {
         for (std::string_view mark : kRemovedMarks) {
-            claim_pair(mark, kMarkFind);
+            Find& slot = finds_.Claim(static_cast<unsigned char>(mark[0]),
+                                      static_cast<unsigned char>(mark[1]));
+            if (slot != 0) {
+                throw std::logic_error("position scanner: a word starts like a mark");
+            }
+            slot = kMarkFind;
         }
     }
+}
+
+void PositionScanner::AddWord(const ScanWord& word, Find find) {
+    const std::string_view bytes = word.word;
+    if (bytes.size() < 2 || bytes.size() > WorkingText::kLongestWord) {
+        throw std::logic_error("position scanner: words have two to four bytes");
+    }
+    if (reads_written_numbers_ && IsDigit(bytes[0]) &&
+        EndsNumber(static_cast<unsigned char>(bytes[1]))) {
+        throw std::logic_error("position scanner: a word would also be read as a number");
+    }
+    const auto counter = [this](int value) {
+        if (value < 0 || value > counter_count_) {
+            throw std::logic_error("position scanner: counter out of range");
+        }
+        return static_cast<std::uint8_t>(value);
+    };
+    const auto byte = [bytes](std::size_t i) -> unsigned char {
+        return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
+    };
+    const auto present = [bytes](std::size_t i) -> unsigned char {
+        return i < bytes.size() ? 0xFF : 0;
+    };
+
+    FindMeaning& meaning = meanings_[find];
+    meaning.rest = TwoBytes(byte(2), byte(3));
+    meaning.rest_mask = TwoBytes(present(2), present(3));
+    switch (word.context) {
+        case Context::kNone:
+            break;
+        case Context::kAfterSum:
+            meaning.context = TwoBytes(static_cast<unsigned char>(kSumCharacter[0]),
+                                       static_cast<unsigned char>(kSumCharacter[1]));
+            meaning.context_mask = 0xFFFF;
+            break;
+        case Context::kAfterOne:
+            meaning.context = TwoBytes(0, kTeenDigit);
+            meaning.context_mask = TwoBytes(0, 0xFF);
+            break;
+    }
+    meaning.counter = counter(word.counter);
+    meaning.counter_in_context = counter(word.counter_in_context);
+
+    // Words with the same first two bytes are chained; one must not begin
+    // the other, or both would be found at one position.
+    Find* slot = &finds_.Claim(byte(0), byte(1));
+    for (; *slot != 0; slot = &meanings_[*slot].next_with_same_start) {
+        const FindMeaning& other = meanings_[*slot];
+        if (*slot == kMarkFind) {
+            throw std::logic_error("position scanner: a word starts like a mark");
+        }
+        if ((meaning.rest & other.rest_mask) == other.rest ||
+            (other.rest & meaning.rest_mask) == meaning.rest) {
+            throw std::logic_error("position scanner: one word begins another");
+        }
+    }
+    *slot = find;
 }
 
 PositionScanner::Find& PositionScanner::PairTable::Claim(unsigned char first,
@@ -172,11 +186,16 @@ std::size_t PositionScanner::CountStretch(WorkingText& text, std::size_t length,
 }
 
 std::uint8_t PositionScanner::CounterOf(Find find, const unsigned char* here) const {
-    const FindMeaning& meaning = meanings_[find];
-    const bool whole_word = (TwoBytes(here[2], here[3]) & meaning.rest_mask) == meaning.rest;
-    const bool in_context =
-        (TwoBytes(here[-2], here[-1]) & meaning.context_mask) == meaning.context;
-    return whole_word ? (in_context ? meaning.counter_in_context : meaning.counter) : 0;
+    const std::uint16_t rest = TwoBytes(here[2], here[3]);
+    const std::uint16_t before = TwoBytes(here[-2], here[-1]);
+    for (; find != 0; find = meanings_[find].next_with_same_start) {
+        const FindMeaning& meaning = meanings_[find];
+        if ((rest & meaning.rest_mask) == meaning.rest) {
+            const bool in_context = (before & meaning.context_mask) == meaning.context;
+            return in_context ? meaning.counter_in_context : meaning.counter;
+        }
+    }
+    return 0;
 }
 
 }  // namespace kova::detail

@@ -4,10 +4,12 @@
 // a counter. The statistics differ in their words, in what the words count
 // as, and in whether the marks 九, 号 and ： are removed first.
 //
-// At most one find per position holds because no two words share their
-// first two bytes, and every word that starts with a digit has, as its
-// second byte, one that keeps the digit from ending a number (头 尾 合 or a
-// digit). The constructor checks both.
+// At most one find per position holds because the words differ (those that
+// share their first two bytes, like 合单 and 合双, differ in the rest and are
+// tried in turn; none begins another), no word starts like a mark, and
+// every word that starts with a digit has, as its second byte, one that
+// keeps the digit from ending a number (头 尾 合 or a digit). The
+// constructor checks all of this.
 //
 // The scan judges the positions of a stretch of text at once, from the bytes
 // as they lie, and then counts its finds in order. Removing a mark moves
@@ -64,6 +66,7 @@ class PositionScanner {
         std::uint16_t context = 1;       // never met with a zero mask
         std::uint8_t counter = 0;
         std::uint8_t counter_in_context = 0;
+        Find next_with_same_start = 0;  // the next word with the same first two bytes
     };
 
     // The find for each pair of first bytes, kept small enough for the
@@ -83,6 +86,7 @@ class PositionScanner {
         std::vector<Find> rows_;
     };
 
+    void AddWord(const ScanWord& word, Find find);
     std::size_t CountStretch(WorkingText& text, std::size_t length,
                              std::vector<Tally>& counts) const;
     std::uint8_t CounterOf(Find find, const unsigned char* here) const;
