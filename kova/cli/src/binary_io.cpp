@@ -1,0 +1,76 @@
+#include "binary_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace kova::cli {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+std::string ErrnoText() {
+    return std::generic_category().message(errno);
+}
+
+// Reads to the end of the stream; false on a read error.
+bool ReadToEnd(std::FILE* file, std::string& content) {
+    constexpr std::size_t kChunk = std::size_t{1} << 20;
+    for (;;) {
+        const std::size_t old_size = content.size();
+        content.resize(old_size + kChunk);
+        const std::size_t got = std::fread(content.data() + old_size, 1, kChunk, file);
+        content.resize(old_size + got);
+        if (got < kChunk) {
+            return std::ferror(file) == 0;
+        }
+    }
+}
+
+}  // namespace
+
+void UseBinaryStandardStreams() {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
+
+std::optional<std::string> ReadWholeInput(const std::optional<std::string>& path,
+                                          std::string& error) {
+    std::string content;
+    if (!path) {
+        if (!ReadToEnd(stdin, content)) {
+            error = std::string("cannot read standard input: ").append(ErrnoText());
+            return std::nullopt;
+        }
+        return content;
+    }
+    errno = 0;
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path->c_str(), "rb"));
+    if (!file) {
+        error = std::string("cannot open '").append(*path).append("': ").append(ErrnoText());
+        return std::nullopt;
+    }
+    if (!ReadToEnd(file.get(), content)) {
+        error = std::string("cannot read '").append(*path).append("': ").append(ErrnoText());
+        return std::nullopt;
+    }
+    return content;
+}
+
+bool WriteStandardOutput(std::string_view bytes) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+           std::fflush(stdout) == 0;
+}
+
+}  // namespace kova::cli

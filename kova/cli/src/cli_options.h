@@ -1,0 +1,40 @@
+// The command line of kova-cli:
+//
+//   kova-cli STATISTIC [--year N] [--layout 1|2] [--encoding utf-8|gbk] [FILE]
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "kova/statistics.h"
+#include "statistic_choice.h"
+
+namespace kova::cli {
+
+enum class Encoding { kUtf8, kGbk };
+
+struct CliOptions {
+    const StatisticChoice* statistic = nullptr;
+    int year = 0;
+    Arrangement arrangement = Arrangement::kWrapped;
+    Encoding encoding = Encoding::kUtf8;
+    std::optional<std::string> file;  // standard input when absent
+};
+
+struct ParsedCommandLine {
+    enum class Outcome { kRun, kHelp, kError };
+    Outcome outcome = Outcome::kError;
+    CliOptions options;
+    std::string error;  // one line, for kError
+};
+
+// arguments excludes the program name. today_year is the local calendar
+// year, the default of --year once held within the years of the tables.
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, int today_year);
+
+// The text --help prints (UTF-8, LF line ends).
+std::string UsageText();
+
+}  // namespace kova::cli

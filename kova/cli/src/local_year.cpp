@@ -1,0 +1,18 @@
+#include "local_year.h"
+
+#include <ctime>
+
+namespace kova::cli {
+
+int LocalYearToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local.tm_year + 1900;
+}
+
+}  // namespace kova::cli
