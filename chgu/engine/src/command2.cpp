@@ -8,14 +8,15 @@ namespace chgu {
 
 namespace {
 
-// Counts every number of every item the recognition appends.
-class CountingSink final : public NumberSink {
+// Adds every number of every item the recognition appended, each distinct
+// number set at once for all the times it was appended.
+class CountingTally final : public NumberTally {
   public:
-    explicit CountingSink(Counts& counts) : counts_(counts) {}
+    explicit CountingTally(Counts& counts) : counts_(counts) {}
 
-    void Append(NumberSet numbers) override {
+    void Add(NumberSet numbers, std::int64_t times) override {
         for (; numbers != 0; numbers &= numbers - 1) {
-            ++counts_[static_cast<std::size_t>(std::countr_zero(numbers))];
+            counts_[static_cast<std::size_t>(std::countr_zero(numbers))] += times;
         }
     }
 
@@ -36,8 +37,8 @@ Counts NumberStatistics(std::u16string_view text, const ScanSettings& settings,
     if (settings.Check2) {
         CountWeighted(text, counts);
     } else {
-        CountingSink sink(counts);
-        CollectNumbers(text, settings, InBracket, sink);
+        CountingTally tally(counts);
+        CollectNumbers(text, settings, InBracket, tally);
     }
     return counts;
 }

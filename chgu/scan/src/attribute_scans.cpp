@@ -12,9 +12,11 @@ namespace chgu {
 namespace {
 
 using detail::Family;
-using detail::kSum;
 using detail::ScanWindow;
 using detail::WeightMarker;
+
+// 合, which the digit-sum tokens end in.
+constexpr char16_t kSum = u'合';
 
 // Class words and first slots, in button order from 肖统计 to 半 波.
 constexpr std::array<AttributeClasses, 10> kClasses = {{
@@ -33,42 +35,65 @@ constexpr std::array<AttributeClasses, 10> kClasses = {{
 // Counted by the second pass of 合单双, in the order of its class words.
 constexpr std::array<std::u16string_view, 2> kSpelledSumParities = {u"合数单", u"合数双"};
 
+// Whose character the weight markers of a one-character scan read.
+enum class MarkersRead : bool { Raw, Filtered };
+
 // 肖统计, 行统计, 波 色, 大 小 and 单 双 look at the filtered characters c, p1
-// and p2. 肖统计 alone also reads its weight markers through the filter.
-void ScanCharacters(AttributeStatistic statistic, std::u16string_view text,
-                    const ScanSettings& settings, std::int16_t& InBracket, Counts& counts) {
+// and p2; count_at(window, at_end, add) applies the statistic's rule there.
+template <typename CountAt>
+void ScanCharacters(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
+                    MarkersRead markers, std::size_t first_slot, Counts& counts, CountAt count_at) {
     BracketFilter filter(settings.Check1, InBracket);
     WeightMarker marker(settings.Check2);
-    const std::size_t first_slot = ClassesOf(statistic).first_slot;
+    const detail::ClassTable& classes = detail::CharacterClasses();
     const auto add = [&](std::size_t index) { counts[first_slot + index] += marker.Weight; };
     ScanWindow w;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        w.Shift(filter(text[i]));
-        marker.Step(statistic == AttributeStatistic::Zodiac ? w.c : text[i]);
-        const bool at_end = i + 1 == text.size();
-        switch (statistic) {
-            case AttributeStatistic::Zodiac:
-                if (w.c_class.family == Family::Animal) {
-                    add(w.c_class.index);
-                }
-                break;
-            case AttributeStatistic::Element:
-                if (w.c_class.family == Family::Element) {
-                    add(w.c_class.index);
-                }
-                break;
-            case AttributeStatistic::Wave:
+        const detail::CharacterClass raw = classes[text[i]];
+        w.Shift(detail::Filtered(text[i], raw, filter));
+        marker.Step(markers == MarkersRead::Filtered ? w.c.cls : raw);
+        count_at(w, i + 1 == text.size(), add);
+    }
+}
+
+// The one-character scans; 肖统计 alone reads its weight markers through the
+// bracket filter.
+void ScanCharacters(AttributeStatistic statistic, std::u16string_view text,
+                    const ScanSettings& settings, std::int16_t& InBracket, Counts& counts) {
+    const std::size_t first_slot = ClassesOf(statistic).first_slot;
+    const auto scan = [&](MarkersRead markers, auto count_at) {
+        ScanCharacters(text, settings, InBracket, markers, first_slot, counts, count_at);
+    };
+    const auto single = [](Family family) {
+        return [family](const ScanWindow& w, bool, auto add) {
+            if (w.c.cls.Is(family)) {
+                add(w.c.cls.index);
+            }
+        };
+    };
+    switch (statistic) {
+        case AttributeStatistic::Zodiac:
+            scan(MarkersRead::Filtered, single(Family::Animal));
+            break;
+        case AttributeStatistic::Element:
+            scan(MarkersRead::Raw, single(Family::Element));
+            break;
+        case AttributeStatistic::Wave:
+            scan(MarkersRead::Raw, [](const ScanWindow& w, bool at_end, auto add) {
                 detail::ColoursAt(w, at_end, add);
-                break;
-            case AttributeStatistic::BigSmall:
+            });
+            break;
+        case AttributeStatistic::BigSmall:
+            scan(MarkersRead::Raw, [](const ScanWindow& w, bool at_end, auto add) {
                 detail::SizesAt(w, at_end, add);
-                break;
-            case AttributeStatistic::OddEven:
-                detail::ParitiesAt(w, add);
-                break;
-            default:
-                break;
-        }
+            });
+            break;
+        case AttributeStatistic::OddEven:
+            scan(MarkersRead::Raw,
+                 [](const ScanWindow& w, bool, auto add) { detail::ParitiesAt(w, add); });
+            break;
+        default:
+            break;
     }
 }
 
@@ -89,6 +114,21 @@ std::u16string_view DigitSumToken(std::u16string_view text, std::size_t i, char1
     return std::u16string_view(buffer, length);
 }
 
+// The family of the last character of every class word of a two-character
+// scan: no word can start at a position unless the next character is one.
+Family LastCharacterFamily(AttributeStatistic statistic) {
+    switch (statistic) {
+        case AttributeStatistic::Head:
+            return Family::Head;
+        case AttributeStatistic::Tail:
+            return Family::Tail;
+        case AttributeStatistic::DigitSum:
+            return Family::Sum;
+        default:
+            return Family::Parity;  // 合单双 and 半 波
+    }
+}
+
 // 头统计, 尾统计, 合统计, 合单双 and 半 波 read words of two or three raw
 // characters. The bracket filter sees the single character at each
 // position, and a position inside brackets adds nothing, so bracketed text
@@ -97,18 +137,23 @@ void ScanWords(AttributeStatistic statistic, std::u16string_view text, const Sca
                std::int16_t& InBracket, Counts& counts) {
     BracketFilter filter(settings.Check1, InBracket);
     WeightMarker marker(settings.Check2);
-    const AttributeClasses classes = ClassesOf(statistic);
+    const detail::ClassTable& classes = detail::CharacterClasses();
+    const AttributeClasses words = ClassesOf(statistic);
+    const Family last = LastCharacterFamily(statistic);
     char16_t buffer[3];
     for (std::size_t i = 0; i < text.size(); ++i) {
-        marker.Step(text[i]);
-        if (filter(text[i]) == u' ') {
+        marker.Step(classes[text[i]]);
+        if (filter.Skips(text[i])) {
+            continue;
+        }
+        if (i + 1 >= text.size() || !classes[text[i + 1]].Is(last)) {
             continue;
         }
         const std::u16string_view word = statistic == AttributeStatistic::DigitSum
                                              ? DigitSumToken(text, i, buffer)
                                              : text.substr(i, 2);
-        if (const auto index = IndexOfWord(classes.words, word)) {
-            counts[classes.first_slot + *index] += marker.Weight;
+        if (const auto index = IndexOfWord(words.words, word)) {
+            counts[words.first_slot + *index] += marker.Weight;
         }
     }
 }
@@ -117,6 +162,9 @@ void ScanWords(AttributeStatistic statistic, std::u16string_view text, const Sca
 void CountSpelledSumParities(std::u16string_view text, Counts& counts) {
     const std::size_t first_slot = ClassesOf(AttributeStatistic::SumOddEven).first_slot;
     for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+        if (text[i] != kSum) {
+            continue;
+        }
         if (const auto index = IndexOfWord(kSpelledSumParities, text.substr(i, 3))) {
             counts[first_slot + *index] += 1;
         }

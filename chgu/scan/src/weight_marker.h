@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "character_class.h"
-#include "chgu/class_words.h"
 
 namespace chgu::detail {
 
@@ -16,17 +15,18 @@ struct WeightMarker {
     explicit WeightMarker(bool cumulative_mode)
         : cumulative(cumulative_mode), Weight(cumulative_mode ? 0 : 1) {}
 
-    // Runs at every position before anything there is classified.
-    void Step(char32_t ch) {
+    // Runs at every position, on the class of the character there, before
+    // anything there is classified.
+    void Step(CharacterClass ch) {
         if (!cumulative) {
             return;
         }
-        if (ch == kTimes && DigitRun > 0) {
+        if (ch.Is(Family::Times) && DigitRun > 0) {
             Weight = run_value;
         }
-        if (IsDigit(ch)) {
+        if (ch.Is(Family::Digit)) {
             ++DigitRun;
-            run_value = std::min(run_value * 10 + DigitValue(ch), kMaxWeight);
+            run_value = std::min(run_value * 10 + ch.index, kMaxWeight);
         } else {
             DigitRun = 0;
             run_value = 0;

@@ -22,8 +22,4 @@ std::u16string Fg(std::u16string_view ch, bool Check1, std::int16_t& InBracket) 
     return std::u16string(Filtered(ch, Check1, InBracket));
 }
 
-char16_t BracketFilter::operator()(char16_t ch) {
-    return Filtered(std::u16string_view(&ch, 1), check1_, in_bracket_).front();
-}
-
 }  // namespace chgu

@@ -24,20 +24,21 @@ struct ScanSettings {
     bool Check2 = false;            // 次数累加统计: cumulative counting
 };
 
-// Receives every item the number recognition appends, in text order: the
-// numbers of an attribute word, or a single number.
-class NumberSink {
+// Receives what the number recognition appended, gathered: each distinct
+// number set once, with how many times it was appended. What the counts of
+// "码统计" need, without handing over millions of items one by one.
+class NumberTally {
   public:
-    virtual void Append(NumberSet numbers) = 0;
+    virtual void Add(NumberSet numbers, std::int64_t times) = 0;
 
   protected:
-    ~NumberSink() = default;
+    ~NumberTally() = default;
 };
 
 // The recognition pass of "码统计": numbers written with one or two digits
-// and the attribute words, in the order the text names them.
+// and the attribute words, tallied.
 void CollectNumbers(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
-                    NumberSink& sink);
+                    NumberTally& tally);
 
 // The same pass as CollectedList: every recognised number as two digits and
 // a comma, in order and with every repetition.
