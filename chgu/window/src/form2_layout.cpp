@@ -1,0 +1,94 @@
+#include <array>
+#include <string_view>
+
+#include "chgu/window/control_ids.h"
+#include "chgu/window/form2.h"
+#include "chgu/window/layouts.h"
+
+namespace chgu {
+
+namespace {
+
+using platform::Bounds;
+using platform::ControlKind;
+using platform::Row;
+
+struct ArrayRow {
+    std::u16string_view caption;
+    Bounds bounds;
+};
+
+constexpr std::array<ArrayRow, 3> kRemainderRows = {{
+    {u"除3余0", {0, 344, 45, 21}},
+    {u"除3余1", {48, 344, 45, 21}},
+    {u"除3余2", {96, 344, 45, 21}},
+}};
+
+constexpr std::array<ArrayRow, 3> kThirdRows = {{
+    {u"前段", {8, 368, 37, 21}},
+    {u"中段", {52, 368, 37, 21}},
+    {u"后段", {96, 368, 37, 21}},
+}};
+
+// Number button n: five columns, ten rows, 28 pixels apart.
+Bounds NumberButtonBounds(int n) {
+    return {4 + 28 * ((n - 1) % 5), 28 + 28 * ((n - 1) / 5), 25, 25};
+}
+
+std::string ArrayName(std::string_view array, int index) {
+    return std::string(array) + "(" + std::to_string(index) + ")";
+}
+
+}  // namespace
+
+WindowLayout Form2Layout(const Form2Handlers& handlers) {
+    WindowLayout layout;
+    layout.background = kCyan;
+    platform::FormSpec& form = layout.form;
+    form.caption = u"号码页";
+    form.left = 690;
+    form.top = 80;
+    form.client_width = 143;
+    form.client_height = 392;
+    form.font = {u"宋体", 12, 134};
+
+    form.controls = {
+        // One group: selecting one option clears the other.
+        Row("Option1", ControlKind::kOption, u"", {4, 8, 13, 12}, ids::kPageOption1)
+            .TextColour(platform::colours::kBlack)
+            .Background(kCyan)
+            .Selected(),
+        Row("Option2", ControlKind::kOption, u"", {72, 8, 13, 12}, ids::kPageOption2)
+            .TextColour(platform::colours::kBlack)
+            .Background(kCyan),
+        Row("Label1", ControlKind::kLabel, u"号码用", {20, 8, 37, 13}, ids::kPageLabel1)
+            .Background(kCyan),
+        Row("Label2", ControlKind::kLabel, u"段数用", {88, 8, 41, 13}, ids::kPageLabel2)
+            .Background(kCyan),
+    };
+    const auto command1 = handlers.Command1_Click;
+    for (std::int16_t n = 1; n <= 49; ++n) {
+        form.controls.push_back(Row(ArrayName("Command1", n), ControlKind::kButton,
+                                    NumberCaption(n), NumberButtonBounds(n), ids::kPageCommand1 + n)
+                                    .OnClick([command1, n](platform::Control&) { command1(n); }));
+    }
+    const auto command2 = handlers.Command2_Click;
+    form.controls.push_back(
+        Row("Command2", ControlKind::kButton, u"段 数", {88, 312, 53, 25}, ids::kPageCommand2)
+            .OnClick([command2](platform::Control&) { command2(); }));
+    const auto array_rows = [&form](std::string_view array, const std::array<ArrayRow, 3>& rows,
+                                    int first_id, std::function<void(std::int16_t)> click) {
+        for (std::int16_t index = 0; index < 3; ++index) {
+            const ArrayRow& row = rows[static_cast<std::size_t>(index)];
+            form.controls.push_back(
+                Row(ArrayName(array, index), ControlKind::kButton, std::u16string(row.caption),
+                    row.bounds, first_id + index)
+                    .OnClick([click, index](platform::Control&) { click(index); }));
+        }
+    };
+    array_rows("Command3", kRemainderRows, ids::kPageCommand3, handlers.Command3_Click);
+    array_rows("Command4", kThirdRows, ids::kPageCommand4, handlers.Command4_Click);
+    return layout;
+}
+
+}  // namespace chgu
