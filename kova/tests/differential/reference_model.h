@@ -1,0 +1,22 @@
+// A second, deliberately literal model of program A's statistics: it keeps
+// the working text as a real string and deletes marks from it, looks words up
+// by copying bytes exactly as the scan rules read, and derives the number
+// sets from their rules instead of the engine's tables. It is slow
+// (quadratic on texts full of marks) and exists only to be compared with the
+// engine on random texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kova::reference {
+
+// Returns the report text, each line followed by CR LF, in code page 936.
+std::string NumberReport(std::string_view gbk_text, int year, bool wrapped);
+
+enum class Family { kZodiac, kHead, kTail, kElement, kDigitSum, kWave, kBigSmall, kOddEven,
+                    kSumOddEven, kSegment };
+std::string AttributeReport(std::string_view gbk_text, Family family);
+
+}  // namespace kova::reference
