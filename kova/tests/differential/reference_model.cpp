@@ -39,6 +39,13 @@ struct WorkingText {
     }
 };
 
+// The working text starts and ends with an added space.
+std::string Padded(std::string_view text) {
+    std::string padded(text.size() + 2, ' ');
+    padded.replace(1, text.size(), text);
+    return padded;
+}
+
 int DigitSum(int n) { return n / 10 + n % 10; }
 
 NumberSet Where(bool (*rule)(int, int), int arg) {
@@ -99,7 +106,7 @@ bool IsDigit(unsigned char b) { return b >= '0' && b <= '9'; }
 }  // namespace
 
 std::string NumberReport(std::string_view gbk_text, int year, bool wrapped) {
-    WorkingText t{" " + std::string(gbk_text) + " "};
+    WorkingText t{Padded(gbk_text)};
     const long length = static_cast<long>(t.s.size());
     std::array<long long, 50> count{};
     const auto add = [&](const NumberSet& set) {
@@ -233,7 +240,7 @@ std::string AttributeReport(std::string_view gbk_text, Family family) {
                  " 段数统计结果："};
             break;
     }
-    WorkingText t{" " + std::string(gbk_text) + " "};
+    WorkingText t{Padded(gbk_text)};
     const long length = static_cast<long>(t.s.size());
     std::vector<long long> count(d.words.size(), 0);
     for (long f = 1; f <= length; ++f) {
