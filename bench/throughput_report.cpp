@@ -1,0 +1,61 @@
+#include "throughput_report.h"
+
+#include <cstdio>
+
+namespace bench {
+
+namespace {
+
+constexpr double kMinimumRatio = 1.0 / 20.0;
+constexpr double kMaximumGrowth = 17.0;  // 16 MB may take at most 17 times 1 MB
+
+}  // namespace
+
+void ThroughputReport::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
+        const std::string name = run.benchmark_name();
+        const auto slash = name.rfind('/');
+        if (slash == std::string::npos) continue;
+        Measure& m = measures_[name.substr(0, slash)][name.substr(slash + 1)];
+        m.seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const auto bytes = run.counters.find("bytes_per_second");
+        m.bytes_per_second = bytes != run.counters.end() ? double(bytes->second) : 0;
+    }
+}
+
+bool ThroughputReport::PrintSummary() const {
+    bool all_met = true;
+    std::printf("\n%-22s %6s %12s %12s %10s %8s\n", "statistic", "size", "MB/s", "baseline MB/s",
+                "ratio", "target");
+    for (const Target& target : targets_) {
+        const auto stat = measures_.find(target.statistic);
+        const auto base = measures_.find(target.baseline);
+        if (stat == measures_.end() || base == measures_.end()) continue;
+        for (const auto& [size, m] : stat->second) {
+            const auto b = base->second.find(size);
+            if (b == base->second.end() || b->second.bytes_per_second <= 0) continue;
+            const double ratio = m.bytes_per_second / b->second.bytes_per_second;
+            const bool met = ratio >= kMinimumRatio;
+            all_met = all_met && met;
+            std::printf("%-22s %6s %12.1f %12.1f %10.4f %8s\n", target.statistic.c_str(),
+                        size.c_str(), m.bytes_per_second / 1e6, b->second.bytes_per_second / 1e6,
+                        ratio, met ? "ok" : "MISSED");
+        }
+        const auto small = stat->second.find("1MB");
+        const auto large = stat->second.find("16MB");
+        if (small != stat->second.end() && large != stat->second.end() && small->second.seconds > 0) {
+            const double growth = large->second.seconds / small->second.seconds;
+            const bool met = growth <= kMaximumGrowth;
+            all_met = all_met && met;
+            std::printf("%-22s %6s %12s %12s %10.2f %8s   (time 16MB / time 1MB, at most %.0f)\n",
+                        target.statistic.c_str(), "growth", "", "", growth, met ? "ok" : "MISSED",
+                        kMaximumGrowth);
+        }
+    }
+    std::printf("%s\n", all_met ? "All throughput targets met." : "Some throughput targets MISSED.");
+    return all_met;
+}
+
+}  // namespace bench
