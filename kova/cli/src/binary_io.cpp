@@ -22,6 +22,17 @@ std::string ErrnoText() {
     return std::generic_category().message(errno);
 }
 
+std::FILE* OpenForReading(const std::string& path) {
+#ifdef _MSC_VER
+    // MSVC deprecates fopen in favour of fopen_s.
+    std::FILE* file = nullptr;
+    errno = fopen_s(&file, path.c_str(), "rb");
+    return file;
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
 // Reads to the end of the stream; false on a read error.
 bool ReadToEnd(std::FILE* file, std::string& content) {
     constexpr std::size_t kChunk = std::size_t{1} << 20;
@@ -56,7 +67,7 @@ std::optional<std::string> ReadWholeInput(const std::optional<std::string>& path
         return content;
     }
     errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path->c_str(), "rb"));
+    const std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(*path));
     if (!file) {
         error = std::string("cannot open '").append(*path).append("': ").append(ErrnoText());
         return std::nullopt;

@@ -56,8 +56,8 @@ class WorkingText {
             *out++ = ' ';
             ++p;
         }
-        const std::size_t from_text =
-            std::min<std::size_t>(out_end - out, p <= text_.size() ? text_.size() + 1 - p : 0);
+        const std::size_t from_text = std::min(static_cast<std::size_t>(out_end - out),
+                                               p <= text_.size() ? text_.size() + 1 - p : 0);
         if (from_text > 0) {
             std::memcpy(out, text_.data() + (p - 1), from_text);
             out += from_text;
