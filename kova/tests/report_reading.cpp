@@ -72,6 +72,18 @@ StatedCounts ReadNumberReport(const ReportLines& lines) {
     return ReadGroups(lines, "共", "次：", 0);
 }
 
+long long SumOfLineCounts(const ReportLines& lines) {
+    long long sum = 0;
+    for (const std::string& gbk : lines) {
+        const std::string line = platform::GbkToUtf8(gbk);
+        const auto open = line.rfind("（");
+        sum += open == std::string::npos
+                   ? 0
+                   : std::atoll(line.c_str() + open + std::string("（").size());
+    }
+    return sum;
+}
+
 StatedCounts ReadAttributeReport(const ReportLines& lines) {
     return ReadGroups(lines, "【共", "次】：", 1);
 }

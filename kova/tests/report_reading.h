@@ -25,6 +25,9 @@ using StatedCounts = std::map<std::string, long long>;
 // "（N码）" count, and records a mismatch under "bad line count".
 StatedCounts ReadNumberReport(const ReportLines& lines);
 
+// The sum of the "（N码）" counts at the ends of a number report's lines.
+long long SumOfLineCounts(const ReportLines& lines);
+
 // Reads an attribute report (the title line is skipped).
 StatedCounts ReadAttributeReport(const ReportLines& lines);
 

@@ -61,7 +61,9 @@ TEST(StatisticsOnRandomTexts, NumberReportListsEachNumberOnceWithTheLiteralCount
         const std::string text = RandomTipText(random, round % 4 == 0 ? 3000 : 1 + random() % 60);
         const int year = kFirstYear + round % 8;
         const auto arrangement = round % 2 == 0 ? Arrangement::kWrapped : Arrangement::kOneLine;
-        const StatedCounts stated = ReadNumberReport(NumberStatistics(text, year, arrangement));
+        const ReportLines report = NumberStatistics(text, year, arrangement);
+        EXPECT_EQ(SumOfLineCounts(report), 49);
+        const StatedCounts stated = ReadNumberReport(report);
         const auto literal = LiteralNumberCounts(text, year);
         ASSERT_EQ(stated.size(), 49u)
             << platform::GbkToUtf8(text);  // no duplicates, no bad line count
