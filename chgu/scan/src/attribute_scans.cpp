@@ -40,9 +40,9 @@ enum class MarkersRead : bool { Raw, Filtered };
 
 // 肖统计, 行统计, 波 色, 大 小 and 单 双 look at the filtered characters c, p1
 // and p2; count_at(window, at_end, add) applies the statistic's rule there.
-template <typename CountAt>
+template <MarkersRead markers, typename CountAt>
 void ScanCharacters(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
-                    MarkersRead markers, std::size_t first_slot, Counts& counts, CountAt count_at) {
+                    std::size_t first_slot, Counts& counts, CountAt count_at) {
     BracketFilter filter(settings.Check1, InBracket);
     WeightMarker marker(settings.Check2);
     const detail::ClassTable& classes = detail::CharacterClasses();
@@ -50,8 +50,13 @@ void ScanCharacters(std::u16string_view text, const ScanSettings& settings, std:
     ScanWindow w;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const detail::CharacterClass raw = classes[text[i]];
-        w.Shift(detail::Filtered(text[i], raw, filter));
-        marker.Step(markers == MarkersRead::Filtered ? w.c.cls : raw);
+        const detail::CharacterClass filtered = detail::Filtered(text[i], raw, filter);
+        w.Shift(filtered);
+        if constexpr (markers == MarkersRead::Filtered) {
+            marker.Step(filtered);
+        } else {
+            marker.Step(raw);
+        }
         count_at(w, i + 1 == text.size(), add);
     }
 }
@@ -61,36 +66,38 @@ void ScanCharacters(std::u16string_view text, const ScanSettings& settings, std:
 void ScanCharacters(AttributeStatistic statistic, std::u16string_view text,
                     const ScanSettings& settings, std::int16_t& InBracket, Counts& counts) {
     const std::size_t first_slot = ClassesOf(statistic).first_slot;
-    const auto scan = [&](MarkersRead markers, auto count_at) {
-        ScanCharacters(text, settings, InBracket, markers, first_slot, counts, count_at);
-    };
     const auto single = [](Family family) {
         return [family](const ScanWindow& w, bool, auto add) {
-            if (w.c.cls.Is(family)) {
-                add(w.c.cls.index);
+            if (w.c.Is(family)) {
+                add(w.c.index);
             }
         };
     };
+    const auto colours = [](const ScanWindow& w, bool at_end, auto add) {
+        detail::ColoursAt(w, at_end, add);
+    };
+    const auto sizes = [](const ScanWindow& w, bool at_end, auto add) {
+        detail::SizesAt(w, at_end, add);
+    };
+    const auto parities = [](const ScanWindow& w, bool, auto add) { detail::ParitiesAt(w, add); };
+    using enum MarkersRead;
     switch (statistic) {
         case AttributeStatistic::Zodiac:
-            scan(MarkersRead::Filtered, single(Family::Animal));
+            ScanCharacters<Filtered>(text, settings, InBracket, first_slot, counts,
+                                     single(Family::Animal));
             break;
         case AttributeStatistic::Element:
-            scan(MarkersRead::Raw, single(Family::Element));
+            ScanCharacters<Raw>(text, settings, InBracket, first_slot, counts,
+                                single(Family::Element));
             break;
         case AttributeStatistic::Wave:
-            scan(MarkersRead::Raw, [](const ScanWindow& w, bool at_end, auto add) {
-                detail::ColoursAt(w, at_end, add);
-            });
+            ScanCharacters<Raw>(text, settings, InBracket, first_slot, counts, colours);
             break;
         case AttributeStatistic::BigSmall:
-            scan(MarkersRead::Raw, [](const ScanWindow& w, bool at_end, auto add) {
-                detail::SizesAt(w, at_end, add);
-            });
+            ScanCharacters<Raw>(text, settings, InBracket, first_slot, counts, sizes);
             break;
         case AttributeStatistic::OddEven:
-            scan(MarkersRead::Raw,
-                 [](const ScanWindow& w, bool, auto add) { detail::ParitiesAt(w, add); });
+            ScanCharacters<Raw>(text, settings, InBracket, first_slot, counts, parities);
             break;
         default:
             break;

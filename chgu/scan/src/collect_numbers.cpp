@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "character_class.h"
 #include "chgu/bracket_filter.h"
@@ -22,15 +23,17 @@ using detail::ItemId;
 using detail::Lookup;
 using detail::ScanWindow;
 
-// Two characters as one number, so that a word of two can be compared at once.
-constexpr std::uint32_t Pair(char16_t first, char16_t second) {
-    return std::uint32_t{first} << 16 | second;
+// The classes of two characters as one number, so that a word of two can be
+// compared at once.
+constexpr std::uint32_t Pair(CharacterClass first, CharacterClass second) {
+    return std::uint32_t{first.code} << 8 | second.code;
 }
 
 constexpr auto kCompoundPairs = [] {
     std::array<std::uint32_t, kCompoundWords.size()> pairs{};
     for (std::size_t i = 0; i < pairs.size(); ++i) {
-        pairs[i] = Pair(kCompoundWords[i][0], kCompoundWords[i][1]);
+        pairs[i] = Pair(detail::ClassOfCharacter(kCompoundWords[i][0]),
+                        detail::ClassOfCharacter(kCompoundWords[i][1]));
     }
     return pairs;
 }();
@@ -44,10 +47,10 @@ constexpr std::size_t kTenSum = 9;
 
 // The word checks, in their order; each appends its lookup's item.
 template <typename Append>
-void AppendWordItems(const ScanWindow& w, bool at_end, Append append) {
-    const CharacterClass p2 = w.p2.cls;
-    const CharacterClass p1 = w.p1.cls;
-    const CharacterClass c = w.c.cls;
+void AppendWordItems(ScanWindow w, bool at_end, Append append) {
+    const CharacterClass p2 = w.p2;
+    const CharacterClass p1 = w.p1;
+    const CharacterClass c = w.c;
     if (c.Is(Family::Animal)) {
         append(Item(Lookup::Xiao, c.index));
     }
@@ -58,7 +61,7 @@ void AppendWordItems(const ScanWindow& w, bool at_end, Append append) {
     detail::ParitiesAt(w, [&](std::size_t i) { append(Item(Lookup::Sd, i)); });
     detail::SizesAt(w, at_end, [&](std::size_t i) { append(Item(Lookup::Bs, i)); });
     if (c.In(FamilySet({Family::Parity, Family::Size}))) {
-        const auto* compound = std::ranges::find(kCompoundPairs, Pair(w.p1.ch, w.c.ch));
+        const auto* compound = std::ranges::find(kCompoundPairs, Pair(w.p1, w.c));
         if (compound != kCompoundPairs.end()) {
             append(Item(Lookup::Sz, static_cast<std::size_t>(compound - kCompoundPairs.begin())));
         }
@@ -87,29 +90,25 @@ constexpr detail::Families kWordsAtC =
                Family::Head, Family::Tail, Family::Sum});
 constexpr detail::Families kWordsAtP1 = FamilySet({Family::Colour, Family::Size});
 
-bool MayHoldWord(const ScanWindow& w) {
-    return w.c.cls.In(kWordsAtC) || w.p1.cls.In(kWordsAtP1);
-}
-
-// Every candidate of the number check takes its digits from p1 or c, so no
-// number can come out unless one of them is a digit.
-bool MayEndNumber(const ScanWindow& w) {
-    return w.p1.cls.Is(Family::Digit) || w.c.cls.Is(Family::Digit);
+bool MayHoldWord(ScanWindow w) {
+    return w.c.In(kWordsAtC) || w.p1.In(kWordsAtP1);
 }
 
 // Where position i stands in a text of length L, for the steps of the number
-// check that treat the edges of the text apart. Everywhere from position 3
-// to L - 1 all of these are false.
+// check that treat the edges of the text apart. Positions 3 to L - 1 are
+// inside, and there all of the edge tests are false.
 struct Place {
+    bool inside = false;
     bool length_is_2 = false;  // L = 2
     bool length_is_1 = false;  // L = 1
     bool at_end = false;       // i = L
     bool second = false;       // i = 2
 };
-constexpr Place kInside{};
+constexpr Place kInside{.inside = true};
 
 Place PlaceOf(std::size_t position, std::size_t length) {
-    return {length == 2, length == 1, position == length, position == 2};
+    return {position >= 3 && position < length, length == 2, length == 1, position == length,
+            position == 2};
 }
 
 // A candidate number of two characters.
@@ -121,10 +120,10 @@ struct Candidate {
 constexpr CharacterClass kZero{Family::Digit, 0};
 
 // The number check: the number written before c, read when c is classified.
-std::optional<int> NumberAt(const ScanWindow& w, const Place& place, std::int64_t DigitRun) {
-    const CharacterClass p2 = w.p2.cls;
-    const CharacterClass p1 = w.p1.cls;
-    const CharacterClass c = w.c.cls;
+std::optional<int> NumberAt(ScanWindow w, Place place, std::int64_t DigitRun) {
+    const CharacterClass p2 = w.p2;
+    const CharacterClass p1 = w.p1;
+    const CharacterClass c = w.c;
     if (c.In(detail::kNumberStoppers) || DigitRun >= 3) {
         return std::nullopt;
     }
@@ -158,48 +157,122 @@ std::optional<int> NumberAt(const ScanWindow& w, const Place& place, std::int64_
     return number;
 }
 
-// The recognition pass; append receives the id of every item, in text order.
+// Every candidate of the number check takes its digits from p1 or c, so no
+// number can come out unless one of them is a digit. Between the edges of
+// the text the candidate is p2 p1 when c is a digit, and three digits in a
+// row are no number, so there it takes a digit p1 and a c that is none.
+bool MayEndNumber(ScanWindow w, Place place) {
+    const bool p1_digit = w.p1.Is(Family::Digit);
+    const bool c_digit = w.c.Is(Family::Digit);
+    if (place.inside) {
+        return p1_digit && !c_digit;
+    }
+    return p1_digit || c_digit;
+}
+
+// The rules at one position: the word checks, then the number check.
 template <typename Append>
-void RecogniseItems(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
-                    Append append) {
+void RulesAt(ScanWindow w, Place place, std::int64_t DigitRun, Append append) {
+    if (MayHoldWord(w)) {
+        AppendWordItems(w, place.at_end, append);
+    }
+    if (MayEndNumber(w, place)) {
+        if (const auto number = NumberAt(w, place, DigitRun)) {
+            append(Item(Lookup::Number, static_cast<std::size_t>(*number)));
+        }
+    }
+}
+
+// The recognition pass: shifts the window and keeps DigitRun at every
+// position, then hands the position to at_edge(window, place, DigitRun) at
+// the first two positions and the last, and to inside(window, DigitRun)
+// everywhere between them.
+template <typename AtEdge, typename Inside>
+void WalkWindows(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
+                 AtEdge at_edge, Inside inside) {
     BracketFilter filter(settings.Check1, InBracket);
     const detail::ClassTable& classes = detail::CharacterClasses();
     const std::size_t length = text.size();
     ScanWindow w;
     std::int64_t DigitRun = 0;
-    const auto step = [&](std::size_t i, const Place& place) {
+    const auto shift = [&](std::size_t i) {
         w.Shift(detail::Filtered(text[i], classes[text[i]], filter));
-        DigitRun = w.c.cls.Is(Family::Digit) ? DigitRun + 1 : 0;
-        if (MayHoldWord(w)) {
-            AppendWordItems(w, place.at_end, append);
-        }
-        if (MayEndNumber(w)) {
-            if (const auto number = NumberAt(w, place, DigitRun)) {
-                append(Item(Lookup::Number, static_cast<std::size_t>(*number)));
-            }
-        }
+        DigitRun = w.c.Is(Family::Digit) ? DigitRun + 1 : 0;
     };
-    // The first two positions and the last one see the edges of the text;
-    // every position between them takes the same steps, with the edge tests
-    // known to fail.
     std::size_t i = 0;
     for (; i < length && i < 2; ++i) {
-        step(i, PlaceOf(i + 1, length));
+        shift(i);
+        at_edge(w, PlaceOf(i + 1, length), DigitRun);
     }
     for (; i + 1 < length; ++i) {
-        step(i, kInside);
+        shift(i);
+        inside(w, DigitRun);
     }
     if (i < length) {
-        step(i, PlaceOf(i + 1, length));
+        shift(i);
+        at_edge(w, PlaceOf(i + 1, length), DigitRun);
     }
 }
+
+// Inside the text the rules see nothing but the three classes of the window:
+// the digit run matters only as far as whether it has reached 3, which the
+// window shows. A long text holds only a few thousand distinct windows, so
+// the counting pass tallies windows and runs the rules once for each window
+// that occurred, for all its occurrences at once.
+class WindowTally {
+  public:
+    WindowTally() : times_(kWindows) {}
+
+    void Count(ScanWindow w) { ++times_[(w.p2.code * kClasses + w.p1.code) * kClasses + w.c.code]; }
+
+    // Calls f(window, DigitRun, times) for every window counted.
+    template <typename F>
+    void ForEach(F f) const {
+        for (std::size_t index = 0; index < times_.size(); ++index) {
+            if (times_[index] != 0) {
+                ScanWindow w;
+                w.p2 = detail::kClassOfCode[index / kClasses / kClasses];
+                w.p1 = detail::kClassOfCode[index / kClasses % kClasses];
+                w.c = detail::kClassOfCode[index % kClasses];
+                f(w, DigitRunIn(w), times_[index]);
+            }
+        }
+    }
+
+  private:
+    static constexpr std::size_t kClasses = detail::kClassCount;
+    static constexpr std::size_t kWindows = kClasses * kClasses * kClasses;
+
+    // The digits that end the window, which is all the number check asks
+    // of DigitRun.
+    static std::int64_t DigitRunIn(ScanWindow w) {
+        if (!w.c.Is(Family::Digit)) {
+            return 0;
+        }
+        if (!w.p1.Is(Family::Digit)) {
+            return 1;
+        }
+        return w.p2.Is(Family::Digit) ? 3 : 2;
+    }
+
+    std::vector<std::int64_t> times_;
+};
 
 }  // namespace
 
 void CollectNumbers(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
                     NumberTally& tally) {
     std::array<std::int64_t, detail::kItemCount> times{};
-    RecogniseItems(text, settings, InBracket, [&](ItemId id) { ++times[id]; });
+    WindowTally windows;
+    WalkWindows(
+        text, settings, InBracket,
+        [&](ScanWindow w, Place place, std::int64_t DigitRun) {
+            RulesAt(w, place, DigitRun, [&](ItemId id) { ++times[id]; });
+        },
+        [&](ScanWindow w, std::int64_t) { windows.Count(w); });
+    windows.ForEach([&](ScanWindow w, std::int64_t DigitRun, std::int64_t occurrences) {
+        RulesAt(w, kInside, DigitRun, [&](ItemId id) { times[id] += occurrences; });
+    });
     const detail::ItemNumbers numbers = detail::NumbersOfItems(TableColumnOf(settings.TableYear));
     for (std::size_t id = 0; id < times.size(); ++id) {
         if (times[id] != 0) {
@@ -212,8 +285,13 @@ std::u16string CollectNumbers(std::u16string_view text, const ScanSettings& sett
                               std::int16_t& InBracket) {
     const detail::ItemNumbers numbers = detail::NumbersOfItems(TableColumnOf(settings.TableYear));
     std::u16string CollectedList;
-    RecogniseItems(text, settings, InBracket,
-                   [&](ItemId id) { AppendNumberList(CollectedList, numbers[id]); });
+    const auto append = [&](ItemId id) { AppendNumberList(CollectedList, numbers[id]); };
+    WalkWindows(
+        text, settings, InBracket,
+        [&](ScanWindow w, Place place, std::int64_t DigitRun) {
+            RulesAt(w, place, DigitRun, append);
+        },
+        [&](ScanWindow w, std::int64_t DigitRun) { RulesAt(w, kInside, DigitRun, append); });
     return CollectedList;
 }
 

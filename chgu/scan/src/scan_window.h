@@ -1,5 +1,6 @@
 // The three filtered characters a one-character scan looks at: c at the
-// current position, p1 and p2 before it (no character before the text).
+// current position, p1 and p2 before it (no character before the text), as
+// their classes.
 #pragma once
 
 #include "character_class.h"
@@ -7,30 +8,23 @@
 
 namespace chgu::detail {
 
-// One filtered character of the window: the character, for the words that
-// are compared whole, and its class, for every other test.
-struct WindowCharacter {
-    char16_t ch = 0;
-    CharacterClass cls = kNoCharacterClass;
-};
-
 struct ScanWindow {
-    WindowCharacter p2;
-    WindowCharacter p1;
-    WindowCharacter c;
+    CharacterClass p2 = kNoCharacterClass;
+    CharacterClass p1 = kNoCharacterClass;
+    CharacterClass c = kNoCharacterClass;
 
-    void Shift(WindowCharacter next) {
+    void Shift(CharacterClass next) {
         p2 = p1;
         p1 = c;
         c = next;
     }
 };
 
-// The raw character at a position and its class, read through the bracket
-// filter: inside a skipped stretch it is " ", which is no class word.
-inline WindowCharacter Filtered(char16_t raw, CharacterClass raw_class, BracketFilter& filter) {
-    return filter.Skips(raw) ? WindowCharacter{u' ', CharacterClass{}}
-                             : WindowCharacter{raw, raw_class};
+// The class of the raw character at a position, read through the bracket
+// filter: inside a skipped stretch the character is " ", which is no class
+// word.
+inline CharacterClass Filtered(char16_t raw, CharacterClass raw_class, BracketFilter& filter) {
+    return filter.Skips(raw) ? kOtherClass : raw_class;
 }
 
 // The context rules that the number recognition and the attribute scans
@@ -41,11 +35,11 @@ inline WindowCharacter Filtered(char16_t raw, CharacterClass raw_class, BracketF
 // of the text counts too.
 template <typename Add>
 void ColoursAt(const ScanWindow& w, bool at_end, Add add) {
-    if (at_end && w.c.cls.Is(Family::Colour)) {
-        add(w.c.cls.index);
+    if (at_end && w.c.Is(Family::Colour)) {
+        add(w.c.index);
     }
-    if (w.p1.cls.Is(Family::Colour) && !w.c.cls.Is(Family::Parity)) {
-        add(w.p1.cls.index);
+    if (w.p1.Is(Family::Colour) && !w.c.Is(Family::Parity)) {
+        add(w.p1.index);
     }
 }
 
@@ -53,8 +47,8 @@ void ColoursAt(const ScanWindow& w, bool at_end, Add add) {
 template <typename Add>
 void ParitiesAt(const ScanWindow& w, Add add) {
     constexpr Families kBinding = FamilySet({Family::Sum, Family::Size, Family::Colour});
-    if (w.c.cls.Is(Family::Parity) && !w.p1.cls.In(kBinding)) {
-        add(w.c.cls.index);
+    if (w.c.Is(Family::Parity) && !w.p1.In(kBinding)) {
+        add(w.c.index);
     }
 }
 
@@ -62,11 +56,11 @@ void ParitiesAt(const ScanWindow& w, Add add) {
 // or 双; one at the very end of the text counts too.
 template <typename Add>
 void SizesAt(const ScanWindow& w, bool at_end, Add add) {
-    if (at_end && w.c.cls.Is(Family::Size) && !w.p1.cls.Is(Family::Sum)) {
-        add(w.c.cls.index);
+    if (at_end && w.c.Is(Family::Size) && !w.p1.Is(Family::Sum)) {
+        add(w.c.index);
     }
-    if (w.p1.cls.Is(Family::Size) && !w.p2.cls.Is(Family::Sum) && !w.c.cls.Is(Family::Parity)) {
-        add(w.p1.cls.index);
+    if (w.p1.Is(Family::Size) && !w.p2.Is(Family::Sum) && !w.c.Is(Family::Parity)) {
+        add(w.p1.index);
     }
 }
 
