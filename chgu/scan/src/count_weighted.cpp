@@ -12,7 +12,9 @@ void CountWeighted(std::u16string_view text, Counts& counts) {
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         const detail::CharacterClass ch = classes[text[i]];
         marker.Step(ch);
-        if (i + 2 < text.size() && ch.Is(detail::Family::Digit) && text[i + 2] == u',' &&
+        // The comma is the rarest of the three characters, so it is tested
+        // first.
+        if (i + 2 < text.size() && text[i + 2] == u',' && ch.Is(detail::Family::Digit) &&
             IsDigit(text[i + 1])) {
             const int number = ch.index * 10 + DigitValue(text[i + 1]);
             if (number >= kFirstNumber && number <= kLastNumber) {

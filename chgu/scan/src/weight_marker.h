@@ -24,13 +24,11 @@ struct WeightMarker {
         if (ch.Is(Family::Times) && DigitRun > 0) {
             Weight = run_value;
         }
-        if (ch.Is(Family::Digit)) {
-            ++DigitRun;
-            run_value = std::min(run_value * 10 + ch.index, kMaxWeight);
-        } else {
-            DigitRun = 0;
-            run_value = 0;
-        }
+        // Multiplied by 0 or 1 rather than branched on: digits and other
+        // characters alternate too irregularly for branch prediction.
+        const std::int64_t digit = ch.Is(Family::Digit) ? 1 : 0;
+        DigitRun = (DigitRun + 1) * digit;
+        run_value = std::min(run_value * 10 + ch.index, kMaxWeight) * digit;
     }
 
     // A marker worth more saturates here. Counters are 64-bit, so no sum of
