@@ -1,5 +1,6 @@
 #include "chgu/window/command1.h"
 
+#include <algorithm>
 #include <array>
 
 #include "chgu/decimal_text.h"

@@ -308,29 +308,35 @@ TEST_F(ChguWindow, ClosingTheMainWindowLeavesThePageOpenUntilItClosesToo) {
     CloseHandle(process);
 }
 
+// Brings a window to the front, redrawn frame and all, and waits until it
+// has painted.
+void Repaint(HWND window) {
+    SetForegroundWindow(window);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    e2e::WaitUntil([&] {
+        RECT update;
+        return GetUpdateRect(window, &update, FALSE) == FALSE;
+    });
+    Sleep(300);
+}
+
 // Saves both windows under the build folder and checks their colours.
 TEST_F(ChguWindow, ScreenshotsOfBothWindows) {
     StoreDate("2008年01月01日");
     Start();
     SetText(Get(ids::kText1), U16("3期 鼠,05,05\r\n红单 九：05"));
     ClickId(ids::kCommand2);
-    const HWND page = OpenNumberPage();
-    ASSERT_NE(page, nullptr);
-    SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    chgu_->WaitUntilPainted();
+    Repaint(Window());
     const std::wstring folder = ScreenshotFolder();
     const e2e::Screenshot main = e2e::CaptureWindow(Window());
     EXPECT_TRUE(main.SavePng(folder + L"/chgu-main.png"));
-    EXPECT_EQ(main.ClientPixel(387, 100), RGB(0, 128, 128));    // between the boxes and the buttons
+    EXPECT_EQ(main.ClientPixel(387, 100), RGB(0, 128, 128));    // between the boxes and buttons
     EXPECT_EQ(main.ClientPixel(200, 100), RGB(224, 224, 224));  // inside Text1
 
-    SetForegroundWindow(page);
-    SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    e2e::WaitUntil([&] {
-        RECT update;
-        return GetUpdateRect(page, &update, FALSE) == FALSE;
-    });
-    Sleep(200);
+    const HWND page = OpenNumberPage();
+    ASSERT_NE(page, nullptr);
+    Repaint(page);
     const e2e::Screenshot number_page = e2e::CaptureWindow(page);
     EXPECT_TRUE(number_page.SavePng(folder + L"/chgu-page.png"));
     EXPECT_EQ(number_page.ClientPixel(140, 2), RGB(0, 192, 192));
