@@ -12,13 +12,13 @@
 namespace chgu::win32 {
 
 struct AddedWindow {
-    AddedControl spec;
+    AddedControl row;
     HWND handle = nullptr;
 };
 
 // Creates the controls hidden; nullptr handles when Windows refuses.
 std::vector<AddedWindow> CreateAddedControls(HWND parent, HINSTANCE instance,
-                                             const std::vector<AddedControl>& specs);
+                                             const std::vector<AddedControl>& rows);
 
 // Places, sizes and shows them at the window's DPI, in the font of its other
 // controls, above the frames they stand on.

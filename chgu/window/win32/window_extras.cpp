@@ -72,7 +72,7 @@ WindowExtras::~WindowExtras() {
 
 HWND WindowExtras::Added(int id) const {
     for (const AddedWindow& added : added_) {
-        if (added.spec.id == id) {
+        if (added.row.id == id) {
             return added.handle;
         }
     }
