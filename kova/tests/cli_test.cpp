@@ -50,7 +50,10 @@ std::string CliPath() {
 // Runs kova-cli with the arguments (already quoted where needed) and the
 // bytes as its standard input.
 CliRun RunCli(const std::string& arguments, const std::string& input) {
-    const fs::path dir = fs::path(::testing::TempDir()) / "kova_cli_test";
+    // ctest runs every test as a process of its own, side by side: each gets
+    // its own folder.
+    const fs::path dir = fs::path(::testing::TempDir()) / "kova_cli_test" /
+                         ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::create_directories(dir);
     WriteFile(dir / "in", input);
     std::string command = Quoted(CliPath());
