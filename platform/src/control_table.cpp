@@ -4,12 +4,12 @@
 
 namespace platform {
 
-Bounds ClientBounds(const FormSpec& form, const ControlSpec& control) {
+Bounds ClientBounds(const FormLayout& form, const ControlLayout& control) {
     Bounds bounds = control.bounds;
     if (!control.within.empty()) {
         const auto frame =
             std::find_if(form.controls.begin(), form.controls.end(),
-                         [&](const ControlSpec& c) { return c.name == control.within; });
+                         [&](const ControlLayout& c) { return c.name == control.within; });
         if (frame != form.controls.end()) {
             const Bounds origin = ClientBounds(form, *frame);
             bounds.left += origin.left;

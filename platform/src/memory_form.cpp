@@ -9,11 +9,11 @@ namespace platform {
 
 class MemoryForm::MemoryControl : public Control {
   public:
-    MemoryControl(const ControlSpec& spec, std::string& focused)
-        : spec_(spec),
-          text_(spec.caption),
-          checked_(spec.checked),
-          position_(spec.position),
+    MemoryControl(const ControlLayout& layout, std::string& focused)
+        : layout_(layout),
+          text_(layout.caption),
+          checked_(layout.checked),
+          position_(layout.position),
           focused_(focused) {}
 
     std::u16string Text() const override { return text_; }
@@ -22,25 +22,25 @@ class MemoryForm::MemoryControl : public Control {
         start = std::min(start, text_.size());
         text_.replace(start, length, text);
     }
-    void Focus() override { focused_ = spec_.name; }
+    void Focus() override { focused_ = layout_.name; }
     bool Checked() const override { return checked_; }
     int Position() const override { return position_; }
     void SetPosition(int position) override {
-        position_ = std::clamp(position, spec_.minimum, spec_.maximum);
+        position_ = std::clamp(position, layout_.minimum, layout_.maximum);
     }
 
     void SetChecked(bool checked) { checked_ = checked; }
 
   private:
-    const ControlSpec& spec_;
+    const ControlLayout& layout_;
     std::u16string text_;
     bool checked_;
     int position_;
     std::string& focused_;
 };
 
-MemoryForm::MemoryForm(FormSpec spec) : spec_(std::move(spec)), client_width_(spec_.client_width) {
-    for (const ControlSpec& control : spec_.controls) {
+MemoryForm::MemoryForm(FormLayout layout) : layout_(std::move(layout)), client_width_(layout_.client_width) {
+    for (const ControlLayout& control : layout_.controls) {
         controls_.emplace(control.name, std::make_unique<MemoryControl>(control, focused_));
     }
 }
@@ -56,11 +56,11 @@ void MemoryForm::ShowMessage(std::u16string_view text, MessageIcon icon) {
 }
 
 void MemoryForm::Click(std::string_view name) {
-    const ControlSpec& spec = SpecOf(name);
-    if (spec.kind == ControlKind::kOption) {
+    const ControlLayout& layout = LayoutOf(name);
+    if (layout.kind == ControlKind::kOption) {
         // The options of a group are consecutive rows of the table.
-        const auto& rows = spec_.controls;
-        auto first = rows.begin() + (&spec - rows.data());
+        const auto& rows = layout_.controls;
+        auto first = rows.begin() + (&layout - rows.data());
         auto last = first;
         while (first != rows.begin() && std::prev(first)->kind == ControlKind::kOption) {
             --first;
@@ -69,25 +69,25 @@ void MemoryForm::Click(std::string_view name) {
             ++last;
         }
         for (auto row = first; row != last; ++row) {
-            Get(row->name).SetChecked(row->name == spec.name);
+            Get(row->name).SetChecked(row->name == layout.name);
         }
     }
-    if (spec.on_click) {
-        spec.on_click(Get(name));
+    if (layout.on_click) {
+        layout.on_click(Get(name));
     }
 }
 
 void MemoryForm::ClickArrow(std::string_view name, int step) {
     MemoryControl& control = Get(name);
     control.SetPosition(control.Position() + step);
-    if (const ControlSpec& spec = SpecOf(name); spec.on_click) {
-        spec.on_click(control);
+    if (const ControlLayout& layout = LayoutOf(name); layout.on_click) {
+        layout.on_click(control);
     }
 }
 
 void MemoryForm::Type(std::string_view name, std::u16string_view text) {
     MemoryControl& control = Get(name);
-    const int limit = SpecOf(name).max_length;
+    const int limit = LayoutOf(name).max_length;
     std::u16string typed = control.Text();
     typed.append(text);
     if (limit > 0 && typed.size() > static_cast<std::size_t>(limit)) {
@@ -106,11 +106,11 @@ MemoryForm::MemoryControl& MemoryForm::Get(std::string_view name) {
     return *found->second;
 }
 
-const ControlSpec& MemoryForm::SpecOf(std::string_view name) const {
+const ControlLayout& MemoryForm::LayoutOf(std::string_view name) const {
     const auto found =
-        std::find_if(spec_.controls.begin(), spec_.controls.end(),
-                     [&](const ControlSpec& control) { return control.name == name; });
-    if (found == spec_.controls.end()) {
+        std::find_if(layout_.controls.begin(), layout_.controls.end(),
+                     [&](const ControlLayout& control) { return control.name == name; });
+    if (found == layout_.controls.end()) {
         std::fprintf(stderr, "no control named %.*s\n", static_cast<int>(name.size()), name.data());
         std::abort();
     }

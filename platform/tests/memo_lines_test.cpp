@@ -12,8 +12,8 @@ using platform::MemoLines;
 
 class MemoLinesTest : public ::testing::Test {
   protected:
-    static platform::FormSpec OneBox() {
-        platform::FormSpec form;
+    static platform::FormLayout OneBox() {
+        platform::FormLayout form;
         form.controls.push_back(platform::Row("Memo", ControlKind::kMultiLineBox, u"", {}, 1));
         return form;
     }

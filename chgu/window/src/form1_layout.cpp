@@ -78,7 +78,7 @@ std::string ArrayName(std::string_view array, int index) {
     return std::string(array) + "(" + std::to_string(index) + ")";
 }
 
-platform::ControlSpec Command1Row(std::int16_t index, Bounds bounds,
+platform::ControlLayout Command1Row(std::int16_t index, Bounds bounds,
                                   const Form1Handlers& handlers) {
     const auto click = handlers.Command1_Click;
     return Row(ArrayName("Command1", index), ControlKind::kButton,
@@ -91,7 +91,7 @@ platform::ControlSpec Command1Row(std::int16_t index, Bounds bounds,
 WindowLayout Form1Layout(const Form1Handlers& handlers) {
     WindowLayout layout;
     layout.background = kTeal;
-    platform::FormSpec& form = layout.form;
+    platform::FormLayout& form = layout.form;
     form.caption = u"澄观统计器V2.0至尊版";
     form.left = 120;
     form.top = 80;

@@ -44,7 +44,7 @@ std::string ArrayName(std::string_view array, int index) {
 WindowLayout Form2Layout(const Form2Handlers& handlers) {
     WindowLayout layout;
     layout.background = kCyan;
-    platform::FormSpec& form = layout.form;
+    platform::FormLayout& form = layout.form;
     form.caption = u"号码页";
     form.left = 690;
     form.top = 80;

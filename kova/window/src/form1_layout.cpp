@@ -88,14 +88,14 @@ std::u16string TwoDigits(int number) {
 
 }  // namespace
 
-platform::FormSpec TForm1::Layout() {
+platform::FormLayout TForm1::Layout() {
     using Handler = void (TForm1::*)(platform::Control&);
     const auto on = [this](Handler handler) {
         return [this, handler](platform::Control& sender) { (this->*handler)(sender); };
     };
     using enum ControlKind;
 
-    platform::FormSpec form;
+    platform::FormLayout form;
     form.caption = u"KOVA-6.1 墨川统计器";
     form.left = 272;
     form.top = 108;

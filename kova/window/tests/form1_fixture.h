@@ -25,7 +25,7 @@ class Form1Test : public ::testing::Test {
     void Click(std::string_view control) { window_.Click(control); }
     // Clicks the attribute button with that caption.
     void ClickWord(std::u16string_view caption) {
-        for (const auto& row : window_.Spec().controls) {
+        for (const auto& row : window_.Layout().controls) {
             if (row.name.starts_with("AttributeButton") && row.caption == caption) {
                 window_.Click(row.name);
                 return;

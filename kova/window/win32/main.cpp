@@ -7,7 +7,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     kova::TForm1 form1;
-    platform::FormSpec layout = form1.Layout();
+    platform::FormLayout layout = form1.Layout();
     layout.icon_id = KOVA_ICON;
     const auto window = platform::win32::FormWindow32::Create(instance, std::move(layout));
     if (window == nullptr) {

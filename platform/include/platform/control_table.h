@@ -59,7 +59,7 @@ struct Bounds {
 
 using ClickHandler = std::function<void(Control& sender)>;
 
-struct ControlSpec {
+struct ControlLayout {
     std::string name;
     ControlKind kind = ControlKind::kButton;
     std::u16string caption;
@@ -79,31 +79,31 @@ struct ControlSpec {
     int minimum = 0, maximum = 0, position = 0;
 
     // The optional parts of a row, set in a chain after Row(...).
-    ControlSpec& Within(std::string frame) {
+    ControlLayout& Within(std::string frame) {
         within = std::move(frame);
         return *this;
     }
-    ControlSpec& TextColour(Colour colour) {
+    ControlLayout& TextColour(Colour colour) {
         text_colour = colour;
         return *this;
     }
-    ControlSpec& Background(Colour colour) {
+    ControlLayout& Background(Colour colour) {
         background = colour;
         return *this;
     }
-    ControlSpec& OnClick(ClickHandler handler) {
+    ControlLayout& OnClick(ClickHandler handler) {
         on_click = std::move(handler);
         return *this;
     }
-    ControlSpec& MaxLength(int characters) {
+    ControlLayout& MaxLength(int characters) {
         max_length = characters;
         return *this;
     }
-    ControlSpec& Selected() {
+    ControlLayout& Selected() {
         checked = true;
         return *this;
     }
-    ControlSpec& Range(int lowest, int highest, int first) {
+    ControlLayout& Range(int lowest, int highest, int first) {
         minimum = lowest;
         maximum = highest;
         position = first;
@@ -112,9 +112,9 @@ struct ControlSpec {
 };
 
 // A row of a control table: what every row has.
-inline ControlSpec Row(std::string name, ControlKind kind, std::u16string caption, Bounds bounds,
+inline ControlLayout Row(std::string name, ControlKind kind, std::u16string caption, Bounds bounds,
                        int id) {
-    ControlSpec row;
+    ControlLayout row;
     row.name = std::move(name);
     row.kind = kind;
     row.caption = std::move(caption);
@@ -129,17 +129,17 @@ struct FontSpec {
     std::uint8_t charset = 1;  // Windows character set; 134 is GB2312
 };
 
-struct FormSpec {
+struct FormLayout {
     std::u16string caption;
     int left = 0, top = 0;  // screen position of the window
     int client_width = 0, client_height = 0;
     FontSpec font;
     int icon_id = 0;  // resource identifier of the window icon; 0: none
-    std::vector<ControlSpec> controls;
+    std::vector<ControlLayout> controls;
 };
 
 // Where a control stands in the window's client area: its bounds moved by
 // the frame it stands in, if any.
-Bounds ClientBounds(const FormSpec& form, const ControlSpec& control);
+Bounds ClientBounds(const FormLayout& form, const ControlLayout& control);
 
 }  // namespace platform

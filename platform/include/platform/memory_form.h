@@ -1,4 +1,4 @@
-// A window held in memory: the controls of a FormSpec as plain values, and
+// A window held in memory: the controls of a FormLayout as plain values, and
 // what a user does (clicks a button or option, clicks an arrow of an up-down
 // control, types into a box) as calls that run the table's handlers the way
 // the real window does. Handler tests run against it.
@@ -22,7 +22,7 @@ class MemoryForm : public FormWindow {
         MessageIcon icon;
     };
 
-    explicit MemoryForm(FormSpec spec);
+    explicit MemoryForm(FormLayout layout);
     MemoryForm(const MemoryForm&) = delete;
     MemoryForm& operator=(const MemoryForm&) = delete;
     ~MemoryForm() override;
@@ -41,7 +41,7 @@ class MemoryForm : public FormWindow {
     // Typing at the end of a box, held to the box's character limit.
     void Type(std::string_view name, std::u16string_view text);
 
-    const FormSpec& Spec() const { return spec_; }
+    const FormLayout& Layout() const { return layout_; }
     // The name of the control that has the keyboard focus; empty if none.
     const std::string& Focused() const { return focused_; }
     // The message boxes shown so far, oldest first.
@@ -51,9 +51,9 @@ class MemoryForm : public FormWindow {
     class MemoryControl;
 
     MemoryControl& Get(std::string_view name);
-    const ControlSpec& SpecOf(std::string_view name) const;
+    const ControlLayout& LayoutOf(std::string_view name) const;
 
-    FormSpec spec_;
+    FormLayout layout_;
     std::map<std::string, std::unique_ptr<MemoryControl>, std::less<>> controls_;
     int client_width_;
     std::string focused_;

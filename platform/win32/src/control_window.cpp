@@ -17,13 +17,13 @@ struct WindowClass {
     DWORD extended_style;
 };
 
-WindowClass ClassOf(const ControlSpec& spec) {
+WindowClass ClassOf(const ControlLayout& layout) {
     constexpr DWORD kEditBox = ES_AUTOHSCROLL | WS_TABSTOP;
-    switch (spec.kind) {
+    switch (layout.kind) {
         case ControlKind::kButton:
             return {L"BUTTON",
                     static_cast<DWORD>(BS_PUSHBUTTON | WS_TABSTOP |
-                                       (IsOwnerDrawn(spec) ? BS_OWNERDRAW : 0)),
+                                       (IsOwnerDrawn(layout) ? BS_OWNERDRAW : 0)),
                     0};
         case ControlKind::kOption:
             return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
@@ -50,41 +50,41 @@ WindowClass ClassOf(const ControlSpec& spec) {
 
 }  // namespace
 
-bool IsOwnerDrawn(const ControlSpec& spec) {
-    return spec.kind == ControlKind::kButton;
+bool IsOwnerDrawn(const ControlLayout& layout) {
+    return layout.kind == ControlKind::kButton;
 }
 
-HWND CreateControlWindow(HWND parent, HINSTANCE instance, const ControlSpec& spec,
+HWND CreateControlWindow(HWND parent, HINSTANCE instance, const ControlLayout& layout,
                          bool starts_group) {
-    const WindowClass window_class = ClassOf(spec);
+    const WindowClass window_class = ClassOf(layout);
     const DWORD style =
         WS_CHILD | WS_CLIPSIBLINGS | window_class.style | (starts_group ? WS_GROUP : 0);
-    const std::wstring caption = Wide(spec.caption);
+    const std::wstring caption = Wide(layout.caption);
     const HWND window = CreateWindowExW(
         window_class.extended_style, window_class.name, caption.c_str(), style, 0, 0, 0, 0, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
     if (window == nullptr) {
         return nullptr;
     }
-    switch (spec.kind) {
+    switch (layout.kind) {
         case ControlKind::kTextBox:
         case ControlKind::kReadOnlyBox:
         case ControlKind::kMultiLineBox:
             // The default limit (about 30,000 characters) would cut long
             // tip texts and reports; 0 lifts it.
-            SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.max_length), 0);
+            SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(layout.max_length), 0);
             break;
         case ControlKind::kOption:
-            SendMessageW(window, BM_SETCHECK, spec.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-            if (!spec.text_colour.IsDefault()) {
+            SendMessageW(window, BM_SETCHECK, layout.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+            if (!layout.text_colour.IsDefault()) {
                 // A themed option ignores the text colour its parent asks for.
                 SetWindowTheme(window, L"", L"");
             }
             break;
         case ControlKind::kUpDown:
-            SendMessageW(window, UDM_SETRANGE32, static_cast<WPARAM>(spec.minimum),
-                         static_cast<LPARAM>(spec.maximum));
-            SendMessageW(window, UDM_SETPOS32, 0, static_cast<LPARAM>(spec.position));
+            SendMessageW(window, UDM_SETRANGE32, static_cast<WPARAM>(layout.minimum),
+                         static_cast<LPARAM>(layout.maximum));
+            SendMessageW(window, UDM_SETPOS32, 0, static_cast<LPARAM>(layout.position));
             break;
         default:
             break;
@@ -93,8 +93,8 @@ HWND CreateControlWindow(HWND parent, HINSTANCE instance, const ControlSpec& spe
 }
 
 bool ControlWindow::IsEdit() const {
-    return spec_.kind == ControlKind::kTextBox || spec_.kind == ControlKind::kReadOnlyBox ||
-           spec_.kind == ControlKind::kMultiLineBox;
+    return layout_.kind == ControlKind::kTextBox || layout_.kind == ControlKind::kReadOnlyBox ||
+           layout_.kind == ControlKind::kMultiLineBox;
 }
 
 std::u16string ControlWindow::Text() const {
@@ -136,7 +136,7 @@ int ControlWindow::Position() const {
 
 void ControlWindow::SetPosition(int position) {
     SendMessageW(window_, UDM_SETPOS32, 0,
-                 static_cast<LPARAM>(std::clamp(position, spec_.minimum, spec_.maximum)));
+                 static_cast<LPARAM>(std::clamp(position, layout_.minimum, layout_.maximum)));
 }
 
 }  // namespace platform::win32

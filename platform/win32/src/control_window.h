@@ -13,17 +13,17 @@ namespace platform::win32 {
 // window places, sizes and shows it at its DPI. Every control starts a group
 // for keyboard navigation except an option that follows another:
 // consecutive options are one group, in which selecting one clears the rest.
-HWND CreateControlWindow(HWND parent, HINSTANCE instance, const ControlSpec& spec,
+HWND CreateControlWindow(HWND parent, HINSTANCE instance, const ControlLayout& layout,
                          bool starts_group);
 
 // Kinds whose caption is drawn by the window (in the row's text colour).
-bool IsOwnerDrawn(const ControlSpec& spec);
+bool IsOwnerDrawn(const ControlLayout& layout);
 
 class ControlWindow : public Control {
   public:
-    ControlWindow(const ControlSpec& spec, HWND window) : spec_(spec), window_(window) {}
+    ControlWindow(const ControlLayout& layout, HWND window) : layout_(layout), window_(window) {}
 
-    const ControlSpec& Spec() const { return spec_; }
+    const ControlLayout& Layout() const { return layout_; }
     HWND Handle() const { return window_; }
 
     std::u16string Text() const override;
@@ -37,7 +37,7 @@ class ControlWindow : public Control {
   private:
     bool IsEdit() const;
 
-    const ControlSpec& spec_;
+    const ControlLayout& layout_;
     HWND window_;
 };
 

@@ -52,7 +52,7 @@ SIZE TextSize(HWND control, HFONT font) {
 
 }  // namespace
 
-std::unique_ptr<FormWindow32> FormWindow32::Create(HINSTANCE instance, FormSpec spec,
+std::unique_ptr<FormWindow32> FormWindow32::Create(HINSTANCE instance, FormLayout layout,
                                                    bool ends_program) {
     INITCOMMONCONTROLSEX common_controls = {sizeof common_controls,
                                             ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
@@ -60,24 +60,24 @@ std::unique_ptr<FormWindow32> FormWindow32::Create(HINSTANCE instance, FormSpec 
     if (!RegisterWindowClass(instance, &FormWindow32::Procedure)) {
         return nullptr;
     }
-    std::unique_ptr<FormWindow32> form(new FormWindow32(instance, std::move(spec), ends_program));
-    const std::wstring caption = Wide(form->spec_.caption);
-    CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, form->spec_.left,
-                    form->spec_.top, form->spec_.client_width, form->spec_.client_height, nullptr,
+    std::unique_ptr<FormWindow32> form(new FormWindow32(instance, std::move(layout), ends_program));
+    const std::wstring caption = Wide(form->layout_.caption);
+    CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, form->layout_.left,
+                    form->layout_.top, form->layout_.client_width, form->layout_.client_height, nullptr,
                     nullptr, instance, form.get());
     if (form->window_ == nullptr || !form->CreateControls()) {
         return nullptr;
     }
     form->dpi_ = DpiOf(form->window_);
     form->LayOut();
-    if (form->spec_.icon_id != 0) {
+    if (form->layout_.icon_id != 0) {
         struct IconSize {
             WPARAM which;
             int width_metric, height_metric;
         };
         for (const IconSize& size : {IconSize{ICON_BIG, SM_CXICON, SM_CYICON},
                                      IconSize{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
-            const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(form->spec_.icon_id),
+            const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(form->layout_.icon_id),
                                            IMAGE_ICON, GetSystemMetrics(size.width_metric),
                                            GetSystemMetrics(size.height_metric), LR_SHARED);
             SendMessageW(form->window_, WM_SETICON, size.which, reinterpret_cast<LPARAM>(icon));
@@ -86,11 +86,11 @@ std::unique_ptr<FormWindow32> FormWindow32::Create(HINSTANCE instance, FormSpec 
     return form;
 }
 
-FormWindow32::FormWindow32(HINSTANCE instance, FormSpec spec, bool ends_program)
+FormWindow32::FormWindow32(HINSTANCE instance, FormLayout layout, bool ends_program)
     : instance_(instance),
-      spec_(std::move(spec)),
+      layout_(std::move(layout)),
       ends_program_(ends_program),
-      client_width_(spec_.client_width),
+      client_width_(layout_.client_width),
       brushes_(std::make_unique<BrushCache>()) {}
 
 FormWindow32::~FormWindow32() {
@@ -104,20 +104,20 @@ FormWindow32::~FormWindow32() {
 }
 
 bool FormWindow32::CreateControls() {
-    for (std::size_t row = 0; row < spec_.controls.size(); ++row) {
-        const ControlSpec& spec = spec_.controls[row];
-        const bool follows_option = row > 0 && spec_.controls[row - 1].kind == ControlKind::kOption;
+    for (std::size_t row = 0; row < layout_.controls.size(); ++row) {
+        const ControlLayout& layout = layout_.controls[row];
+        const bool follows_option = row > 0 && layout_.controls[row - 1].kind == ControlKind::kOption;
         const HWND control = CreateControlWindow(
-            window_, instance_, spec, !(spec.kind == ControlKind::kOption && follows_option));
+            window_, instance_, layout, !(layout.kind == ControlKind::kOption && follows_option));
         if (control == nullptr) {
             return false;
         }
-        controls_.push_back(std::make_unique<ControlWindow>(spec, control));
+        controls_.push_back(std::make_unique<ControlWindow>(layout, control));
     }
     // Frames and panels stand behind the controls placed on them. Each new
     // control goes below those before it, so they move once all are made.
     for (const auto& control : controls_) {
-        const ControlKind kind = control->Spec().kind;
+        const ControlKind kind = control->Layout().kind;
         if (kind == ControlKind::kFrame || kind == ControlKind::kPanel) {
             SetWindowPos(control->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -128,14 +128,14 @@ bool FormWindow32::CreateControls() {
 
 void FormWindow32::LayOut() {
     const HFONT old_font = font_;
-    font_ = CreateFormFont(spec_.font, dpi_);
+    font_ = CreateFormFont(layout_.font, dpi_);
     for (const auto& control : controls_) {
-        const ControlSpec& spec = control->Spec();
-        const Bounds bounds = ClientBounds(spec_, spec);
+        const ControlLayout& layout = control->Layout();
+        const Bounds bounds = ClientBounds(layout_, layout);
         int width = Scale(bounds.width, dpi_);
         int height = Scale(bounds.height, dpi_);
         SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        if (spec.kind == ControlKind::kLabel && (bounds.width == 0 || bounds.height == 0)) {
+        if (layout.kind == ControlKind::kLabel && (bounds.width == 0 || bounds.height == 0)) {
             const SIZE text = TextSize(control->Handle(), font_);
             width = bounds.width == 0 ? text.cx : width;
             height = bounds.height == 0 ? text.cy : height;
@@ -146,7 +146,7 @@ void FormWindow32::LayOut() {
     if (old_font != nullptr) {
         DeleteObject(old_font);
     }
-    SetClientSize(Scale(client_width_, dpi_), Scale(spec_.client_height, dpi_));
+    SetClientSize(Scale(client_width_, dpi_), Scale(layout_.client_height, dpi_));
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -173,7 +173,7 @@ void FormWindow32::Show(int show_command, std::string_view focused_control) {
 
 Control& FormWindow32::Find(std::string_view name) {
     for (const auto& control : controls_) {
-        if (control->Spec().name == name) {
+        if (control->Layout().name == name) {
             return *control;
         }
     }
@@ -189,11 +189,11 @@ int FormWindow32::ClientWidth() const {
 
 void FormWindow32::SetClientWidth(int width) {
     client_width_ = width;
-    SetClientSize(Scale(width, dpi_), Scale(spec_.client_height, dpi_));
+    SetClientSize(Scale(width, dpi_), Scale(layout_.client_height, dpi_));
 }
 
 void FormWindow32::ShowMessage(std::u16string_view text, MessageIcon icon) {
-    MessageBoxW(window_, Wide(text).c_str(), Wide(spec_.caption).c_str(),
+    MessageBoxW(window_, Wide(text).c_str(), Wide(layout_.caption).c_str(),
                 MB_OK | (icon == MessageIcon::kError ? MB_ICONERROR : 0));
 }
 
@@ -208,7 +208,7 @@ ControlWindow* FormWindow32::ByHandle(HWND control) const {
 
 ControlWindow* FormWindow32::ById(int id) const {
     for (const auto& row : controls_) {
-        if (row->Spec().id == id) {
+        if (row->Layout().id == id) {
             return row.get();
         }
     }
@@ -234,8 +234,8 @@ LRESULT FormWindow32::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             if (HIWORD(wparam) == BN_CLICKED) {
                 if (ControlWindow* control = ById(LOWORD(wparam));
-                    control != nullptr && control->Spec().on_click) {
-                    control->Spec().on_click(*control);
+                    control != nullptr && control->Layout().on_click) {
+                    control->Layout().on_click(*control);
                 }
                 return 0;
             }
@@ -245,8 +245,8 @@ LRESULT FormWindow32::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             // An up-down control reports each step of its position.
             if (LOWORD(wparam) == SB_THUMBPOSITION) {
                 if (ControlWindow* control = ByHandle(reinterpret_cast<HWND>(lparam));
-                    control != nullptr && control->Spec().on_click) {
-                    control->Spec().on_click(*control);
+                    control != nullptr && control->Layout().on_click) {
+                    control->Layout().on_click(*control);
                 }
                 return 0;
             }
@@ -258,7 +258,7 @@ LRESULT FormWindow32::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
             if (ControlWindow* control = ByHandle(item.hwndItem); control != nullptr) {
-                const Colour text = control->Spec().text_colour;
+                const Colour text = control->Layout().text_colour;
                 DrawPushButton(item,
                                text.IsDefault() ? GetSysColor(COLOR_BTNTEXT) : ColourRef(text));
                 return TRUE;
@@ -302,12 +302,12 @@ LRESULT FormWindow32::ControlColour(UINT message, WPARAM wparam, LPARAM lparam) 
         return standard;
     }
     const HDC dc = reinterpret_cast<HDC>(wparam);
-    const ControlSpec& spec = control->Spec();
-    if (!spec.text_colour.IsDefault()) {
-        SetTextColor(dc, ColourRef(spec.text_colour));
+    const ControlLayout& layout = control->Layout();
+    if (!layout.text_colour.IsDefault()) {
+        SetTextColor(dc, ColourRef(layout.text_colour));
     }
-    if (!spec.background.IsDefault()) {
-        const COLORREF background = ColourRef(spec.background);
+    if (!layout.background.IsDefault()) {
+        const COLORREF background = ColourRef(layout.background);
         SetBkColor(dc, background);
         return reinterpret_cast<LRESULT>(brushes_->Of(background));
     }

@@ -152,7 +152,7 @@ TEST_F(ChguWindow, FirstStartShowsTheWelcomeTextAndTheDefaults) {
 TEST_F(ChguWindow, EveryControlStandsWhereTheLayoutPutsIt) {
     Start();
     const chgu::WindowLayout layout = chgu::Form1Layout({});
-    for (const platform::ControlSpec& row : layout.form.controls) {
+    for (const platform::ControlLayout& row : layout.form.controls) {
         const HWND control = Get(row.id);
         ASSERT_NE(control, nullptr) << row.name;
         if (row.kind == platform::ControlKind::kButton ||

@@ -74,8 +74,8 @@ TEST_F(KovaWindow, OpensWithItsCaptionSizeAndStartingState) {
 
 TEST_F(KovaWindow, EveryControlStandsWhereTheLayoutPutsIt) {
     kova::TForm1 form;
-    const platform::FormSpec layout = form.Layout();
-    for (const platform::ControlSpec& row : layout.controls) {
+    const platform::FormLayout layout = form.Layout();
+    for (const platform::ControlLayout& row : layout.controls) {
         const HWND control = Get(row.id);
         ASSERT_NE(control, nullptr) << row.name;
         if (row.kind == platform::ControlKind::kLabel) {

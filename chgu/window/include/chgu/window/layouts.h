@@ -24,7 +24,7 @@ struct AddedControl {
 };
 
 struct WindowLayout {
-    platform::FormSpec form;
+    platform::FormLayout form;
     platform::Colour background;  // of the window's client area
     std::vector<AddedControl> added;
 };

@@ -19,7 +19,7 @@ inline constexpr int kWideClientWidth = 693;
 class TForm1 {
   public:
     // The window's controls, with every handler bound to this form.
-    platform::FormSpec Layout();
+    platform::FormLayout Layout();
     // Takes the window built from Layout(); before any handler runs.
     void Attach(platform::FormWindow& window);
 

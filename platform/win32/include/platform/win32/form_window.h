@@ -1,4 +1,4 @@
-// A top-level Win32 window built from a FormSpec: one builder for every
+// A top-level Win32 window built from a FormLayout: one builder for every
 // window of the programs. It creates each control of the table, lays the
 // 96-DPI layout out at the monitor's DPI (again whenever the window moves to
 // a monitor of another scale), draws the rows' colours, and forwards clicks
@@ -23,7 +23,7 @@ class FormWindow32 final : public FormWindow {
   public:
     // Creates the window and its controls, hidden; nullptr when Windows
     // refuses. Closing a window that ends the program ends the message loop.
-    static std::unique_ptr<FormWindow32> Create(HINSTANCE instance, FormSpec spec,
+    static std::unique_ptr<FormWindow32> Create(HINSTANCE instance, FormLayout layout,
                                                 bool ends_program = true);
     FormWindow32(const FormWindow32&) = delete;
     FormWindow32& operator=(const FormWindow32&) = delete;
@@ -39,7 +39,7 @@ class FormWindow32 final : public FormWindow {
     void ShowMessage(std::u16string_view text, MessageIcon icon) override;
 
   private:
-    FormWindow32(HINSTANCE instance, FormSpec spec, bool ends_program);
+    FormWindow32(HINSTANCE instance, FormLayout layout, bool ends_program);
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -51,7 +51,7 @@ class FormWindow32 final : public FormWindow {
     ControlWindow* ById(int id) const;
 
     HINSTANCE instance_;
-    FormSpec spec_;
+    FormLayout layout_;
     bool ends_program_;
     HWND window_ = nullptr;
     UINT dpi_ = 96;
