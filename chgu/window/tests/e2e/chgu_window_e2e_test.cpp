@@ -329,7 +329,9 @@ TEST_F(ChguWindow, ScreenshotsOfBothWindows) {
     ClickId(ids::kCommand2);
     Repaint(Window());
     const std::wstring folder = ScreenshotFolder();
-    const e2e::Screenshot main = e2e::CaptureWindow(Window());
+    const e2e::Screenshot main = e2e::CaptureWhen(Window(), [](const e2e::Screenshot& shot) {
+        return shot.ClientPixel(387, 100) == RGB(0, 128, 128);
+    });
     EXPECT_TRUE(main.SavePng(folder + L"/chgu-main.png"));
     EXPECT_EQ(main.ClientPixel(387, 100), RGB(0, 128, 128));    // between the boxes and buttons
     EXPECT_EQ(main.ClientPixel(200, 100), RGB(224, 224, 224));  // inside Text1
@@ -337,7 +339,9 @@ TEST_F(ChguWindow, ScreenshotsOfBothWindows) {
     const HWND page = OpenNumberPage();
     ASSERT_NE(page, nullptr);
     Repaint(page);
-    const e2e::Screenshot number_page = e2e::CaptureWindow(page);
+    const e2e::Screenshot number_page = e2e::CaptureWhen(page, [](const e2e::Screenshot& shot) {
+        return shot.ClientPixel(140, 2) == RGB(0, 192, 192);
+    });
     EXPECT_TRUE(number_page.SavePng(folder + L"/chgu-page.png"));
     EXPECT_EQ(number_page.ClientPixel(140, 2), RGB(0, 192, 192));
     SendMessageW(page, WM_CLOSE, 0, 0);

@@ -253,14 +253,18 @@ TEST_F(KovaWindow, ScreenshotsOfBothWidths) {
     SetText(Get(ids::kMemo1), u"鼠,牛,马\r\n红单 九：05");
     ClickId(ids::kButton60);
     kova_.WaitUntilPainted();
-    const e2e::Screenshot narrow = e2e::CaptureWindow(kova_.Window());
+    const e2e::Screenshot narrow = e2e::CaptureWhen(kova_.Window(), [](const e2e::Screenshot& shot) {
+        return shot.ClientPixel(200, 200) == GetSysColor(COLOR_WINDOW);
+    });
     EXPECT_TRUE(narrow.SavePng(folder + L"/kova-548.png"));
     EXPECT_EQ(narrow.ClientPixel(200, 200), GetSysColor(COLOR_WINDOW));  // inside Memo1
 
     ClickId(ids::kButton66);
     ClickId(ids::kRadioButton2);
     kova_.WaitUntilPainted();
-    const e2e::Screenshot wide = e2e::CaptureWindow(kova_.Window());
+    const e2e::Screenshot wide = e2e::CaptureWhen(kova_.Window(), [](const e2e::Screenshot& shot) {
+        return shot.ClientPixel(555, 445) == RGB(166, 202, 240);
+    });
     EXPECT_TRUE(wide.SavePng(folder + L"/kova-693.png"));
     EXPECT_EQ(wide.ClientPixel(555, 445), RGB(166, 202, 240));        // the sky-blue number panel
     EXPECT_EQ(wide.ClientPixel(20, 480), GetSysColor(COLOR_WINDOW));  // inside Memo2

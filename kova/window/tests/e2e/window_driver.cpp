@@ -348,4 +348,13 @@ Screenshot CaptureWindow(HWND window) {
     return shot;
 }
 
+Screenshot CaptureWhen(HWND window, const std::function<bool(const Screenshot&)>& shown) {
+    Screenshot shot;
+    WaitUntil([&] {
+        shot = CaptureWindow(window);
+        return shown(shot);
+    });
+    return shot;
+}
+
 }  // namespace e2e

@@ -77,5 +77,9 @@ struct Screenshot {
     bool SavePng(const std::wstring& path) const;
 };
 Screenshot CaptureWindow(HWND window);
+// What a window paints reaches the screen only once the display server has
+// drawn it: captures again until shown(capture) holds or a few seconds pass,
+// and returns the last capture.
+Screenshot CaptureWhen(HWND window, const std::function<bool(const Screenshot&)>& shown);
 
 }  // namespace e2e
