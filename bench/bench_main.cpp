@@ -18,6 +18,10 @@ struct SizedText {
     const char* label;
     std::size_t bytes;
 };
+// Each figure is the median of several runs, so that one run slowed by
+// another program on the machine does not decide the ratio.
+constexpr int kRepetitions = 5;
+
 constexpr SizedText kSizes[] = {{"1MB", std::size_t{1} << 20}, {"16MB", std::size_t{16} << 20}};
 
 const std::string& GbkText(std::size_t bytes) {
@@ -49,7 +53,9 @@ void RegisterOverUtf16(const std::string& family, Pass pass) {
                                          state.SetBytesProcessed(static_cast<int64_t>(
                                              state.iterations() * GbkText(bytes).size()));
                                      })
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(kRepetitions)
+            ->ReportAggregatesOnly(true);
     }
 }
 
@@ -73,7 +79,9 @@ void RegisterOverGbk(const std::string& family, Pass pass) {
                                          state.SetBytesProcessed(
                                              static_cast<int64_t>(state.iterations() * text.size()));
                                      })
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(kRepetitions)
+            ->ReportAggregatesOnly(true);
     }
 }
 

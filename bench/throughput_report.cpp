@@ -14,12 +14,16 @@ constexpr double kMaximumGrowth = 17.0;  // 16 MB may take at most 17 times 1 MB
 void ThroughputReport::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
-        const std::string name = run.benchmark_name();
+        // The median of the repetitions, or the single run when there are none.
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)) continue;
+        const std::string& name = run.run_name.function_name;
         const auto slash = name.rfind('/');
         if (slash == std::string::npos) continue;
         Measure& m = measures_[name.substr(0, slash)][name.substr(slash + 1)];
-        m.seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        // Processor time, like the bytes per second beside it: on a shared machine
+        // it does not count the time the benchmark spent waiting for a core.
+        m.seconds = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         const auto bytes = run.counters.find("bytes_per_second");
         m.bytes_per_second = bytes != run.counters.end() ? double(bytes->second) : 0;
     }
