@@ -1,6 +1,7 @@
 #include "position_scanner.h"
 
 #include <algorithm>
+#include <bit>
 #include <stdexcept>
 
 #include "word_rules.h"
@@ -11,6 +12,31 @@ namespace kova::detail {
 namespace {
 
 constexpr std::size_t kStretch = WorkingText::kStretchLength;
+
+// Positions whose finds are gathered into one mask of bits.
+constexpr std::size_t kBlock = 64;
+
+// A bit for each of the kBlock bytes from `bytes` on that is not zero, the
+// first byte in the lowest bit. Eight bytes are judged at a time with
+// arithmetic on one 64-bit word, which every compiler makes fast.
+std::uint64_t NonZeroBytes(const std::uint8_t* bytes) {
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+    // Multiplying moves bit 8k to bit 56 + k, with no carries between them.
+    constexpr std::uint64_t kGatherHighBits = 0x0102040810204080;
+    std::uint64_t mask = 0;
+    for (std::size_t word = 0; word < kBlock / 8; ++word) {
+        std::uint64_t eight = 0;
+        for (std::size_t k = 0; k < 8; ++k) {  // byte k in bits 8k and up, on any host
+            eight |= std::uint64_t{bytes[word * 8 + k]} << (8 * k);
+        }
+        // The top bit of a byte is set when its low seven bits add up to
+        // 0x80 or more with 0x7F, or when it was set already: when the byte
+        // is not zero. No carry crosses a byte.
+        const std::uint64_t top_bits = (((eight & kLow7) + kLow7) | eight) & ~kLow7;
+        mask |= ((top_bits >> 7) * kGatherHighBits >> 56) << (word * 8);
+    }
+    return mask;
+}
 
 constexpr int kHighestWrittenNumber = 49;
 constexpr int kFirstWordFind = kHighestWrittenNumber + 1;
@@ -143,44 +169,46 @@ std::vector<Tally> PositionScanner::Count(std::string_view text) const {
 std::size_t PositionScanner::CountStretch(WorkingText& text, std::size_t length,
                                           std::vector<Tally>& counts) const {
     const unsigned char* here = text.Here();
-    std::array<std::uint8_t, kStretch> numbers;
+    // The find at every position, judged first for all positions at once:
+    // the iterations do not depend on each other, so the processor overlaps
+    // their table loads. Zeros pad the last block of kBlock positions.
+    std::array<Find, kStretch + kBlock> finds;
     if (reads_written_numbers_) {
-        FindWrittenNumbers(here, length, numbers.data());
+        FindWrittenNumbers(here, length, finds.data());
     } else {
-        std::fill_n(numbers.begin(), length, std::uint8_t{0});
+        std::fill_n(finds.begin(), length, Find{0});
     }
-    // The finds in position order, gathered without a branch per position.
-    std::array<std::uint16_t, kStretch> positions;
-    std::array<Find, kStretch> finds;
-    std::size_t found = 0;
     for (std::size_t i = 0; i < length; ++i) {
-        const Find find = static_cast<Find>(numbers[i] | finds_.At(here + i));
-        positions[found] = static_cast<std::uint16_t>(i);
-        finds[found] = find;
-        found += find != 0 ? 1 : 0;
+        finds[i] = static_cast<Find>(finds[i] | finds_.At(here + i));
     }
+    std::fill_n(finds.begin() + static_cast<std::ptrdiff_t>(length), kBlock, Find{0});
 
-    // Deleting marks moves nothing after them, so the finds gathered for the
+    // Deleting marks moves nothing after them, so the finds judged for the
     // bytes after them stay right; the deleted bytes are passed over.
     std::size_t passed = 0;  // bytes before this one have been dealt with
-    for (std::size_t j = 0; j < found; ++j) {
-        const std::size_t at = positions[j];
-        if (at < passed) {
-            continue;
+    for (std::size_t block = 0; block < length; block += kBlock) {
+        // Only the positions that find something are visited, in order.
+        for (std::uint64_t found = NonZeroBytes(finds.data() + block); found != 0;
+             found &= found - 1) {
+            const std::size_t at = block + static_cast<std::size_t>(std::countr_zero(found));
+            if (at < passed) {
+                continue;
+            }
+            const Find find = finds[at];
+            if (find != kMarkFind) {
+                ++counts[CounterOf(find, here + at)];
+                continue;
+            }
+            // The numbers at this position were read with the mark in place
+            // (it is not a digit, so there are none); the words are read once
+            // the marks have gone, from the byte that followed them.
+            const std::size_t after_marks = at + RemoveMarksAhead(text, at);
+            const Find word = finds_.At(here + after_marks);
+            if (word >= kFirstWordFind && word != kMarkFind) {
+                ++counts[CounterOf(word, here + after_marks)];
+            }
+            passed = after_marks + 1;
         }
-        if (finds[j] != kMarkFind) {
-            ++counts[CounterOf(finds[j], here + at)];
-            continue;
-        }
-        // The numbers at this position were read with the mark in place (it
-        // is not a digit, so there are none); the words are read once the
-        // marks have gone, from the byte that followed them.
-        const std::size_t after_marks = at + RemoveMarksAhead(text, at);
-        const Find word = finds_.At(here + after_marks);
-        if (word >= kFirstWordFind && word != kMarkFind) {
-            ++counts[CounterOf(word, here + after_marks)];
-        }
-        passed = after_marks + 1;
     }
     return std::max(length, passed);
 }
