@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <stdexcept>
 
 #include "word_rules.h"
@@ -16,6 +17,30 @@ constexpr std::size_t kStretch = WorkingText::kStretchLength;
 // Positions whose finds are gathered into one mask of bits.
 constexpr std::size_t kBlock = 64;
 
+// Eight bytes from `bytes` on, byte k in bits 8k and up: one load or store
+// on little-endian hosts, byte by byte on others.
+std::uint64_t LoadEight(const std::uint8_t* bytes) {
+    std::uint64_t eight = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&eight, bytes, sizeof eight);
+    } else {
+        for (std::size_t k = 0; k < 8; ++k) {
+            eight |= std::uint64_t{bytes[k]} << (8 * k);
+        }
+    }
+    return eight;
+}
+
+void StoreEight(std::uint64_t eight, std::uint8_t* bytes) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(bytes, &eight, sizeof eight);
+    } else {
+        for (std::size_t k = 0; k < 8; ++k) {
+            bytes[k] = static_cast<std::uint8_t>(eight >> (8 * k));
+        }
+    }
+}
+
 // A bit for each of the kBlock bytes from `bytes` on that is not zero, the
 // first byte in the lowest bit. Eight bytes are judged at a time with
 // arithmetic on one 64-bit word, which every compiler makes fast.
@@ -25,10 +50,7 @@ std::uint64_t NonZeroBytes(const std::uint8_t* bytes) {
     constexpr std::uint64_t kGatherHighBits = 0x0102040810204080;
     std::uint64_t mask = 0;
     for (std::size_t word = 0; word < kBlock / 8; ++word) {
-        std::uint64_t eight = 0;
-        for (std::size_t k = 0; k < 8; ++k) {  // byte k in bits 8k and up, on any host
-            eight |= std::uint64_t{bytes[word * 8 + k]} << (8 * k);
-        }
+        const std::uint64_t eight = LoadEight(bytes + word * 8);
         // The top bit of a byte is set when its low seven bits add up to
         // 0x80 or more with 0x7F, or when it was set already: when the byte
         // is not zero. No carry crosses a byte.
@@ -140,18 +162,6 @@ void PositionScanner::AddWord(const ScanWord& word, Find find) {
     *slot = find;
 }
 
-PositionScanner::Find& PositionScanner::PairTable::Claim(unsigned char first,
-                                                         unsigned char second) {
-    if (row_of_first_[first] == 0) {
-        if (rows_.size() / kRowLength > 0xFF) {
-            throw std::logic_error("position scanner: too many first bytes");
-        }
-        row_of_first_[first] = static_cast<std::uint8_t>(rows_.size() / kRowLength);
-        rows_.resize(rows_.size() + kRowLength, 0);
-    }
-    return rows_[std::size_t{row_of_first_[first]} * kRowLength + second];
-}
-
 std::vector<Tally> PositionScanner::Count(std::string_view text) const {
     std::vector<Tally> counts(static_cast<std::size_t>(counter_count_) + 1, 0);
     WorkingText working(text);
@@ -178,10 +188,22 @@ std::size_t PositionScanner::CountStretch(WorkingText& text, std::size_t length,
     } else {
         std::fill_n(finds.begin(), length, Find{0});
     }
-    for (std::size_t i = 0; i < length; ++i) {
-        finds[i] = static_cast<Find>(finds[i] | finds_.At(here + i));
+    const auto past_stretch = finds.begin() + static_cast<std::ptrdiff_t>(length);
+    std::fill_n(past_stretch, kBlock, Find{0});
+    // Eight positions at a time, so that their bytes and finds take one load
+    // and one store each: the table loads are then most of the work.
+    for (std::size_t i = 0; i < length; i += 8) {
+        const std::uint64_t bytes = LoadEight(here + i);
+        std::uint64_t eight_finds = LoadEight(finds.data() + i);
+        for (std::size_t k = 0; k < 7; ++k) {
+            eight_finds |= std::uint64_t{finds_.AtPair((bytes >> (8 * k)) & 0xFFFF)} << (8 * k);
+        }
+        const std::size_t last_pair =
+            static_cast<std::size_t>(bytes >> 56) | std::size_t{here[i + 8]} << 8;
+        eight_finds |= std::uint64_t{finds_.AtPair(last_pair)} << 56;
+        StoreEight(eight_finds, finds.data() + i);
     }
-    std::fill_n(finds.begin() + static_cast<std::ptrdiff_t>(length), kBlock, Find{0});
+    std::fill_n(past_stretch, kBlock, Find{0});  // the table pass ran up to 7 bytes over
 
     // Deleting marks moves nothing after them, so the finds judged for the
     // bytes after them stay right; the deleted bytes are passed over.

@@ -69,21 +69,24 @@ class PositionScanner {
         Find next_with_same_start = 0;  // the next word with the same first two bytes
     };
 
-    // The find for each pair of first bytes, kept small enough for the
-    // fastest cache: a row of 256 finds for each first byte that starts a
-    // word or a mark, and one empty row shared by all other bytes.
+    // The find for each pair of first bytes, one entry per pair, so that a
+    // position is judged with a single load. The pairs of a text are few, so
+    // the entries it uses stay in the fastest cache.
     class PairTable {
       public:
-        PairTable() : rows_(kRowLength, 0) {}
-        Find& Claim(unsigned char first, unsigned char second);
-        Find At(const unsigned char* here) const {
-            return rows_[std::size_t{row_of_first_[here[0]]} * kRowLength + here[1]];
+        PairTable() : finds_(kPairs, 0) {}
+        Find& Claim(unsigned char first, unsigned char second) {
+            return finds_[std::size_t{first} | std::size_t{second} << 8];
         }
+        Find At(const unsigned char* here) const {
+            return AtPair(std::size_t{here[0]} | std::size_t{here[1]} << 8);
+        }
+        // The pair with its first byte in the low half.
+        Find AtPair(std::size_t pair) const { return finds_[pair]; }
 
       private:
-        static constexpr std::size_t kRowLength = 256;
-        std::array<std::uint8_t, 256> row_of_first_{};  // row 0 is the empty one
-        std::vector<Find> rows_;
+        static constexpr std::size_t kPairs = 256 * 256;
+        std::vector<Find> finds_;
     };
 
     void AddWord(const ScanWord& word, Find find);
