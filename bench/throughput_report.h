@@ -24,9 +24,8 @@ public:
     void AddTarget(Target target) { targets_.push_back(std::move(target)); }
 
 private:
-    // family -> size label -> seconds per iteration and bytes per second
+    // family -> size label -> bytes per second (of processor time)
     struct Measure {
-        double seconds = 0;
         double bytes_per_second = 0;
     };
     std::map<std::string, std::map<std::string, Measure>> measures_;
