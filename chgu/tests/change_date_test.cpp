@@ -46,6 +46,19 @@ TEST(ChangeDateValue, TextWithManyChineseCharactersIsStoredWhole) {
     EXPECT_EQ(U8(ReadChangeDate(store)), "二〇〇九年正月");
 }
 
+// A value beyond what readers take would read back as none, and the next
+// start would put the welcome text over the input box's text.
+TEST(ChangeDateValue, TextBeyondWhatReadersTakeKeepsTheCharactersThatFit) {
+    MemoryChangeDateStore store;
+    WriteChangeDate(store, std::u16string(200, u'年'));  // 400 bytes
+    EXPECT_EQ(store.bytes->size(), 254u);                // 127 characters, none cut
+    EXPECT_EQ(ReadChangeDate(store), std::u16string(127, u'年'));
+    WriteChangeDate(store, u"x" + std::u16string(200, u'年'));
+    EXPECT_EQ(ReadChangeDate(store), u"x" + std::u16string(127, u'年'));
+    WriteChangeDate(store, std::u16string(300, u'7'));
+    EXPECT_EQ(ReadChangeDate(store), std::u16string(255, u'7'));
+}
+
 TEST(ReadChangeDate, TakesTheTextBeforeTheFirstNul) {
     MemoryChangeDateStore store;
     store.bytes = platform::Utf8ToGbk("2008年02月07日") + std::string("\0junk", 5);

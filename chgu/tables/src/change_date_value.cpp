@@ -5,8 +5,31 @@
 
 namespace chgu {
 
+namespace {
+
+// The longest start of well-formed code page 936 bytes that a reader takes
+// in, ending between two characters.
+std::size_t ReadableLength(std::string_view gbk) {
+    std::size_t length = 0;
+    while (length < gbk.size()) {
+        const auto lead = static_cast<unsigned char>(gbk[length]);
+        const std::size_t next = length + (lead >= 0x81 && lead <= 0xFE ? 2 : 1);
+        if (next > kChangeDateReadCapacity) {
+            break;
+        }
+        length = next;
+    }
+    return std::min(length, gbk.size());
+}
+
+}  // namespace
+
 std::string ChangeDateValue(std::u16string_view text3) {
     std::string bytes = platform::Utf16ToGbk(text3);
+    // A value longer than readers take would read back as no value at all,
+    // and the next start would greet the user in place of the input box's
+    // text; the text is kept only as far as a reader takes it.
+    bytes.resize(ReadableLength(bytes));
     const std::size_t text_bytes = bytes.size();
     bytes.push_back('\0');
     // Length plus 3 fits a date in the design form, whose three Chinese
@@ -14,6 +37,7 @@ std::string ChangeDateValue(std::u16string_view text3) {
     // characters would be cut short, possibly inside a character, and read
     // back as a different text; it is stored whole instead.
     bytes.resize(std::clamp(text3.size() + 3, text_bytes, text_bytes + 1));
+    bytes.resize(std::min(bytes.size(), kChangeDateReadCapacity));
     return bytes;
 }
 

@@ -35,6 +35,8 @@ class ChangeDateStore {
 // The bytes stored for the text of Text3: its code page 936 form, counted as
 // its length in characters plus 3 but never beyond the text and its
 // terminating NUL. A date in the design form is exactly its 14 encoded bytes.
+// A text beyond kChangeDateReadCapacity bytes keeps only the characters that
+// fit, so that it always reads back.
 std::string ChangeDateValue(std::u16string_view text3);
 
 // Storing and reading back the text of Text3. Reading keeps the text before
