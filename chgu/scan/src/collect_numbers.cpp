@@ -258,27 +258,47 @@ class WindowTally {
     std::vector<std::int64_t> times_;
 };
 
-}  // namespace
+// Below this many characters the rules run window by window: clearing and
+// reading the window tally costs more than the text itself.
+constexpr std::size_t kShortText = 4096;
 
-void CollectNumbers(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
-                    NumberTally& tally) {
-    std::array<std::int64_t, detail::kItemCount> times{};
-    WindowTally windows;
-    WalkWindows(
-        text, settings, InBracket,
-        [&](ScanWindow w, Place place, std::int64_t DigitRun) {
-            RulesAt(w, place, DigitRun, [&](ItemId id) { ++times[id]; });
-        },
-        [&](ScanWindow w, std::int64_t) { windows.Count(w); });
-    windows.ForEach([&](ScanWindow w, std::int64_t DigitRun, std::int64_t occurrences) {
-        RulesAt(w, kInside, DigitRun, [&](ItemId id) { times[id] += occurrences; });
-    });
+void AddTimes(const std::array<std::int64_t, detail::kItemCount>& times,
+              const ScanSettings& settings, NumberTally& tally) {
     const detail::ItemNumbers numbers = detail::NumbersOfItems(TableColumnOf(settings.TableYear));
     for (std::size_t id = 0; id < times.size(); ++id) {
         if (times[id] != 0) {
             tally.Add(numbers[id], times[id]);
         }
     }
+}
+
+}  // namespace
+
+void CollectNumbers(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
+                    NumberTally& tally) {
+    std::array<std::int64_t, detail::kItemCount> times{};
+    const auto count = [&](ItemId id) { ++times[id]; };
+    if (text.size() < kShortText) {
+        WalkWindows(
+            text, settings, InBracket,
+            [&](ScanWindow w, Place place, std::int64_t DigitRun) {
+                RulesAt(w, place, DigitRun, count);
+            },
+            [&](ScanWindow w, std::int64_t DigitRun) { RulesAt(w, kInside, DigitRun, count); });
+        AddTimes(times, settings, tally);
+        return;
+    }
+    WindowTally windows;
+    WalkWindows(
+        text, settings, InBracket,
+        [&](ScanWindow w, Place place, std::int64_t DigitRun) {
+            RulesAt(w, place, DigitRun, count);
+        },
+        [&](ScanWindow w, std::int64_t) { windows.Count(w); });
+    windows.ForEach([&](ScanWindow w, std::int64_t DigitRun, std::int64_t occurrences) {
+        RulesAt(w, kInside, DigitRun, [&](ItemId id) { times[id] += occurrences; });
+    });
+    AddTimes(times, settings, tally);
 }
 
 std::u16string CollectNumbers(std::u16string_view text, const ScanSettings& settings,
