@@ -16,6 +16,7 @@
 #include "chgu/change_date_store.h"
 #include "cli_arguments.h"
 #include "cli_run.h"
+#include "platform/command_line.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ std::optional<std::string> ReadAll(std::FILE* stream) {
 
 std::optional<std::string> ReadFile(const std::string& name) {
     std::error_code error;
-    const std::filesystem::path path(name);
+    const std::filesystem::path path = platform::PathFromArgument(name);
     if (std::filesystem::is_directory(path, error)) {
         return std::nullopt;
     }
@@ -62,7 +63,8 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> argument_texts = platform::CommandLineArguments(argc, argv);
+    const std::vector<std::string_view> arguments(argument_texts.begin(), argument_texts.end());
     const chgu::cli::ParsedArguments parsed = chgu::cli::ParseArguments(arguments);
     if (parsed.action == chgu::cli::ParsedArguments::Action::Fail) {
         return Fail(parsed.error);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <system_error>
 
@@ -9,6 +10,8 @@
 #include <fcntl.h>
 #include <io.h>
 #endif
+
+#include "platform/command_line.h"
 
 namespace kova::cli {
 
@@ -23,13 +26,14 @@ std::string ErrnoText() {
 }
 
 std::FILE* OpenForReading(const std::string& path) {
-#ifdef _MSC_VER
-    // MSVC deprecates fopen in favour of fopen_s.
-    std::FILE* file = nullptr;
-    errno = fopen_s(&file, path.c_str(), "rb");
-    return file;
+    const std::filesystem::path file = platform::PathFromArgument(path);
+#ifdef _WIN32
+    // By its UTF-16 name: an ANSI name could not hold every character.
+    std::FILE* opened = nullptr;
+    errno = _wfopen_s(&opened, file.c_str(), L"rb");
+    return opened;
 #else
-    return std::fopen(path.c_str(), "rb");
+    return std::fopen(file.c_str(), "rb");
 #endif
 }
 

@@ -8,6 +8,7 @@
 #include "binary_io.h"
 #include "cli_options.h"
 #include "local_year.h"
+#include "platform/command_line.h"
 #include "run_statistic.h"
 
 namespace {
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
     using namespace kova::cli;
     UseBinaryStandardStreams();
 
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> argument_texts = platform::CommandLineArguments(argc, argv);
+    const std::vector<std::string_view> arguments(argument_texts.begin(), argument_texts.end());
     const ParsedCommandLine parsed = ParseCommandLine(arguments, LocalYearToday());
     if (parsed.outcome == ParsedCommandLine::Outcome::kHelp) {
         return WriteStandardOutput(UsageText()) ? 0 : Fail("cannot write standard output");

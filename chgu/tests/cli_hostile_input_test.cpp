@@ -1,0 +1,96 @@
+// chgu-cli on what users and scripts may throw at it: a 100 MB paste, bytes
+// that are not UTF-8, and command lines whose arguments are not text at all.
+// It reports or refuses clearly; it never crashes or drops the rest.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "chgu/command2.h"
+#include "platform/codepage.h"
+#include "run_program.h"
+
+namespace chgu {
+namespace {
+
+using platform::test::ProgramRun;
+using platform::test::RunProgram;
+
+// A tip text of at least `bytes` UTF-8 bytes, the same every run.
+std::string HugeTipText(std::size_t bytes) {
+    const char* const pieces[] = {"鼠",   "牛",   "马",  "金", "火", "红", "大", "单", "3头",
+                                  "5尾",  "10合", "05",  "49", "12", "7",  ",",  "、", " ",
+                                  "\r\n", "\n",   "3次", "期", "【", "】", "〖", "〗", "０５"};
+    std::mt19937 random(200);
+    std::string text;
+    text.reserve(bytes + 16);
+    while (text.size() < bytes) {
+        text += pieces[random() % std::size(pieces)];
+    }
+    return text;
+}
+
+constexpr auto kZodiac = static_cast<std::int16_t>(AttributeStatistic::Zodiac);
+
+// What the output box holds after the press, in UTF-8.
+std::string Expected(std::int16_t Index, const std::string& utf8, std::u16string_view TableYear,
+                     bool cumulative = false) {
+    PressSettings settings;
+    settings.scan.TableYear = TableYear;
+    settings.scan.Check2 = cumulative;
+    std::int16_t InBracket = 0;
+    return platform::Utf16ToUtf8(
+        *Text2AfterPress(Index, platform::Utf8ToUtf16(utf8), settings, InBracket));
+}
+
+TEST(ChguCliHostileInput, HundredMegabytesAreTalliedWhole) {
+    const std::string text = HugeTipText(100u << 20);
+    const ProgramRun number = RunProgram(CHGU_CLI_PATH, {"number", "--table-year", "2008"}, text);
+    ASSERT_EQ(number.status, 0) << number.err;
+    EXPECT_EQ(number.out, Expected(kNumberStatisticsIndex, text, u"2008"));
+
+    const ProgramRun cumulative =
+        RunProgram(CHGU_CLI_PATH, {"number", "--table-year", "2008", "--cumulative"}, text);
+    ASSERT_EQ(cumulative.status, 0) << cumulative.err;
+    EXPECT_EQ(cumulative.out, Expected(kNumberStatisticsIndex, text, u"2008", true));
+
+    const ProgramRun zodiac = RunProgram(CHGU_CLI_PATH, {"zodiac", "--table-year", "2008"}, text);
+    ASSERT_EQ(zodiac.status, 0) << zodiac.err;
+    EXPECT_EQ(zodiac.out, Expected(kZodiac, text, u"2008"));
+}
+
+TEST(ChguCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
+    const std::string input = "\x80鼠\xC0\xAF 05\xED\xA0\x80牛\xF4\x90\x80\x80,12\xFF羊\xE9\xBC";
+    for (const auto& [statistic, Index] :
+         {std::pair{"number", kNumberStatisticsIndex}, std::pair{"zodiac", kZodiac},
+          std::pair{"normalise", kNormaliseIndex}}) {
+        const ProgramRun run = RunProgram(CHGU_CLI_PATH, {statistic, "--table-year=2008"}, input);
+        ASSERT_EQ(run.status, 0) << statistic << ": " << run.err;
+        EXPECT_EQ(run.out, Expected(Index, input, u"2008")) << statistic;
+    }
+}
+
+TEST(ChguCliHostileInput, ArgumentsThatAreNotTextAreRefusedOrTakenAsNoYear) {
+#ifdef _WIN32
+    const std::string unpaired = "\xED\xA0\x80";  // U+D800 alone in the UTF-16 command line
+#else
+    const std::string unpaired = "\xFF\xFE";  // not UTF-8
+#endif
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"number", "tips" + unpaired + ".txt"},
+          {"zodiac" + unpaired},
+          {"number", "--encoding", unpaired},
+          {"number", "--" + unpaired}}) {
+        const ProgramRun run = RunProgram(CHGU_CLI_PATH, arguments, "鼠");
+        EXPECT_EQ(run.status, 2) << arguments.back();
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("chgu-cli: ")) << run.err;
+    }
+    // A table year that names no year: no zodiac table applies.
+    const ProgramRun run = RunProgram(CHGU_CLI_PATH, {"zodiac", "--table-year", unpaired}, "鼠05");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, Expected(kZodiac, "鼠05", u"no year"));
+}
+
+}  // namespace
+}  // namespace chgu

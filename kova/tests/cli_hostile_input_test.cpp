@@ -1,0 +1,104 @@
+// kova-cli on what users and scripts may throw at it: a 100 MB paste, bytes
+// that are not UTF-8, and command lines whose arguments are not text at all.
+// It reports or refuses clearly; it never crashes or drops the rest.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "kova/statistics.h"
+#include "platform/codepage.h"
+#include "run_program.h"
+
+namespace {
+
+using platform::test::ProgramRun;
+using platform::test::RunProgram;
+
+// A tip text of at least `bytes` UTF-8 bytes, the same every run.
+std::string HugeTipText(std::size_t bytes) {
+    const char* const pieces[] = {"鼠",  "牛",   "龙",   "金",   "红", "大", "单", "合单", "3头",
+                                  "5尾", "10合", "一段", "九：", "号", "05", "49", "12",   "7",
+                                  ",",   " ",    "\r\n", "共",   "次", "【", "】"};
+    std::mt19937 random(100);
+    std::string text;
+    text.reserve(bytes + 16);
+    while (text.size() < bytes) {
+        text += pieces[random() % std::size(pieces)];
+    }
+    return text;
+}
+
+std::string ExpectedUtf8(const kova::ReportLines& lines) {
+    return platform::GbkToUtf8(kova::ReportText(lines));
+}
+
+TEST(KovaCliHostileInput, HundredMegabytesAreTalliedWhole) {
+    const std::string text = HugeTipText(100u << 20);
+    const std::string gbk = platform::Utf8ToGbk(text);
+
+    const ProgramRun number = RunProgram(KOVA_CLI_PATH, {"number", "--year", "2008"}, text);
+    ASSERT_EQ(number.status, 0) << number.err;
+    EXPECT_EQ(number.out,
+              ExpectedUtf8(kova::NumberStatistics(gbk, 2008, kova::Arrangement::kWrapped)));
+
+    const ProgramRun zodiac = RunProgram(KOVA_CLI_PATH, {"zodiac"}, text);
+    ASSERT_EQ(zodiac.status, 0) << zodiac.err;
+    EXPECT_EQ(zodiac.out, ExpectedUtf8(kova::ZodiacStatistics(gbk)));
+}
+
+TEST(KovaCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
+    // Stray continuation bytes, overlong forms, encoded surrogates, a cut
+    // sequence at the very end: each becomes U+FFFD, which no word contains,
+    // and the words and numbers around them still count.
+    const std::string input = "\x80鼠\xC0\xAF 05\xED\xA0\x80牛\xF4\x90\x80\x80,12\xFF羊\xE9\xBC";
+    const std::string gbk = platform::Utf8ToGbk(input);
+    ASSERT_NE(gbk.find('?'), std::string::npos);
+    const ProgramRun number = RunProgram(KOVA_CLI_PATH, {"number", "--year", "2008"}, input);
+    ASSERT_EQ(number.status, 0) << number.err;
+    EXPECT_EQ(number.out,
+              ExpectedUtf8(kova::NumberStatistics(gbk, 2008, kova::Arrangement::kWrapped)));
+    const ProgramRun zodiac = RunProgram(KOVA_CLI_PATH, {"zodiac"}, input);
+    ASSERT_EQ(zodiac.status, 0) << zodiac.err;
+    EXPECT_EQ(zodiac.out, ExpectedUtf8(kova::ZodiacStatistics(gbk)));
+}
+
+TEST(KovaCliHostileInput, ArgumentsThatAreNotTextAreRefusedClearly) {
+#ifdef _WIN32
+    const std::string unpaired = "\xED\xA0\x80";  // U+D800 alone in the UTF-16 command line
+#else
+    const std::string unpaired = "\xFF\xFE";  // not UTF-8
+#endif
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"number", "tips" + unpaired + ".txt"},
+          {"number", "--year", unpaired},
+          {"zodiac" + unpaired},
+          {"number", "--layout", unpaired}}) {
+        const ProgramRun run = RunProgram(KOVA_CLI_PATH, arguments, "鼠");
+        EXPECT_EQ(run.status, 2) << arguments.back();
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("kova-cli: ")) << run.err;
+    }
+}
+
+TEST(KovaCliHostileInput, FileNamesOutsideTheAnsiCodePageAreOpened) {
+    // Windows hands programs their arguments in the ANSI code page too,
+    // where these characters do not exist.
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / "kova_cli_names";
+    std::filesystem::create_directories(folder);
+    const std::u16string name = u"提示ÄΩ🐭.txt";
+    const std::filesystem::path file =
+        folder / std::filesystem::path(std::u8string(
+                     reinterpret_cast<const char8_t*>(platform::Utf16ToUtf8(name).c_str())));
+    std::ofstream(file, std::ios::binary) << "鼠 05";
+    const std::string argument = (folder.string() + "/").append(platform::Utf16ToUtf8(name));
+    const ProgramRun run = RunProgram(KOVA_CLI_PATH, {"zodiac", argument}, "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, ExpectedUtf8(kova::ZodiacStatistics(platform::Utf8ToGbk("鼠 05"))));
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
