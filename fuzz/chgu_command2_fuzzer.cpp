@@ -1,0 +1,69 @@
+// Program B's twelve Command2 actions (the eleven statistics and "全转半") on
+// any text, with every combination of the three settings and table years
+// 2004..2011, or a table year of any text. The first byte picks the action,
+// the second the settings; the text follows as UTF-8, or as raw UTF-16 code
+// units (lone surrogates included). The output must equal the literal
+// model's and every report must be well formed.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "chgu/command2.h"
+#include "chgu/reports.h"
+#include "chgu_report_checks.h"
+#include "fuzz_input.h"
+#include "platform/codepage.h"
+#include "reference_model.h"
+
+namespace {
+
+// The literal model is quadratic in places; beyond this many code units only
+// the engine's own invariants are checked.
+constexpr std::size_t kModelLimit = 8 * 1024;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::FuzzInput input(data, size);
+    const auto index = static_cast<std::int16_t>(input.TakeByte() % 12);
+    const std::uint8_t setting = input.TakeByte();
+    const unsigned year_choice = (setting >> 4) % 9;
+    std::u16string table_year;
+    if (year_choice < 8) {
+        table_year = platform::Utf8ToUtf16(std::to_string(2004 + year_choice));
+    } else {
+        // A table year as a user may type it into Text3.
+        table_year = platform::Utf8ToUtf16(input.TakeBytes(input.TakeByte() % 12));
+    }
+    const bool raw_units = (setting & 8) != 0;
+    const std::u16string text =
+        raw_units ? input.RestAsUtf16() : platform::Utf8ToUtf16(input.Rest());
+
+    chgu::PressSettings settings;
+    settings.scan.TableYear = table_year;
+    settings.scan.Check1 = (setting & 1) != 0;
+    settings.scan.Check2 = (setting & 2) != 0;
+    settings.Option2 = (setting & 4) != 0;
+
+    std::int16_t InBracket = 0;
+    const auto text2 = chgu::Text2AfterPress(index, text, settings, InBracket);
+    FUZZ_CHECK(text2.has_value());
+
+    if (index == chgu::kNumberStatisticsIndex) {
+        FUZZ_CHECK(fuzz::IsWellFormedNumberReport(*text2));
+    } else if (index != chgu::kNormaliseIndex) {
+        const auto statistic = static_cast<chgu::AttributeStatistic>(index);
+        FUZZ_CHECK(fuzz::IsWellFormedAttributeReport(*text2, chgu::HeadingOf(statistic),
+                                                     chgu::ClassesOf(statistic).words));
+    }
+
+    if (text.size() <= kModelLimit) {
+        chgu::reference::Settings model;
+        model.table_year = table_year;
+        model.skip_brackets = settings.scan.Check1;
+        model.cumulative = settings.scan.Check2;
+        model.long_lines = settings.Option2;
+        FUZZ_CHECK(*text2 == chgu::reference::Press(index, text, model));
+    }
+    return 0;
+}

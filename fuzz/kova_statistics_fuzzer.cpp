@@ -1,0 +1,89 @@
+// Program A's eleven statistics on any bytes. The first byte picks the
+// statistic, the second the year and the arrangement; the rest is the input
+// box's text. Every report must list each number or class word exactly once,
+// state its line counts truly, and equal the literal model's report.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "fuzz_input.h"
+#include "kova/class_words.h"
+#include "kova/statistics.h"
+#include "kova/tables.h"
+#include "reference_model.h"
+#include "report_reading.h"
+
+namespace {
+
+using kova::ReportLines;
+using kova::reference::Family;
+
+struct AttributeStatistic {
+    ReportLines (*run)(std::string_view);
+    Family family;
+    std::span<const std::string_view> words;
+};
+
+const std::array<AttributeStatistic, 10> kAttributeStatistics = {{
+    {kova::ZodiacStatistics, Family::kZodiac, kova::ZodiacNames},
+    {kova::HeadStatistics, Family::kHead, kova::HeadNames},
+    {kova::TailStatistics, Family::kTail, kova::TailNames},
+    {kova::ElementStatistics, Family::kElement, kova::ElementNames},
+    {kova::DigitSumStatistics, Family::kDigitSum, kova::DigitSumNames},
+    {kova::WaveStatistics, Family::kWave, kova::WaveNames},
+    {kova::BigSmallStatistics, Family::kBigSmall, kova::BigSmallNames},
+    {kova::OddEvenStatistics, Family::kOddEven, kova::OddEvenNames},
+    {kova::SumOddEvenStatistics, Family::kSumOddEven, kova::SumOddEvenNames},
+    {kova::SegmentStatistics, Family::kSegment, kova::SegmentNames},
+}};
+
+// The literal model is quadratic on texts full of marks; beyond this size
+// only the engine's own invariants are checked.
+constexpr std::size_t kModelLimit = 16 * 1024;
+
+bool HasNoLineBreak(const ReportLines& lines) {
+    for (const std::string& line : lines) {
+        if (line.find_first_of("\r\n") != std::string::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::FuzzInput input(data, size);
+    const std::uint8_t which = input.TakeByte() % 11;
+    const std::uint8_t setting = input.TakeByte();
+    const std::string_view text = input.Rest();
+
+    if (which == 0) {
+        const int year = kova::kFirstYear + setting % 8;
+        const bool wrapped = (setting & 8) == 0;
+        const ReportLines report = kova::NumberStatistics(
+            text, year, wrapped ? kova::Arrangement::kWrapped : kova::Arrangement::kOneLine);
+        FUZZ_CHECK(HasNoLineBreak(report));
+        FUZZ_CHECK(kova::test::SumOfLineCounts(report) == 49);
+        // 49 numbers, no duplicate, no line whose stated count is wrong.
+        FUZZ_CHECK(kova::test::ReadNumberReport(report).size() == 49);
+        if (text.size() <= kModelLimit) {
+            FUZZ_CHECK(kova::ReportText(report) ==
+                       kova::reference::NumberReport(text, year, wrapped));
+        }
+        return 0;
+    }
+
+    const AttributeStatistic& statistic = kAttributeStatistics[which - 1];
+    const ReportLines report = statistic.run(text);
+    FUZZ_CHECK(HasNoLineBreak(report));
+    FUZZ_CHECK(kova::test::ReadAttributeReport(report).size() == statistic.words.size());
+    if (text.size() <= kModelLimit) {
+        FUZZ_CHECK(kova::ReportText(report) ==
+                   kova::reference::AttributeReport(text, statistic.family));
+    }
+    return 0;
+}
