@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native builds, then the Windows
 # build, whose tests run under Wine on a virtual display.
-# Usage: scripts/test.sh [--with-sanitizers]
+# --with-sanitizers: the native tests again under AddressSanitizer and
+#   UndefinedBehaviorSanitizer.
+# --with-fuzzing: every fuzz target for a bounded time (20 s each, two at a
+#   time: the stage, build included, stays under five minutes).
+# Usage: scripts/test.sh [--with-sanitizers] [--with-fuzzing]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
+
+sanitizers=false fuzzing=false
+for option in "$@"; do
+  case $option in
+    --with-sanitizers) sanitizers=true ;;
+    --with-fuzzing) fuzzing=true ;;
+    *) echo "usage: scripts/test.sh [--with-sanitizers] [--with-fuzzing]" >&2; exit 2 ;;
+  esac
+done
 
 jobs=$(nproc)
 werror=OFF
@@ -14,10 +27,14 @@ cmake --preset release -DTIPSTAT_WERROR=$werror >/dev/null
 cmake --build --preset release -j"$jobs"
 ctest --preset release -j"$jobs"
 
-if [ "${1:-}" = "--with-sanitizers" ]; then
+if $sanitizers; then
   cmake --preset asan -DTIPSTAT_WERROR=$werror >/dev/null
   cmake --build --preset asan -j"$jobs"
   ctest --preset asan -j"$jobs"
+fi
+
+if $fuzzing; then
+  scripts/fuzz.sh 20
 fi
 
 cmake --preset mingw -DTIPSTAT_WERROR=$werror >/dev/null

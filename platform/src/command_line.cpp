@@ -1,8 +1,9 @@
 #include "platform/command_line.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs what windows.h declares.
+#include <shellapi.h>
 
 #include "platform/codepage.h"
 #endif
