@@ -1,6 +1,8 @@
 // The custom attribute file Define.txt and picks from Combo1.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "chgu/custom_attributes.h"
 #include "platform/codepage.h"
 #include "test_support.h"
@@ -50,6 +52,48 @@ TEST(DefineFile, EncodingsBesideCodePage936) {
     }
     EXPECT_EQ(U8(DecodeCustomAttributeText(utf16le)), line);
     EXPECT_EQ(U8(DecodeCustomAttributeText(platform::Utf8ToGbk(line))), line);
+}
+
+TEST(DefineFile, HundredThousandLinesAllReachTheList) {
+    TempFolder folder;
+    std::string file;
+    for (int i = 0; i < 100000; ++i) {
+        file += platform::Utf8ToGbk("属性" + std::to_string(i) + "|鼠牛" +
+                                    std::to_string(i % 49 + 1) + "\r\n");
+    }
+    folder.Write("Define.txt", file);
+    MemoryForm1Controls controls;
+    LoadCombo1(controls, folder.path());
+    ASSERT_EQ(controls.Combo1List.size(), 100000u);
+    EXPECT_EQ(U8(controls.Combo1List.front()), "属性0|鼠牛1");
+    EXPECT_EQ(U8(controls.Combo1List.back()), "属性99999|鼠牛40");
+    Combo1_Click(controls, controls.Combo1List.back());
+    EXPECT_EQ(U8(controls.Text1), "鼠牛40");
+}
+
+// Binary bytes read as code page 936 (they are not UTF-8): whatever they
+// decode to, no line is empty or holds a line break, and nothing is lost but
+// the line breaks.
+TEST(DefineFile, BinaryBytesGiveLinesWithoutLineBreaks) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        std::string bytes(1 + random() % 5000, '\0');
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random());
+        }
+        TempFolder folder;
+        folder.Write("Define.txt", bytes);
+        const std::vector<std::u16string> lines = LoadCustomAttributes(folder.path());
+        std::u16string joined;
+        for (const std::u16string& line : lines) {
+            ASSERT_FALSE(line.empty());
+            ASSERT_EQ(line.find_first_of(u"\r\n"), std::u16string::npos);
+            joined += line;
+        }
+        std::u16string expected = DecodeCustomAttributeText(bytes);
+        std::erase_if(expected, [](char16_t c) { return c == u'\r' || c == u'\n'; });
+        EXPECT_EQ(joined, expected);
+    }
 }
 
 TEST(DefineFile, NameMatchedWithoutRegardToCase) {

@@ -1,6 +1,9 @@
 // The start-up sequence, "更改" and "帮助" on a window held in memory.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "chgu/command2.h"
 #include "chgu/form1.h"
 #include "chgu/startup.h"
 #include "platform/codepage.h"
@@ -69,6 +72,34 @@ TEST(FormLoad, StoredDateReplacesTheDesignDateAndLeavesTheInput) {
     EXPECT_EQ(window.controls.Text1, u"01 02");
     EXPECT_EQ(U8(window.controls.Text3), "2009年01月26日");
     EXPECT_EQ(U8(window.form.State().TableYear), "2009");
+}
+
+// Values another program or a damaged registry may leave: the longest value
+// readers take, without a NUL, and random bytes with NULs and broken pairs.
+// The start goes on with what they decode to, and a statistics press after it
+// still writes a report.
+TEST(FormLoad, HostileStoredValuesStartWithWhatTheyDecodeTo) {
+    std::mt19937 random(255);
+    std::vector<std::string> values = {std::string(255, '\xB0')};  // 127 pairs and a cut lead byte
+    values.push_back(platform::Utf8ToGbk("2009年01月26日") + std::string(241, 'x'));
+    for (int i = 0; i < 20; ++i) {
+        std::string bytes(random() % 256, '\0');
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random());
+        }
+        values.push_back(bytes);
+    }
+    for (const std::string& value : values) {
+        Window window({2009, 3, 1});
+        window.store.bytes = value;
+        window.controls.Text1 = u"01 02";
+        window.form.Form_Load();
+        const std::u16string decoded = ReadChangeDate(window.store);
+        EXPECT_EQ(window.controls.Text3, decoded.empty() ? kDesignChangeDate : decoded);
+        EXPECT_EQ(window.controls.Text1, decoded.empty() ? WelcomeText() : u"01 02");
+        window.form.Command2_Click(kNumberStatisticsIndex);
+        EXPECT_TRUE(window.controls.Text2.starts_with(u"共")) << U8(window.controls.Text2);
+    }
 }
 
 TEST(Command3, StoresTheDateAndTurnsTheTableYear) {
