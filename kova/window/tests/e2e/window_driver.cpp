@@ -237,8 +237,11 @@ std::u16string Text(HWND control) {
     return {text.begin(), text.end()};
 }
 
-void SetText(HWND control, std::u16string_view text) {
-    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+bool SetText(HWND control, std::u16string_view text, std::chrono::milliseconds timeout) {
+    // A message the program never answers fails the test, not the run.
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()),
+                               SMTO_NORMAL, static_cast<UINT>(timeout.count()), &result) != 0;
 }
 
 bool Click(HWND button) {

@@ -47,7 +47,9 @@ class RunningProgram {
 };
 
 std::u16string Text(HWND control);
-void SetText(HWND control, std::u16string_view text);
+// WM_SETTEXT; false if the program has not answered within the timeout.
+bool SetText(HWND control, std::u16string_view text,
+             std::chrono::milliseconds timeout = std::chrono::seconds(20));
 // A click as BM_CLICK does it; returns when the handler has run, false if
 // it has not within 20 seconds.
 bool Click(HWND button);
