@@ -7,8 +7,10 @@
 
 #include <string>
 
+#include "huge_input.h"
 #include "kova/window/control_ids.h"
 #include "kova/window/form1.h"
+#include "platform/codepage.h"
 #include "window_driver.h"
 
 namespace {
@@ -176,6 +178,27 @@ TEST_F(KovaWindow, InputBoxTakesTextsBeyondTheDefaultEditLimit) {
     EXPECT_EQ(TextOf(ids::kMemo1), long_text + u"\r\n红");
     ClickId(ids::kButton60);
     EXPECT_TRUE(TextOf(ids::kMemo2).ends_with(u"共15000次：05,（1码）\r\n"));
+}
+
+TEST_F(KovaWindow, AMegabyteOfPastedTextIsCountedWholeAndTheWindowStillAnswers) {
+    const std::u16string tip = e2e::HugeTipText(std::size_t{1} << 20, 2003);
+    const std::string gbk = platform::Utf16ToGbk(tip);
+    const auto report = [](const kova::ReportLines& lines) {
+        return platform::GbkToUtf16(kova::ReportText(lines));
+    };
+    SendMessageW(Get(ids::kUpDown1), UDM_SETPOS32, 0, 2008);
+    ASSERT_FALSE(Checked(Get(ids::kRadioButton4)));  // 排列方式1
+    ASSERT_TRUE(SetText(Get(ids::kMemo1), tip));
+
+    ClickId(ids::kButton60);
+    EXPECT_TRUE(e2e::SameText(TextOf(ids::kMemo2), report(kova::NumberStatistics(
+                                                       gbk, 2008, kova::Arrangement::kWrapped))));
+    ClickId(ids::kButton7);
+    EXPECT_TRUE(e2e::SameText(TextOf(ids::kMemo2), report(kova::ZodiacStatistics(gbk))));
+    EXPECT_TRUE(e2e::SameText(TextOf(ids::kMemo1), tip));
+
+    ClickId(ids::kButton9);
+    EXPECT_EQ(TextOf(ids::kMemo1), u"");
 }
 
 TEST_F(KovaWindow, NumberPageWidensTheWindowAndItsButtonsType) {
