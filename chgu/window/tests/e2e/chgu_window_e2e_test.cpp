@@ -7,13 +7,17 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "chgu/command2.h"
+#include "chgu/custom_attributes.h"
 #include "chgu/form1_controls.h"
 #include "chgu/startup.h"
 #include "chgu/window/control_ids.h"
 #include "chgu/window/layouts.h"
+#include "huge_input.h"
 #include "platform/codepage.h"
 #include "window_driver.h"
 
@@ -41,13 +45,16 @@ void DeleteStoredDate() {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
 }
 
-void StoreDate(std::string_view utf8) {
+void StoreBytes(std::string_view bytes) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, kKey, &key), ERROR_SUCCESS);
-    const std::string bytes = platform::Utf8ToGbk(utf8);
     RegSetValueExA(key, "ChangeDate", 0, REG_NONE, reinterpret_cast<const BYTE*>(bytes.data()),
                    static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
+}
+
+void StoreDate(std::string_view utf8) {
+    StoreBytes(platform::Utf8ToGbk(utf8));
 }
 
 struct StoredValue {
@@ -86,6 +93,37 @@ std::optional<std::u16string> ClipboardText() {
     return text;
 }
 
+// Define.txt beside chgu.exe for one test.
+class DefineTxt {
+  public:
+    explicit DefineTxt(std::string_view bytes) : path_(TestFolder() + L"Define.txt") {
+        std::ofstream(path_, std::ios::binary) << bytes;
+    }
+    DefineTxt(const DefineTxt&) = delete;
+    DefineTxt& operator=(const DefineTxt&) = delete;
+    ~DefineTxt() { std::filesystem::remove(path_); }
+
+    // The list as the reader makes it of the file.
+    std::vector<std::u16string> Lines() const {
+        return chgu::LoadCustomAttributes(path_.parent_path());
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+std::u16string ComboItem(HWND combo, int index) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) {
+        return u"<no item>";
+    }
+    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(item.data()));
+    item.resize(static_cast<std::size_t>(length));
+    return {item.begin(), item.end()};
+}
+
 HWND FindWindowOfProcess(HWND sibling, const wchar_t* caption) {
     DWORD process = 0;
     GetWindowThreadProcessId(sibling, &process);
@@ -114,6 +152,8 @@ std::wstring ScreenshotFolder() {
 class ChguWindow : public ::testing::Test {
   protected:
     void SetUp() override { DeleteStoredDate(); }
+    // Nothing stored is left behind for the next program.
+    void TearDown() override { DeleteStoredDate(); }
 
     void Start() {
         chgu_.emplace(L"chgu.exe", L"TipstatForm");
@@ -213,6 +253,25 @@ TEST_F(ChguWindow, StatisticsButtonsWriteTheEngineReportAndClearEmptiesTheInput)
     EXPECT_EQ(TextOf(ids::kText1), u"");
 }
 
+TEST_F(ChguWindow, AMegabyteOfPastedTextIsCountedWholeAndTheWindowStillAnswers) {
+    StoreDate("2008年01月01日");
+    Start();
+    const std::u16string tip = e2e::HugeTipText(std::size_t{1} << 20, 2008);
+    ASSERT_TRUE(SetText(Get(ids::kText1), tip));
+    chgu::MemoryForm1Controls expected;
+    expected.Text1 = tip;
+    chgu::Form1State state{u"2008", 0};
+    for (const std::int16_t index : {chgu::kNumberStatisticsIndex, std::int16_t{1}}) {
+        EXPECT_TRUE(Click(Get(ids::kCommand2 + index))) << index;
+        chgu::Command2_Click(expected, state, index);
+        EXPECT_TRUE(e2e::SameText(TextOf(ids::kText2), expected.Text2)) << index;
+    }
+    EXPECT_TRUE(e2e::SameText(TextOf(ids::kText1), tip));
+
+    EXPECT_TRUE(Click(Get(ids::kCommand2 + chgu::kClearIndex)));
+    EXPECT_EQ(TextOf(ids::kText1), u"");
+}
+
 TEST_F(ChguWindow, AttributeButtonsAndTheRangeBoxTypeAtTheEnd) {
     StoreDate("2008年01月01日");
     Start();
@@ -252,6 +311,107 @@ TEST_F(ChguWindow, DefineTxtBesideTheProgramFillsTheListAndAPickAppendsItsMember
     SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(ids::kCombo1, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo));
     EXPECT_EQ(TextOf(ids::kText1), U16("01 05牛马羊鸡狗猪"));
+}
+
+TEST_F(ChguWindow, AHundredThousandCustomAttributesAreListedAndTheLastOneTypes) {
+    const char* animals[] = {"鼠", "牛", "虎", "兔", "龙", "蛇",
+                             "马", "羊", "猴", "鸡", "狗", "猪"};
+    std::string lines;
+    for (int i = 1; i <= 100000; ++i) {
+        lines += "组" + std::to_string(i) + "|" + animals[i % 12] + animals[i * 7 % 12] + "," +
+                 std::to_string(i % 49 + 1) + "\r\n";
+    }
+    const DefineTxt define(platform::Utf8ToGbk(lines));
+    const std::vector<std::u16string> listed = define.Lines();
+    ASSERT_EQ(listed.size(), 100000u);
+    StoreDate("2008年01月01日");
+    Start();
+    const HWND combo = Get(ids::kCombo1);
+    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 100000);
+    EXPECT_EQ(ComboItem(combo, 0), listed.front());
+    EXPECT_EQ(ComboItem(combo, 99999), listed.back());
+    EXPECT_EQ(TextOf(ids::kCombo1), chgu::kCombo1Caption);
+
+    SetText(Get(ids::kText1), u"01 05");
+    SendMessageW(combo, CB_SETCURSEL, 99999, 0);
+    SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(ids::kCombo1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    chgu::MemoryForm1Controls expected;
+    expected.Text1 = u"01 05";
+    chgu::Combo1_Click(expected, listed.back());
+    EXPECT_EQ(TextOf(ids::kText1), expected.Text1);
+}
+
+TEST_F(ChguWindow, DefineTxtOfRandomBytesIsListedAsTheReaderTakesIt) {
+    // Line breaks more often than at random, so that there are many lines.
+    std::mt19937 random(49);
+    std::string bytes(64 * 1024, '\0');
+    for (char& byte : bytes) {
+        const unsigned value = random() % 288;
+        byte = static_cast<char>(value < 256 ? value : (value % 2 == 0 ? '\r' : '\n'));
+    }
+    const DefineTxt define(bytes);
+    const std::vector<std::u16string> listed = define.Lines();
+    Start();
+    const HWND combo = Get(ids::kCombo1);
+    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(listed.size()));
+    // A list item, like every Windows string, ends at its first NUL.
+    int different = 0;
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        const std::u16string& line = listed[i];
+        different += ComboItem(combo, static_cast<int>(i)) != line.substr(0, line.find(u'\0'));
+    }
+    EXPECT_EQ(different, 0) << "of " << listed.size();
+}
+
+chgu::MemoryChangeDateStore Holding(std::string_view bytes) {
+    chgu::MemoryChangeDateStore store;
+    store.bytes = std::string(bytes);
+    return store;
+}
+
+// What the start-up sequence shows for the stored bytes, as it runs in this
+// process over the same bytes.
+chgu::MemoryForm1Controls StartUpWith(std::string_view bytes) {
+    chgu::MemoryChangeDateStore store = Holding(bytes);
+    chgu::MemoryForm1Controls controls;
+    chgu::Form1State state;
+    // No Define.txt in a folder that does not exist.
+    chgu::Form_Load(controls, state,
+                    {store, std::filesystem::path(TestFolder()) / "none", chgu::LocalToday()});
+    return controls;
+}
+
+TEST_F(ChguWindow, StartUpShowsWhatTheReaderDecodesOfAnyStoredBytes) {
+    std::string full = platform::Utf8ToGbk("2009年01月26日");
+    while (full.size() < 254) {
+        full += platform::Utf8ToGbk("澄观");
+    }
+    full += "1";
+    ASSERT_EQ(full.size(), 255u);
+    // Random bytes up to a NUL, among them a line break and bytes that are no
+    // code page 936 character, and after it more that the reader leaves.
+    std::mt19937 random(936);
+    std::string noise(200, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>(i < 150 ? 1 + random() % 255 : random() % 256);
+    }
+    noise[150] = '\0';
+    noise.replace(40, 4, "\r\n\x80\xFF");
+    const struct {
+        std::string bytes;
+        bool has_value;
+    } cases[] = {{full, true}, {noise, true}, {full + "1", false}};
+    for (const auto& stored : cases) {
+        ASSERT_EQ(chgu::ReadChangeDate(Holding(stored.bytes)).empty(), !stored.has_value);
+        StoreBytes(stored.bytes);
+        Start();
+        const chgu::MemoryForm1Controls expected = StartUpWith(stored.bytes);
+        EXPECT_EQ(TextOf(ids::kText3), expected.Text3) << stored.bytes.size();
+        EXPECT_EQ(TextOf(ids::kText1), expected.Text1) << stored.bytes.size();
+        chgu_.reset();
+        DeleteStoredDate();
+    }
 }
 
 TEST_F(ChguWindow, NumberPageTypesNumbersRangesRemaindersAndThirds) {
