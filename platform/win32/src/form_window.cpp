@@ -315,15 +315,31 @@ LRESULT FormWindow32::ControlColour(UINT message, WPARAM wparam, LPARAM lparam) 
 }
 
 int RunMessageLoop(HWND window) {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // A message the system fails to hand over costs that message, not the
+    // program: under Wine a text of more than about 2 MB sent by another
+    // program cannot be received, and ending here would take the user's
+    // input with it. Only a queue that keeps failing ends the loop.
+    constexpr int kFailuresInARowToGiveUp = 100;
+    int failures_in_a_row = 0;
+    MSG message = {};
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        if (got == -1) {
+            if (++failures_in_a_row == kFailuresInARowToGiveUp) {
+                return 1;
+            }
+            continue;
+        }
+        failures_in_a_row = 0;
         if (IsWindow(window) && IsDialogMessageW(window, &message)) {
             continue;
         }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
 }
 
 }  // namespace platform::win32

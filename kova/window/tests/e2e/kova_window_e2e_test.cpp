@@ -201,6 +201,22 @@ TEST_F(KovaWindow, AMegabyteOfPastedTextIsCountedWholeAndTheWindowStillAnswers) 
     EXPECT_EQ(TextOf(ids::kMemo1), u"");
 }
 
+// Under Wine a text of more than about 2 MB sent from another program cannot
+// be received; the program goes on with the text it had.
+TEST_F(KovaWindow, ATextTooLargeToSendLeavesTheProgramRunningWithAWholeInput) {
+    const std::u16string before = u"鼠,05\r\n牛 12";
+    SetText(Get(ids::kMemo1), before);
+    const std::u16string huge = e2e::HugeTipText(std::size_t{3} << 20, 2005);
+    SetText(Get(ids::kMemo1), huge, std::chrono::seconds(5));  // taken or not, as the system can
+    ASSERT_TRUE(IsWindow(kova_.Window())) << "kova.exe ended";
+    const std::u16string held = TextOf(ids::kMemo1);
+    EXPECT_TRUE(held == before || held == huge) << held.size() << " characters";
+    ClickId(ids::kButton7);
+    EXPECT_EQ(
+        TextOf(ids::kMemo2),
+        platform::GbkToUtf16(kova::ReportText(kova::ZodiacStatistics(platform::Utf16ToGbk(held)))));
+}
+
 TEST_F(KovaWindow, NumberPageWidensTheWindowAndItsButtonsType) {
     ClickId(ids::kButton66);
     EXPECT_EQ(e2e::ClientRect(kova_.Window()).right, 693);
