@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Throughput benchmark of both engines (ratios against a plain pass over the
 # same text, and growth from 1 MB to 16 MB), then a 100 MB input through each
-# command-line tool.
+# command-line tool, then the statistics buttons of both windows under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
@@ -23,4 +23,21 @@ for tool in "kova/kova-cli number" "chgu/chgu-cli number --table-year 2008"; do
     echo "100 MB through ${tool%% *}: FAILED"; status=1
   fi
 done
+
+# The window path: the Windows build's window-bench drives kova.exe and
+# chgu.exe under Wine on a virtual display, in the Wine prefix that
+# scripts/test.sh keeps in the same build folder.
+echo
+if cmake --preset mingw -DTIPSTAT_BUILD_BENCH=ON >/dev/null &&
+   cmake --build --preset mingw -j"$(nproc)" --target window-bench >/dev/null; then
+  export WINEPREFIX="$PWD/build/mingw/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
+  xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
+    scripts/wine-prefix.sh "$WINEPREFIX" --virtual-display
+    status=0
+    wine build/mingw/bench/window-bench.exe || status=$?
+    wineserver -w
+    exit $status' || status=1
+else
+  echo "window benchmark: the Windows build failed"; status=1
+fi
 exit $status

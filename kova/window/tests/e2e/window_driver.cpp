@@ -160,7 +160,8 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 RunningProgram::RunningProgram(const std::wstring& exe_name, const std::wstring& window_class) {
-    std::wstring command = L"\"" + ProgramFolder() + exe_name + L"\"";
+    const bool full_path = std::filesystem::path(exe_name).is_absolute();
+    std::wstring command = L"\"" + (full_path ? exe_name : ProgramFolder() + exe_name) + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

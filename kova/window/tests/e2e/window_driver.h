@@ -20,8 +20,8 @@ bool WaitUntil(const std::function<bool()>& condition,
 // A program started for one test and closed when the test ends.
 class RunningProgram {
   public:
-    // Starts the program beside the test program and waits for its visible
-    // top-level window of the given class.
+    // Starts the program (a file name beside the running program, or a full
+    // path) and waits for its visible top-level window of the given class.
     RunningProgram(const std::wstring& exe_name, const std::wstring& window_class);
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
