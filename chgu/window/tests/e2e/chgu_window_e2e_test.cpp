@@ -345,7 +345,7 @@ TEST_F(ChguWindow, AHundredThousandCustomAttributesAreListedAndTheLastOneTypes) 
 TEST_F(ChguWindow, DefineTxtOfRandomBytesIsListedAsTheReaderTakesIt) {
     // Line breaks more often than at random, so that there are many lines.
     std::mt19937 random(49);
-    std::string bytes(64 * 1024, '\0');
+    std::string bytes(16 * 1024, '\0');
     for (char& byte : bytes) {
         const unsigned value = random() % 288;
         byte = static_cast<char>(value < 256 ? value : (value % 2 == 0 ? '\r' : '\n'));
