@@ -3,32 +3,18 @@
 // It reports or refuses clearly; it never crashes or drops the rest.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "chgu/command2.h"
 #include "platform/codepage.h"
 #include "run_program.h"
+#include "tip_text.h"
 
 namespace chgu {
 namespace {
 
 using platform::test::ProgramRun;
 using platform::test::RunProgram;
-
-// A tip text of at least `bytes` UTF-8 bytes, the same every run.
-std::string HugeTipText(std::size_t bytes) {
-    const char* const pieces[] = {"鼠",   "牛",   "马",  "金", "火", "红", "大", "单", "3头",
-                                  "5尾",  "10合", "05",  "49", "12", "7",  ",",  "、", " ",
-                                  "\r\n", "\n",   "3次", "期", "【", "】", "〖", "〗", "０５"};
-    std::mt19937 random(200);
-    std::string text;
-    text.reserve(bytes + 16);
-    while (text.size() < bytes) {
-        text += pieces[random() % std::size(pieces)];
-    }
-    return text;
-}
 
 constexpr auto kZodiac = static_cast<std::int16_t>(AttributeStatistic::Zodiac);
 
@@ -44,7 +30,7 @@ std::string Expected(std::int16_t Index, const std::string& utf8, std::u16string
 }
 
 TEST(ChguCliHostileInput, HundredMegabytesAreTalliedWhole) {
-    const std::string text = HugeTipText(100u << 20);
+    const std::string text = bench::GenerateTipText(100u << 20, 200);
     const ProgramRun number = RunProgram(CHGU_CLI_PATH, {"number", "--table-year", "2008"}, text);
     ASSERT_EQ(number.status, 0) << number.err;
     EXPECT_EQ(number.out, Expected(kNumberStatisticsIndex, text, u"2008"));

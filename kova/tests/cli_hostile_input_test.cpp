@@ -5,38 +5,24 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "kova/statistics.h"
 #include "platform/codepage.h"
 #include "run_program.h"
+#include "tip_text.h"
 
 namespace {
 
 using platform::test::ProgramRun;
 using platform::test::RunProgram;
 
-// A tip text of at least `bytes` UTF-8 bytes, the same every run.
-std::string HugeTipText(std::size_t bytes) {
-    const char* const pieces[] = {"鼠",  "牛",   "龙",   "金",   "红", "大", "单", "合单", "3头",
-                                  "5尾", "10合", "一段", "九：", "号", "05", "49", "12",   "7",
-                                  ",",   " ",    "\r\n", "共",   "次", "【", "】"};
-    std::mt19937 random(100);
-    std::string text;
-    text.reserve(bytes + 16);
-    while (text.size() < bytes) {
-        text += pieces[random() % std::size(pieces)];
-    }
-    return text;
-}
-
 std::string ExpectedUtf8(const kova::ReportLines& lines) {
     return platform::GbkToUtf8(kova::ReportText(lines));
 }
 
 TEST(KovaCliHostileInput, HundredMegabytesAreTalliedWhole) {
-    const std::string text = HugeTipText(100u << 20);
+    const std::string text = bench::GenerateTipText(100u << 20, 100);
     const std::string gbk = platform::Utf8ToGbk(text);
 
     const ProgramRun number = RunProgram(KOVA_CLI_PATH, {"number", "--year", "2008"}, text);

@@ -4,44 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstddef>
-#include <random>
 #include <string>
 #include <string_view>
 
+#include "platform/codepage.h"
+#include "tip_text.h"
+
 namespace e2e {
 
-// Tip text of at least `gbk_bytes` bytes in code page 936, built from a fixed
-// seed: numbers 01..49, zodiac animals and other class words, separators and
-// CR LF line breaks. Every character has a code page 936 form, so the text
-// survives program A's conversions unchanged.
-inline std::u16string HugeTipText(std::size_t gbk_bytes, unsigned seed) {
-    static constexpr std::array<std::u16string_view, 20> kWords = {
-        u"鼠", u"牛", u"虎", u"兔", u"龙", u"蛇", u"马", u"羊", u"猴", u"鸡",
-        u"狗", u"猪", u"红", u"蓝双", u"3头", u"9尾", u"金", u"合单", u"【猪】", u"3次"};
-    static constexpr std::array<std::u16string_view, 5> kSeparators = {u",", u" ", u"、", u"。",
-                                                                       u"\r\n"};
-    std::mt19937 random(seed);
-    std::u16string text;
-    std::size_t bytes = 0;
-    const auto add = [&](std::u16string_view piece) {
-        text += piece;
-        for (const char16_t c : piece) {
-            bytes += c < 0x80 ? 1 : 2;
-        }
-    };
-    while (bytes < gbk_bytes) {
-        if (random() % 3 != 0) {
-            const auto number = static_cast<char16_t>(1 + random() % 49);
-            add(std::u16string{static_cast<char16_t>(u'0' + number / 10),
-                               static_cast<char16_t>(u'0' + number % 10)});
-        } else {
-            add(kWords[random() % kWords.size()]);
-        }
-        add(kSeparators[random() % kSeparators.size()]);
-    }
-    return text;
+// Tip text of at least `bytes` bytes in UTF-8, the same for the same seed:
+// the benchmark's generated text, whose every character has a code page 936
+// form, so that it survives program A's conversions unchanged.
+inline std::u16string HugeTipText(std::size_t bytes, unsigned seed) {
+    return platform::Utf8ToUtf16(bench::GenerateTipText(bytes, seed));
 }
 
 // Equal texts, or where they first differ.
