@@ -1,18 +1,11 @@
-#include <ctime>
-
 #include "chgu/table_year.h"
+#include "platform/clock.h"
 
 namespace chgu {
 
 CivilDate LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    const platform::LocalDate today = platform::LocalDateToday();
+    return CivilDate{today.year, today.month, today.day};
 }
 
 }  // namespace chgu

@@ -7,7 +7,7 @@
 
 #include "binary_io.h"
 #include "cli_options.h"
-#include "local_year.h"
+#include "platform/clock.h"
 #include "platform/command_line.h"
 #include "run_statistic.h"
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> argument_texts = platform::CommandLineArguments(argc, argv);
     const std::vector<std::string_view> arguments(argument_texts.begin(), argument_texts.end());
-    const ParsedCommandLine parsed = ParseCommandLine(arguments, LocalYearToday());
+    const ParsedCommandLine parsed = ParseCommandLine(arguments, platform::LocalDateToday().year);
     if (parsed.outcome == ParsedCommandLine::Outcome::kHelp) {
         return WriteStandardOutput(UsageText()) ? 0 : Fail("cannot write standard output");
     }

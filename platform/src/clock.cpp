@@ -1,10 +1,10 @@
-#include "local_year.h"
+#include "platform/clock.h"
 
 #include <ctime>
 
-namespace kova::cli {
+namespace platform {
 
-int LocalYearToday() {
+LocalDate LocalDateToday() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -12,7 +12,7 @@ int LocalYearToday() {
 #else
     localtime_r(&now, &local);
 #endif
-    return local.tm_year + 1900;
+    return LocalDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-}  // namespace kova::cli
+}  // namespace platform
