@@ -6,6 +6,7 @@
 #include <string>
 
 #include "chgu/command2.h"
+#include "malformed_text.h"
 #include "platform/codepage.h"
 #include "run_program.h"
 #include "tip_text.h"
@@ -46,7 +47,7 @@ TEST(ChguCliHostileInput, HundredMegabytesAreTalliedWhole) {
 }
 
 TEST(ChguCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
-    const std::string input = "\x80鼠\xC0\xAF 05\xED\xA0\x80牛\xF4\x90\x80\x80,12\xFF羊\xE9\xBC";
+    const std::string& input = platform::test::kMalformedUtf8;
     for (const auto& [statistic, Index] :
          {std::pair{"number", kNumberStatisticsIndex}, std::pair{"zodiac", kZodiac},
           std::pair{"normalise", kNormaliseIndex}}) {
@@ -57,11 +58,7 @@ TEST(ChguCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
 }
 
 TEST(ChguCliHostileInput, ArgumentsThatAreNotTextAreRefusedOrTakenAsNoYear) {
-#ifdef _WIN32
-    const std::string unpaired = "\xED\xA0\x80";  // U+D800 alone in the UTF-16 command line
-#else
-    const std::string unpaired = "\xFF\xFE";  // not UTF-8
-#endif
+    const std::string& unpaired = platform::test::kArgumentThatIsNoText;
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"number", "tips" + unpaired + ".txt"},
           {"zodiac" + unpaired},

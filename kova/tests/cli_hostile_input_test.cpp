@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kova/statistics.h"
+#include "malformed_text.h"
 #include "platform/codepage.h"
 #include "run_program.h"
 #include "tip_text.h"
@@ -36,10 +37,8 @@ TEST(KovaCliHostileInput, HundredMegabytesAreTalliedWhole) {
 }
 
 TEST(KovaCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
-    // Stray continuation bytes, overlong forms, encoded surrogates, a cut
-    // sequence at the very end: each becomes U+FFFD, which no word contains,
-    // and the words and numbers around them still count.
-    const std::string input = "\x80鼠\xC0\xAF 05\xED\xA0\x80牛\xF4\x90\x80\x80,12\xFF羊\xE9\xBC";
+    // Each malformed sequence becomes U+FFFD, which no word contains.
+    const std::string& input = platform::test::kMalformedUtf8;
     const std::string gbk = platform::Utf8ToGbk(input);
     ASSERT_NE(gbk.find('?'), std::string::npos);
     const ProgramRun number = RunProgram(KOVA_CLI_PATH, {"number", "--year", "2008"}, input);
@@ -52,11 +51,7 @@ TEST(KovaCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
 }
 
 TEST(KovaCliHostileInput, ArgumentsThatAreNotTextAreRefusedClearly) {
-#ifdef _WIN32
-    const std::string unpaired = "\xED\xA0\x80";  // U+D800 alone in the UTF-16 command line
-#else
-    const std::string unpaired = "\xFF\xFE";  // not UTF-8
-#endif
+    const std::string& unpaired = platform::test::kArgumentThatIsNoText;
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"number", "tips" + unpaired + ".txt"},
           {"number", "--year", unpaired},
