@@ -15,6 +15,7 @@
 #include "chgu/custom_attributes.h"
 #include "chgu/form1_controls.h"
 #include "fuzz_input.h"
+#include "platform/text_file.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 
-    const std::u16string text = chgu::DecodeCustomAttributeText(bytes);
+    const std::u16string text = platform::DecodeTextFile(bytes);
     const std::vector<std::u16string> lines = chgu::CustomAttributeLines(text);
     FUZZ_CHECK(chgu::LoadCustomAttributes(folder.path()) == lines);
 

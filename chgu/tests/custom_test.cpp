@@ -5,6 +5,7 @@
 
 #include "chgu/custom_attributes.h"
 #include "platform/codepage.h"
+#include "platform/text_file.h"
 #include "test_support.h"
 
 #ifdef _WIN32
@@ -41,17 +42,28 @@ TEST(DefineFile, LineEndsAndLinesOfSpaces) {
     EXPECT_EQ(Loaded(folder), (Lines{"a|1", "b|2", "c|3", "   ", "d|4"}));
 }
 
-TEST(DefineFile, EncodingsBesideCodePage936) {
-    const std::string line = "禽畜|牛马羊鸡狗猪";
-    EXPECT_EQ(U8(DecodeCustomAttributeText(line)), line);
-    EXPECT_EQ(U8(DecodeCustomAttributeText("\xEF\xBB\xBF" + line)), line);
+// Whatever Notepad saved: the list shows the same lines. A code page 936
+// file whose bytes happen to be valid UTF-8 ("a|牛" is also "a|ţ") stays
+// code page 936.
+TEST(DefineFile, ReadInTheEncodingItWasSavedIn) {
+    const std::string lines = "禽畜|牛马羊鸡狗猪\r\na|牛";
     std::string utf16le = "\xFF\xFE";
-    for (const char16_t c : U16(line)) {
+    for (const char16_t c : U16(lines)) {
         utf16le.push_back(static_cast<char>(c & 0xFF));
         utf16le.push_back(static_cast<char>(c >> 8));
     }
-    EXPECT_EQ(U8(DecodeCustomAttributeText(utf16le)), line);
-    EXPECT_EQ(U8(DecodeCustomAttributeText(platform::Utf8ToGbk(line))), line);
+    for (const std::string& bytes : {platform::Utf8ToGbk(lines), lines, "\xEF\xBB\xBF" + lines,
+                                     utf16le}) {
+        TempFolder folder;
+        folder.Write("Define.txt", bytes);
+        EXPECT_EQ(Loaded(folder), (Lines{"禽畜|牛马羊鸡狗猪", "a|牛"}));
+    }
+    TempFolder folder;
+    folder.Write("Define.txt", platform::Utf8ToGbk("a|牛"));
+    MemoryForm1Controls controls;
+    LoadCombo1(controls, folder.path());
+    Combo1_Click(controls, controls.Combo1List.at(0));
+    EXPECT_EQ(U8(controls.Text1), "牛");
 }
 
 TEST(DefineFile, HundredThousandLinesAllReachTheList) {
@@ -90,7 +102,7 @@ TEST(DefineFile, BinaryBytesGiveLinesWithoutLineBreaks) {
             ASSERT_EQ(line.find_first_of(u"\r\n"), std::u16string::npos);
             joined += line;
         }
-        std::u16string expected = DecodeCustomAttributeText(bytes);
+        std::u16string expected = platform::DecodeTextFile(bytes);
         std::erase_if(expected, [](char16_t c) { return c == u'\r' || c == u'\n'; });
         EXPECT_EQ(joined, expected);
     }
@@ -100,6 +112,14 @@ TEST(DefineFile, NameMatchedWithoutRegardToCase) {
     TempFolder folder;
     folder.Write("DEFINE.TXT", "野兽|鼠虎兔龙蛇猴");
     EXPECT_EQ(Loaded(folder), (Lines{"野兽|鼠虎兔龙蛇猴"}));
+#ifndef _WIN32
+    // Where names differ in case, two such files can stand side by side:
+    // the exact name wins, else the first in name order.
+    folder.Write("define.txt", "a|1");
+    EXPECT_EQ(Loaded(folder), (Lines{"野兽|鼠虎兔龙蛇猴"}));
+    folder.Write("Define.txt", "b|2");
+    EXPECT_EQ(Loaded(folder), (Lines{"b|2"}));
+#endif
 }
 
 TEST(DefineFile, NoFileOrAFolderOfThatNameGivesNoList) {

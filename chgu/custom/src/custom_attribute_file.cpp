@@ -1,10 +1,8 @@
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "chgu/custom_attributes.h"
-#include "platform/codepage.h"
+#include "platform/text_file.h"
 
 namespace chgu {
 
@@ -15,37 +13,6 @@ bool SameNameIgnoringCase(std::u8string_view a, std::u8string_view b) {
         return c >= u8'A' && c <= u8'Z' ? static_cast<char8_t>(c - u8'A' + u8'a') : c;
     };
     return std::ranges::equal(a, b, [&](char8_t x, char8_t y) { return lower(x) == lower(y); });
-}
-
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-std::u16string DecodeUtf16(std::string_view bytes, bool big_endian) {
-    std::u16string text;
-    text.reserve(bytes.size() / 2 + 1);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto first = static_cast<unsigned char>(bytes[i]);
-        const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        text.push_back(
-            static_cast<char16_t>(big_endian ? first << 8 | second : second << 8 | first));
-    }
-    if (bytes.size() % 2 != 0) {
-        text.push_back(platform::kReplacementCharacter);
-    }
-    return text;
-}
-
-bool IsValidUtf8(std::string_view bytes) {
-    return platform::Utf16ToUtf8(platform::Utf8ToUtf16(bytes)) == bytes;
 }
 
 }  // namespace
@@ -77,19 +44,6 @@ std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesyst
     }
 }
 
-std::u16string DecodeCustomAttributeText(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        return platform::Utf8ToUtf16(bytes.substr(3));
-    }
-    if (bytes.starts_with("\xFF\xFE")) {
-        return DecodeUtf16(bytes.substr(2), false);
-    }
-    if (bytes.starts_with("\xFE\xFF")) {
-        return DecodeUtf16(bytes.substr(2), true);
-    }
-    return IsValidUtf8(bytes) ? platform::Utf8ToUtf16(bytes) : platform::GbkToUtf16(bytes);
-}
-
 std::vector<std::u16string> CustomAttributeLines(std::u16string_view text) {
     std::vector<std::u16string> lines;
     std::size_t start = 0;
@@ -112,11 +66,11 @@ std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& fo
         return {};
     }
     // A file that exists but cannot be read counts as no file.
-    const auto bytes = ReadWholeFile(*file);
+    const auto bytes = platform::ReadWholeFile(*file);
     if (!bytes) {
         return {};
     }
-    return CustomAttributeLines(DecodeCustomAttributeText(*bytes));
+    return CustomAttributeLines(platform::DecodeTextFile(*bytes));
 }
 
 }  // namespace chgu

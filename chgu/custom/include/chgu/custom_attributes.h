@@ -26,16 +26,13 @@ std::filesystem::path ProgramFolder();
 // Define.txt in folder, its name matched without regard to letter case.
 std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesystem::path& folder);
 
-// The file's text: UTF-8 or UTF-16 after a byte-order mark, UTF-8 when the
-// bytes are valid UTF-8, otherwise code page 936.
-std::u16string DecodeCustomAttributeText(std::string_view bytes);
-
 // The lines of the file in order, every line but the empty ones. A line ends
 // at CR LF, a lone CR or a lone LF.
 std::vector<std::u16string> CustomAttributeLines(std::u16string_view text);
 
-// The lines of Define.txt in folder; none when there is no such file or it
-// cannot be read.
+// The lines of Define.txt in folder, read in whatever encoding Notepad saved
+// it (platform/text_file.h); none when there is no such file or it cannot
+// be read.
 std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& folder);
 
 // What a line inserts: everything after its last "|", "" without one.

@@ -1,0 +1,58 @@
+// Reading files that users save from Notepad in any of its encodings.
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/codepage.h"
+
+namespace platform {
+namespace {
+
+std::string Utf16Bytes(std::u16string_view text, bool big_endian) {
+    std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t c : text) {
+        const char high = static_cast<char>(c >> 8);
+        const char low = static_cast<char>(c & 0xFF);
+        bytes += big_endian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+constexpr std::string_view kLine = "禽畜|牛马羊鸡狗猪";
+
+TEST(TextFile, EveryEncodingNotepadSavesReadsAsTheSameText) {
+    const std::u16string expected = Utf8ToUtf16(kLine);
+    EXPECT_EQ(DecodeTextFile(Utf8ToGbk(kLine)), expected);
+    EXPECT_EQ(DecodeTextFile(kLine), expected);
+    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" + std::string(kLine)), expected);
+    EXPECT_EQ(DecodeTextFile(Utf16Bytes(expected, false)), expected);
+    EXPECT_EQ(DecodeTextFile(Utf16Bytes(expected, true)), expected);
+}
+
+TEST(TextFile, ByteOrderMarksAloneOrFollowedByFaults) {
+    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF"), u"");
+    EXPECT_EQ(DecodeTextFile("\xFF\xFE"), u"");
+    EXPECT_EQ(DecodeTextFile("\xFE\xFF"), u"");
+    // An odd last byte of UTF-16 is one replacement character, nothing lost
+    // before it.
+    EXPECT_EQ(DecodeTextFile(Utf16Bytes(u"a|牛", false) + "x"), u"a|牛\uFFFD");
+    EXPECT_EQ(DecodeTextFile(Utf16Bytes(u"a|牛", true) + "x"), u"a|牛\uFFFD");
+    // After a UTF-8 mark the text stays UTF-8: invalid bytes become
+    // replacement characters instead of switching the file to code page 936.
+    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" "a|\xC5\xA3\xFF牛"), u"a|ţ\uFFFD牛");
+}
+
+TEST(TextFile, CodePage936ThatHappensToBeValidUtf8StaysCodePage936) {
+    // 牛 in code page 936 is C5 A3, which is also the UTF-8 form of "ţ".
+    EXPECT_EQ(DecodeTextFile("a|\xC5\xA3"), u"a|牛");
+    // Only two-byte UTF-8 forms: still code page 936.
+    EXPECT_EQ(DecodeTextFile(Utf8ToGbk("牛马")), u"牛马");
+    // One character above U+07FF makes valid UTF-8 text UTF-8, also with
+    // two-byte forms beside it.
+    EXPECT_EQ(DecodeTextFile("ţ|牛"), u"ţ|牛");
+    // Plain ASCII reads the same either way.
+    EXPECT_EQ(DecodeTextFile("a|05 12\r\n"), u"a|05 12\r\n");
+}
+
+}  // namespace
+}  // namespace platform
