@@ -59,6 +59,19 @@ TEST(ChangeDateValue, TextBeyondWhatReadersTakeKeepsTheCharactersThatFit) {
     EXPECT_EQ(ReadChangeDate(store), std::u16string(255, u'7'));
 }
 
+// Saved means the next start reads the date: a refused write is no save,
+// unless the store already holds the same value.
+TEST(WriteChangeDate, AnswersWhetherTheStoreReadsTheDateBack) {
+    MemoryChangeDateStore store;
+    EXPECT_TRUE(WriteChangeDate(store, U16("2009年01月26日")));
+    store.refuses_writes = true;
+    EXPECT_TRUE(WriteChangeDate(store, U16("2009年01月26日")));
+    EXPECT_FALSE(WriteChangeDate(store, U16("2010年02月14日")));
+    EXPECT_EQ(U8(ReadChangeDate(store)), "2009年01月26日");
+    store.bytes.reset();
+    EXPECT_FALSE(WriteChangeDate(store, u""));
+}
+
 TEST(ReadChangeDate, TakesTheTextBeforeTheFirstNul) {
     MemoryChangeDateStore store;
     store.bytes = platform::Utf8ToGbk("2008年02月07日") + std::string("\0junk", 5);

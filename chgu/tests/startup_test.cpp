@@ -1,6 +1,8 @@
 // The start-up sequence, "更改" and "帮助" on a window held in memory.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <random>
 
 #include "chgu/command2.h"
@@ -116,27 +118,114 @@ TEST(Command3, StoresTheDateAndTurnsTheTableYear) {
     EXPECT_EQ(U8(window.form.State().TableYear), "2009");  // not yet 14 February 2010
 }
 
-TEST(Command3, RefusedWriteWithNothingStoredKeepsTheTypedDateUntilExit) {
-    Window window({2009, 3, 1});
-    window.store.refuses_writes = true;
-    window.form.Form_Load();
-    window.controls.Text1 = u"05,06";
-    window.controls.Text3 = U16("2009年01月26日");
-    window.form.Command3_Click();
-    EXPECT_EQ(window.controls.Text1, WelcomeText());
-    EXPECT_EQ(U8(window.controls.Text3), "2009年01月26日");
-    EXPECT_EQ(U8(window.form.State().TableYear), "2009");
+// The registry as Windows keeps it for an ordinary user: the user's key and
+// the machine's key, each of which may refuse writes and may hold an older
+// date. The program reads them through the store of two.
+struct TwoKeys {
+    TwoKeys() {
+        auto user_store = std::make_unique<MemoryChangeDateStore>();
+        auto machine_store = std::make_unique<MemoryChangeDateStore>();
+        user = user_store.get();
+        machine = machine_store.get();
+        store = std::make_unique<UserFirstChangeDateStore>(std::move(user_store),
+                                                           std::move(machine_store));
+    }
+
+    MemoryChangeDateStore* user;
+    MemoryChangeDateStore* machine;
+    std::unique_ptr<ChangeDateStore> store;
+};
+
+struct TwoKeyWindow {
+    MemoryForm1Controls controls;
+    TempFolder folder;
+    Form1 form;
+
+    explicit TwoKeyWindow(ChangeDateStore& store)
+        : form(controls, store, folder.path(), [] { return CivilDate{2009, 3, 1}; }) {}
+};
+
+TEST(FormLoad, ReadsTheUsersKeyFirstAndTheMachinesWhenTheUsersHasNoValue) {
+    const struct {
+        std::optional<std::string> user, machine;
+        std::string shown;
+    } cases[] = {
+        {"2009年01月26日", std::nullopt, "2009年01月26日"},
+        {std::nullopt, "2008年02月07日", "2008年02月07日"},
+        {"2009年01月26日", "2008年02月07日", "2009年01月26日"},
+        // A user's value that does not fit reads as none.
+        {std::string(256, '7'), "2008年02月07日", "2008年02月07日"},
+        {std::nullopt, std::nullopt, "2006年01月29日"},
+    };
+    for (const auto& stored : cases) {
+        TwoKeys keys;
+        if (stored.user) {
+            keys.user->bytes = stored.user->size() > 255 ? *stored.user
+                                                         : platform::Utf8ToGbk(*stored.user);
+        }
+        if (stored.machine) {
+            keys.machine->bytes = platform::Utf8ToGbk(*stored.machine);
+        }
+        TwoKeyWindow window(*keys.store);
+        window.form.Form_Load();
+        EXPECT_EQ(U8(window.controls.Text3), stored.shown);
+    }
 }
 
-TEST(Command3, RefusedWriteBringsBackTheOlderStoredDate) {
-    Window window({2009, 3, 1});
-    window.store.bytes = platform::Utf8ToGbk("2008年02月07日");
-    window.store.refuses_writes = true;
-    window.form.Form_Load();
-    window.controls.Text3 = U16("2009年01月26日");
-    window.form.Command3_Click();
-    EXPECT_EQ(U8(window.controls.Text3), "2008年02月07日");
-    EXPECT_EQ(U8(window.form.State().TableYear), "2008");
+// Every combination of refused writes and older dates under either key: the
+// typed date is saved exactly when the next start will read it; either way
+// the user keeps the typed date and the input for the rest of the run, and
+// only a failed save says so, once.
+TEST(Command3, EveryCombinationOfRefusedWritesKeepsTheTypedDateAndTheInput) {
+    const std::string older = platform::Utf8ToGbk("2008年02月07日");
+    const std::string typed = "2009年01月26日";
+    for (int combination = 0; combination < 16; ++combination) {
+        const bool user_refuses = (combination & 1) != 0;
+        const bool machine_refuses = (combination & 2) != 0;
+        const bool user_holds_older = (combination & 4) != 0;
+        const bool machine_holds_older = (combination & 8) != 0;
+        SCOPED_TRACE(testing::Message() << "user refuses " << user_refuses << ", machine refuses "
+                                        << machine_refuses << ", older under user "
+                                        << user_holds_older << ", under machine "
+                                        << machine_holds_older);
+        TwoKeys keys;
+        keys.user->refuses_writes = user_refuses;
+        keys.machine->refuses_writes = machine_refuses;
+        if (user_holds_older) {
+            keys.user->bytes = older;
+        }
+        if (machine_holds_older) {
+            keys.machine->bytes = older;
+        }
+        TwoKeyWindow window(*keys.store);
+        window.form.Form_Load();
+        window.controls.Text1 = u"05,06";
+        window.controls.Text3 = U16(typed);
+        window.form.Command3_Click();
+
+        EXPECT_EQ(U8(window.controls.Text3), typed);
+        EXPECT_EQ(window.controls.Text1, u"05,06");
+        EXPECT_EQ(U8(window.form.State().TableYear), "2009");
+        EXPECT_EQ(U8(window.controls.Combo1), "自定义");
+        const bool saved = !user_refuses || (!machine_refuses && !user_holds_older);
+        if (saved) {
+            EXPECT_TRUE(window.controls.Messages.empty());
+        } else {
+            ASSERT_EQ(window.controls.Messages.size(), 1u);
+            EXPECT_EQ(window.controls.Messages[0], kChangeDateNotSaved);
+        }
+        // The table year holds until the program ends: a press does not
+        // read the store again.
+        window.form.Command2_Click(kNumberStatisticsIndex);
+        EXPECT_EQ(U8(window.form.State().TableYear), "2009");
+
+        // The next start shows the typed date exactly when it was saved.
+        TwoKeyWindow next(*keys.store);
+        next.form.Form_Load();
+        const bool older_stored = user_holds_older || machine_holds_older;
+        EXPECT_EQ(U8(next.controls.Text3),
+                  saved ? typed : (older_stored ? "2008年02月07日" : "2006年01月29日"));
+    }
 }
 
 TEST(Command3, ReloadsTheCustomAttributesWithoutDuplicates) {

@@ -41,8 +41,12 @@ std::string ChangeDateValue(std::u16string_view text3) {
     return bytes;
 }
 
-void WriteChangeDate(ChangeDateStore& store, std::u16string_view text3) {
-    store.Write(kChangeDateValueType, ChangeDateValue(text3));
+bool WriteChangeDate(ChangeDateStore& store, std::u16string_view text3) {
+    const std::string value = ChangeDateValue(text3);
+    store.Write(kChangeDateValueType, value);
+    // Checked by reading back: no store reports its failures, and a value
+    // read first from elsewhere would hide this one at the next start.
+    return store.Read() == value;
 }
 
 std::u16string ReadChangeDate(const ChangeDateStore& store) {

@@ -4,9 +4,17 @@
 
 namespace chgu {
 
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+    return root == RegistryRoot::kCurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+}  // namespace
+
 std::optional<std::string> RegistryChangeDateStore::Read() const {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kChangeDateKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(RootKey(root_), key_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     char buffer[kChangeDateReadCapacity + 1] = {};
@@ -23,7 +31,7 @@ std::optional<std::string> RegistryChangeDateStore::Read() const {
 
 void RegistryChangeDateStore::Write(std::uint32_t type, std::string_view bytes) {
     HKEY key = nullptr;
-    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kChangeDateKey, &key) != ERROR_SUCCESS) {
+    if (RegCreateKeyA(RootKey(root_), key_.c_str(), &key) != ERROR_SUCCESS) {
         return;
     }
     RegSetValueExA(key, kChangeDateValueName, 0, static_cast<DWORD>(type),

@@ -4,6 +4,17 @@
 
 namespace chgu {
 
+namespace {
+
+// The start-up sequence from its table year step on: what follows Text3.
+void FollowText3(Form1Controls& controls, Form1State& state, const StartupSources& sources) {
+    state.TableYear = TableYearFromChangeDate(controls.Text(TextControl::Text3), sources.today);
+    LoadCombo1(controls, sources.program_folder);
+    controls.SetText(TextControl::Combo1, kCombo1Caption);
+}
+
+}  // namespace
+
 void Form_Load(Form1Controls& controls, Form1State& state, const StartupSources& sources) {
     const std::u16string stored = ReadChangeDate(sources.store);
     if (!stored.empty()) {
@@ -11,14 +22,18 @@ void Form_Load(Form1Controls& controls, Form1State& state, const StartupSources&
     } else {
         controls.SetText(TextControl::Text1, WelcomeText());
     }
-    state.TableYear = TableYearFromChangeDate(controls.Text(TextControl::Text3), sources.today);
-    LoadCombo1(controls, sources.program_folder);
-    controls.SetText(TextControl::Combo1, kCombo1Caption);
+    FollowText3(controls, state, sources);
 }
 
 void Command3_Click(Form1Controls& controls, Form1State& state, const StartupSources& sources) {
-    WriteChangeDate(sources.store, controls.Text(TextControl::Text3));
-    Form_Load(controls, state, sources);
+    if (WriteChangeDate(sources.store, controls.Text(TextControl::Text3))) {
+        Form_Load(controls, state, sources);
+        return;
+    }
+    // Reading back now would bring an older stored date over the typed one,
+    // or the welcome text over the input.
+    FollowText3(controls, state, sources);
+    controls.ShowMessage(kChangeDateNotSaved);
 }
 
 void Command4_Click(Form1Controls& controls) {

@@ -1,6 +1,7 @@
 // The stored change date. On Windows it is the value "ChangeDate" of the key
-// "Software\ChguStat" under HKEY_LOCAL_MACHINE, of type 0 (REG_NONE), holding
-// the text of Text3 in code page 936. Elsewhere the same bytes live in a file
+// "Software\ChguStat", of type 0 (REG_NONE), holding the text of Text3 in
+// code page 936: written under HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER, and
+// read from HKEY_CURRENT_USER first. Elsewhere the same bytes live in a file
 // of the user's configuration folder.
 #pragma once
 
@@ -39,9 +40,12 @@ class ChangeDateStore {
 // fit, so that it always reads back.
 std::string ChangeDateValue(std::u16string_view text3);
 
-// Storing and reading back the text of Text3. Reading keeps the text before
-// the first NUL; no value, or one that does not fit, gives "".
-void WriteChangeDate(ChangeDateStore& store, std::u16string_view text3);
+// Storing and reading back the text of Text3. Writing answers whether the
+// store now reads back the value written, that is whether the next start
+// will show this date: a refused write, or one that an older value read
+// first still hides, is no save. Reading keeps the text before the first
+// NUL; no value, or one that does not fit, gives "".
+bool WriteChangeDate(ChangeDateStore& store, std::u16string_view text3);
 std::u16string ReadChangeDate(const ChangeDateStore& store);
 
 // A store held in memory, for tests and for runs that keep nothing.
@@ -54,6 +58,24 @@ class MemoryChangeDateStore final : public ChangeDateStore {
     std::uint32_t type = kChangeDateValueType;
     // Set to behave like a machine-wide key that the user may not write.
     bool refuses_writes = false;
+};
+
+// Two stores as one: the user's read first and the machine's when the user's
+// holds no value that fits, so that a date stored by an earlier installation
+// under the machine's key is still found; a write goes to both, as either
+// may be refused (an ordinary user may not write the machine's key).
+class UserFirstChangeDateStore final : public ChangeDateStore {
+  public:
+    UserFirstChangeDateStore(std::unique_ptr<ChangeDateStore> user,
+                             std::unique_ptr<ChangeDateStore> machine)
+        : user_(std::move(user)), machine_(std::move(machine)) {}
+
+    std::optional<std::string> Read() const override;
+    void Write(std::uint32_t type, std::string_view bytes) override;
+
+  private:
+    std::unique_ptr<ChangeDateStore> user_;
+    std::unique_ptr<ChangeDateStore> machine_;
 };
 
 // The raw value bytes in one file. Folders are created on the first write;
@@ -76,16 +98,26 @@ std::optional<std::filesystem::path> UserChangeDateFile(const char* xdg_config_h
                                                         const char* home);
 
 #ifdef _WIN32
-// The registry value under HKEY_LOCAL_MACHINE.
+enum class RegistryRoot { kCurrentUser, kLocalMachine };
+
+// The registry value under one root, in the key "Software\ChguStat" or
+// another key path. The key is closed after each read and write.
 class RegistryChangeDateStore final : public ChangeDateStore {
   public:
+    explicit RegistryChangeDateStore(RegistryRoot root, std::string key = kChangeDateKey)
+        : root_(root), key_(std::move(key)) {}
+
     std::optional<std::string> Read() const override;
     void Write(std::uint32_t type, std::string_view bytes) override;
+
+  private:
+    RegistryRoot root_;
+    std::string key_;
 };
 #endif
 
-// The store of this platform: the registry on Windows, the per-user file
-// elsewhere.
+// The store of this platform: on Windows the registry under
+// HKEY_CURRENT_USER, then HKEY_LOCAL_MACHINE; the per-user file elsewhere.
 std::unique_ptr<ChangeDateStore> SystemChangeDateStore();
 
 }  // namespace chgu

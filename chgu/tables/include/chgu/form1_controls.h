@@ -28,12 +28,21 @@ class Form1Controls {
 
     virtual std::u16string Text(TextControl control) const = 0;
     virtual void SetText(TextControl control, std::u16string_view text) = 0;
+    // Adds text at the end of a box, leaving the rest of its text alone; the
+    // real window types it in at the end, so that the caret and the view
+    // stay there.
+    virtual void Append(TextControl control, std::u16string_view text) {
+        SetText(control, Text(control) + std::u16string(text));
+    }
     virtual void SetFocus(TextControl control) = 0;
     virtual bool Checked(CheckControl control) const = 0;
 
     // The list of Combo1.
     virtual void ClearComboList() = 0;
     virtual void AddComboItem(std::u16string_view item) = 0;
+
+    // A message box with an OK button, titled with the window's caption.
+    virtual void ShowMessage(std::u16string_view text) = 0;
 };
 
 // The window-level values of Form1 that outlive a handler.
@@ -53,6 +62,7 @@ class MemoryForm1Controls final : public Form1Controls {
     bool Checked(CheckControl control) const override;
     void ClearComboList() override { Combo1List.clear(); }
     void AddComboItem(std::u16string_view item) override { Combo1List.emplace_back(item); }
+    void ShowMessage(std::u16string_view text) override { Messages.emplace_back(text); }
 
     std::u16string Text1;
     std::u16string Text2;
@@ -63,6 +73,7 @@ class MemoryForm1Controls final : public Form1Controls {
     bool Check2 = false;
     bool Option2 = true;
     std::optional<TextControl> focus;
+    std::vector<std::u16string> Messages;  // message boxes shown, oldest first
 };
 
 }  // namespace chgu

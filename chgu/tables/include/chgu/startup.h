@@ -29,8 +29,16 @@ struct StartupSources {
 void Form_Load(Form1Controls& controls, Form1State& state, const StartupSources& sources);
 
 // "更改": stores the text of Text3 as it stands and runs the start-up
-// sequence again, which reads the stored value back.
+// sequence again, which reads the stored value back. When the date cannot
+// be stored (an ordinary user may write neither key, or an older value read
+// first would hide it), nothing is read back: Text3 keeps the typed date,
+// TableYear follows it until the program ends, Text1 keeps its text, and
+// one message box tells the user so.
 void Command3_Click(Form1Controls& controls, Form1State& state, const StartupSources& sources);
+
+// The message of a change date that could not be stored.
+inline constexpr std::u16string_view kChangeDateNotSaved =
+    u"无法保存更改肖行日期。本次运行将使用此日期，直到程序关闭。";
 
 // "帮助": Text1 gets the focus and the usage notes in place of its text.
 void Command4_Click(Form1Controls& controls);
