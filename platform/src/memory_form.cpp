@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 
 namespace platform {
 
@@ -29,13 +28,21 @@ class MemoryForm::MemoryControl : public Control {
         position_ = std::clamp(position, layout_.minimum, layout_.maximum);
     }
 
+    void ClearList() override {
+        items_.clear();
+        text_.clear();
+    }
+    void AddListItem(std::u16string_view item) override { items_.emplace_back(item); }
+
     void SetChecked(bool checked) { checked_ = checked; }
+    const std::vector<std::u16string>& Items() const { return items_; }
 
   private:
     const ControlLayout& layout_;
     std::u16string text_;
     bool checked_;
     int position_;
+    std::vector<std::u16string> items_;
     std::string& focused_;
 };
 
@@ -58,23 +65,32 @@ void MemoryForm::ShowMessage(std::u16string_view text, MessageIcon icon) {
 void MemoryForm::Click(std::string_view name) {
     const ControlLayout& layout = LayoutOf(name);
     if (layout.kind == ControlKind::kOption) {
-        // The options of a group are consecutive rows of the table.
-        const auto& rows = layout_.controls;
-        auto first = rows.begin() + (&layout - rows.data());
-        auto last = first;
-        while (first != rows.begin() && std::prev(first)->kind == ControlKind::kOption) {
-            --first;
+        const auto [first, last] =
+            OptionGroup(layout_, static_cast<std::size_t>(&layout - layout_.controls.data()));
+        for (std::size_t row = first; row != last; ++row) {
+            const std::string& member = layout_.controls[row].name;
+            Get(member).SetChecked(member == layout.name);
         }
-        while (last != rows.end() && last->kind == ControlKind::kOption) {
-            ++last;
-        }
-        for (auto row = first; row != last; ++row) {
-            Get(row->name).SetChecked(row->name == layout.name);
-        }
+    }
+    if (layout.kind == ControlKind::kCheckBox) {
+        Get(name).SetChecked(!Get(name).Checked());
     }
     if (layout.on_click) {
         layout.on_click(Get(name));
     }
+}
+
+void MemoryForm::Pick(std::string_view name, std::size_t index) {
+    MemoryControl& control = Get(name);
+    const std::u16string item = control.Items().at(index);
+    control.SetText(item);
+    if (const ControlLayout& layout = LayoutOf(name); layout.on_pick) {
+        layout.on_pick(item);
+    }
+}
+
+const std::vector<std::u16string>& MemoryForm::ListItems(std::string_view name) {
+    return Get(name).Items();
 }
 
 void MemoryForm::ClickArrow(std::string_view name, int step) {

@@ -18,8 +18,7 @@ void LoadCombo1(Form1Controls& controls, const std::filesystem::path& folder) {
 
 void Combo1_Click(Form1Controls& controls, std::u16string_view chosen_item) {
     controls.SetFocus(TextControl::Text1);
-    controls.SetText(TextControl::Text1,
-                     controls.Text(TextControl::Text1) + MembersOf(chosen_item));
+    controls.Append(TextControl::Text1, MembersOf(chosen_item));
 }
 
 }  // namespace chgu

@@ -55,6 +55,7 @@ constexpr std::array<AttributeRow, 16> kAttributeRows = {{
 struct Command2Row {
     std::u16string_view caption;
     Bounds bounds;
+    bool wraps = false;  // the caption is too wide for one line
 };
 
 // The statistics and editing buttons Command2(0..12) by index.
@@ -70,7 +71,7 @@ constexpr std::array<Command2Row, 13> kCommand2Rows = {{
     {u"单 双", {174, 249, 45, 21}},
     {u"合单双", {219, 249, 45, 21}},
     {u"半 波", {264, 249, 45, 21}},
-    {u"全转半", {312, 228, 29, 43}},
+    {u"全转半", {312, 228, 29, 43}, true},
     {u"清 空", {344, 228, 41, 43}},
 }};
 
@@ -88,10 +89,9 @@ platform::ControlLayout Command1Row(std::int16_t index, Bounds bounds,
 
 }  // namespace
 
-WindowLayout Form1Layout(const Form1Handlers& handlers) {
-    WindowLayout layout;
-    layout.background = kTeal;
-    platform::FormLayout& form = layout.form;
+platform::FormLayout Form1Layout(const Form1Handlers& handlers) {
+    platform::FormLayout form;
+    form.background = kTeal;
     form.caption = u"澄观统计器V2.0至尊版";
     form.left = 120;
     form.top = 80;
@@ -101,6 +101,7 @@ WindowLayout Form1Layout(const Form1Handlers& handlers) {
 
     const auto command3 = handlers.Command3_Click;
     const auto command4 = handlers.Command4_Click;
+    const auto combo1 = handlers.Combo1_Click;
     form.controls = {
         // The top strip: Frame1 and the ten rows that lie in it, positions
         // counted from the window.
@@ -121,12 +122,21 @@ WindowLayout Form1Layout(const Form1Handlers& handlers) {
             .Selected(),
         Row("Label2", ControlKind::kLabel, u"短行排列长行排列", {212, 8, 52, 25}, ids::kLabel2)
             .Background(kTeal),
+        // The check boxes' captions would be cut off by their size too;
+        // Label3 and Label4 carry their words.
+        Row("Check1", ControlKind::kCheckBox, u"", {268, 4, 13, 12}, ids::kCheck1)
+            .Background(kTeal)
+            .Selected(),
         Row("Label3", ControlKind::kLabel, u"方括内不统计", {284, 4, 73, 13}, ids::kLabel3)
             .Background(kTeal),
         Row("Label4", ControlKind::kLabel, u"次数累加统计", {284, 20, 73, 13}, ids::kLabel4)
             .Background(kTeal),
         Row("Command4", ControlKind::kButton, u"帮助", {360, 4, 21, 29}, ids::kCommand4)
+            .WrapsCaption()
             .OnClick([command4](platform::Control&) { command4(); }),
+        // Beside Label4, but a control of the window, not of the strip.
+        Row("Check2", ControlKind::kCheckBox, u"", {268, 20, 13, 12}, ids::kCheck2)
+            .Background(kTeal),
         // The boxes.
         Row("Text1", ControlKind::kMultiLineBox, u"", {4, 40, 381, 184}, ids::kText1)
             .Background(kLightGrey),
@@ -135,15 +145,19 @@ WindowLayout Form1Layout(const Form1Handlers& handlers) {
         Command1Row(kNumberPageButton, {396, 6, 49, 25}, handlers),
         Command1Row(kRangeButton, {452, 6, 31, 25}, handlers),
         Row("Text5", ControlKind::kTextBox, u"", {488, 13, 37, 18}, ids::kText5),
+        Row("Combo1", ControlKind::kDropDown, u"", {456, 148, 87, 20}, ids::kCombo1)
+            .OnPick([combo1](std::u16string_view item) { combo1(item); }),
         Command1Row(kCopyButton, {52, 228, 29, 43}, handlers),
     };
     const auto command2 = handlers.Command2_Click;
     for (std::int16_t index = 0; index < static_cast<std::int16_t>(kCommand2Rows.size()); ++index) {
         const Command2Row& row = kCommand2Rows[static_cast<std::size_t>(index)];
-        form.controls.push_back(
+        platform::ControlLayout button =
             Row(ArrayName("Command2", index), ControlKind::kButton, std::u16string(row.caption),
                 row.bounds, ids::kCommand2 + index)
-                .OnClick([command2, index](platform::Control&) { command2(index); }));
+                .OnClick([command2, index](platform::Control&) { command2(index); });
+        button.wraps_caption = row.wraps;
+        form.controls.push_back(std::move(button));
     }
     for (const AttributeRow& row : kAttributeRows) {
         for (std::size_t i = 0; i < row.lefts.size(); ++i) {
@@ -152,12 +166,7 @@ WindowLayout Form1Layout(const Form1Handlers& handlers) {
         }
     }
 
-    layout.added = {
-        {"Check1", AddedKind::kCheckBox, {268, 4, 13, 12}, ids::kCheck1, true},
-        {"Check2", AddedKind::kCheckBox, {268, 20, 13, 12}, ids::kCheck2, false},
-        {"Combo1", AddedKind::kDropDown, {456, 148, 87, 20}, ids::kCombo1, false},
-    };
-    return layout;
+    return form;
 }
 
 }  // namespace chgu

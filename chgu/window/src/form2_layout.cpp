@@ -41,10 +41,9 @@ std::string ArrayName(std::string_view array, int index) {
 
 }  // namespace
 
-WindowLayout Form2Layout(const Form2Handlers& handlers) {
-    WindowLayout layout;
-    layout.background = kCyan;
-    platform::FormLayout& form = layout.form;
+platform::FormLayout Form2Layout(const Form2Handlers& handlers) {
+    platform::FormLayout form;
+    form.background = kCyan;
     form.caption = u"号码页";
     form.left = 690;
     form.top = 80;
@@ -88,7 +87,7 @@ WindowLayout Form2Layout(const Form2Handlers& handlers) {
     };
     array_rows("Command3", kRemainderRows, ids::kPageCommand3, handlers.Command3_Click);
     array_rows("Command4", kThirdRows, ids::kPageCommand4, handlers.Command4_Click);
-    return layout;
+    return form;
 }
 
 }  // namespace chgu

@@ -2,6 +2,7 @@
 // "号码页", "复制" and the line-break rule of the input box.
 #include <gtest/gtest.h>
 
+#include "chgu/custom_attributes.h"
 #include "chgu/window/command1.h"
 #include "memory_main_window.h"
 #include "test_support.h"
@@ -104,6 +105,20 @@ TEST(RangeButton, AnEmptyBoxTypesNothingAndLeavesTheFocusInIt) {
     p.window.controls.Text1 = u"01";
     EXPECT_EQ(p.Press({kRangeButton}), "01");
     EXPECT_EQ(p.window.focus, "Text5");
+}
+
+// A pick from Combo1 types its members in at the end like the buttons do,
+// so that a long input keeps its caret and view at the end.
+TEST(Combo1Pick, AppendsTheMembersThroughTheInputHelpersPath) {
+    Presses p;
+    p.window.controls.Text1 = u"01 05";
+    Combo1_Click(p.window, U16("禽畜|牛马羊鸡狗猪"));
+    p.Press({8});
+    EXPECT_EQ(U8(p.window.controls.Text1), "01 05牛马羊鸡狗猪,鼠");
+    // The button's line-break rule appends nothing here.
+    EXPECT_EQ(p.window.appended,
+              (std::vector<std::u16string>{U16("牛马羊鸡狗猪"), U16(",鼠"), u""}));
+    EXPECT_EQ(p.window.focus, "Text1");
 }
 
 TEST(DisplayWidth, AsciiIsNarrowEverythingElseWide) {

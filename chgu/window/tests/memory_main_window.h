@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chgu/window/main_window.h"
 
@@ -15,6 +16,12 @@ class MemoryMainWindow final : public MainWindow {
     void SetText(TextControl control, std::u16string_view text) override {
         controls.SetText(control, text);
     }
+    // The real window types appended text in at the end; every input helper
+    // goes this way.
+    void Append(TextControl control, std::u16string_view text) override {
+        appended.emplace_back(text);
+        MainWindow::Append(control, text);
+    }
     void SetFocus(TextControl control) override {
         controls.SetFocus(control);
         focus = control == TextControl::Text1 ? "Text1" : "other";
@@ -22,6 +29,7 @@ class MemoryMainWindow final : public MainWindow {
     bool Checked(CheckControl control) const override { return controls.Checked(control); }
     void ClearComboList() override { controls.ClearComboList(); }
     void AddComboItem(std::u16string_view item) override { controls.AddComboItem(item); }
+    void ShowMessage(std::u16string_view text) override { controls.ShowMessage(text); }
 
     std::u16string Text5() const override { return text5; }
     void FocusText5() override { focus = "Text5"; }
@@ -32,6 +40,7 @@ class MemoryMainWindow final : public MainWindow {
     std::u16string text5;
     std::string focus;
     std::optional<std::u16string> clipboard;
+    std::vector<std::u16string> appended;
     int number_page_shown = 0;
 };
 

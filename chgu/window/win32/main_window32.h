@@ -1,6 +1,5 @@
 // The main window's controls as its handlers see them, over the Win32
-// window built from its control table and the added check boxes and
-// drop-down list.
+// window built from its control table.
 #pragma once
 
 #include <windows.h>
@@ -9,22 +8,21 @@
 
 #include "chgu/window/main_window.h"
 #include "platform/win32/form_window.h"
-#include "window_extras.h"
 
 namespace chgu::win32 {
 
 class MainWindow32 final : public MainWindow {
   public:
-    MainWindow32(platform::win32::FormWindow32& form, const WindowExtras& extras,
-                 std::function<void()> show_number_page);
+    MainWindow32(platform::win32::FormWindow32& form, std::function<void()> show_number_page);
 
     std::u16string Text(TextControl control) const override;
     void SetText(TextControl control, std::u16string_view text) override;
+    void Append(TextControl control, std::u16string_view text) override;
     void SetFocus(TextControl control) override;
     bool Checked(CheckControl control) const override;
     void ClearComboList() override;
     void AddComboItem(std::u16string_view item) override;
-    void Append(TextControl control, std::u16string_view text) override;
+    void ShowMessage(std::u16string_view text) override;
     std::u16string Text5() const override;
     void FocusText5() override;
     void PutOnClipboard(std::u16string_view text) override;
@@ -34,9 +32,6 @@ class MainWindow32 final : public MainWindow {
     platform::Control& Box(TextControl control) const;
 
     platform::win32::FormWindow32& form_;
-    HWND check1_;
-    HWND check2_;
-    HWND combo1_;
     std::function<void()> show_number_page_;
 };
 

@@ -17,24 +17,19 @@ class Program::NumberPage final : public Form2Controls {
     NumberPage(Program& program) : program_(program) {}
 
     bool Open() {
-        WindowLayout layout = Form2Layout({
+        platform::FormLayout layout = Form2Layout({
             [this](std::int16_t n) { form2_->Command1_Click(n); },
             [this] { form2_->Command2_Click(); },
             [this](std::int16_t r) { form2_->Command3_Click(r); },
             [this](std::int16_t third) { form2_->Command4_Click(third); },
         });
-        layout.form.icon_id = CHGU_ICON;
+        layout.icon_id = CHGU_ICON;
         // The page does not end the program: the program counts its windows.
-        window_ = FormWindow32::Create(program_.instance_, layout.form, false);
+        window_ = FormWindow32::Create(program_.instance_, std::move(layout), [this] {
+            open_ = false;
+            program_.WindowClosed();
+        });
         if (window_ == nullptr) {
-            return false;
-        }
-        extras_ = WindowExtras::Attach(window_->Handle(), program_.instance_, layout,
-                                       {nullptr, [this] {
-                                            open_ = false;
-                                            program_.WindowClosed();
-                                        }});
-        if (extras_ == nullptr) {
             return false;
         }
         form2_ = std::make_unique<Form2>(*this, program_.page_state_, [this]() -> MainWindow* {
@@ -70,7 +65,6 @@ class Program::NumberPage final : public Form2Controls {
 
     Program& program_;
     std::unique_ptr<FormWindow32> window_;
-    std::unique_ptr<WindowExtras> extras_;
     std::unique_ptr<Form2> form2_;
     bool open_ = false;
 };
@@ -80,29 +74,22 @@ Program::Program(HINSTANCE instance) : instance_(instance), store_(SystemChangeD
 Program::~Program() = default;
 
 bool Program::Open(int show_command) {
-    WindowLayout layout = Form1Layout({
+    platform::FormLayout layout = Form1Layout({
         [this](std::int16_t index) { Command1_Click(*main_window_, index); },
         [this](std::int16_t index) { form1_->Command2_Click(index); },
         [this] { form1_->Command3_Click(); },
         [this] { form1_->Command4_Click(); },
+        [this](std::u16string_view item) { form1_->Combo1_Click(item); },
     });
-    layout.form.icon_id = CHGU_ICON;
-    form1_window_ = FormWindow32::Create(instance_, layout.form, false);
+    layout.icon_id = CHGU_ICON;
+    form1_window_ = FormWindow32::Create(instance_, std::move(layout), [this] {
+        form1_open_ = false;
+        WindowClosed();
+    });
     if (form1_window_ == nullptr) {
         return false;
     }
-    form1_extras_ =
-        WindowExtras::Attach(form1_window_->Handle(), instance_, layout,
-                             {[this](const std::u16string& item) { form1_->Combo1_Click(item); },
-                              [this] {
-                                  form1_open_ = false;
-                                  WindowClosed();
-                              }});
-    if (form1_extras_ == nullptr) {
-        return false;
-    }
-    main_window_ = std::make_unique<MainWindow32>(*form1_window_, *form1_extras_,
-                                                  [this] { ShowNumberPage(); });
+    main_window_ = std::make_unique<MainWindow32>(*form1_window_, [this] { ShowNumberPage(); });
     form1_ = std::make_unique<Form1>(*main_window_, *store_, ProgramFolder());
     form1_open_ = true;
     WindowOpened();
@@ -112,7 +99,7 @@ bool Program::Open(int show_command) {
 }
 
 int Program::Run() {
-    return platform::win32::RunMessageLoop(form1_window_->Handle());
+    return platform::win32::RunMessageLoop();
 }
 
 void Program::ShowNumberPage() {

@@ -11,7 +11,6 @@
 #include "chgu/window/form2.h"
 #include "main_window32.h"
 #include "platform/win32/form_window.h"
-#include "window_extras.h"
 
 namespace chgu::win32 {
 
@@ -38,7 +37,6 @@ class Program {
     HINSTANCE instance_;
     std::unique_ptr<ChangeDateStore> store_;
     std::unique_ptr<platform::win32::FormWindow32> form1_window_;
-    std::unique_ptr<WindowExtras> form1_extras_;
     std::unique_ptr<MainWindow32> main_window_;
     std::unique_ptr<Form1> form1_;
     bool form1_open_ = false;

@@ -20,5 +20,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     form1.FormCreate(today.wYear);
 
     window->Show(show_command, "Memo1");
-    return platform::win32::RunMessageLoop(window->Handle());
+    return platform::win32::RunMessageLoop();
 }

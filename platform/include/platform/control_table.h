@@ -23,6 +23,8 @@ enum class ControlKind {
     kFrame,         // group box
     kPanel,         // a filled rectangle behind other controls
     kUpDown,        // up-down arrows without a buddy box
+    kCheckBox,      // a check box; its caption is usually a label beside it
+    kDropDown,      // a drop-down combo box: an edit text and a list to pick from
 };
 
 // A colour of a control's text or background: the control's own default, a
@@ -37,6 +39,7 @@ struct Colour {
     }
     static constexpr Colour ScrollBar() { return {Kind::kScrollBar, 0, 0, 0}; }
     constexpr bool IsDefault() const { return kind == Kind::kDefault; }
+    constexpr bool operator==(const Colour&) const = default;
 };
 
 namespace colours {
@@ -58,6 +61,8 @@ struct Bounds {
 };
 
 using ClickHandler = std::function<void(Control& sender)>;
+// An item picked from a drop-down list, with its text.
+using PickHandler = std::function<void(std::u16string_view item)>;
 
 struct ControlLayout {
     std::string name;
@@ -69,12 +74,18 @@ struct ControlLayout {
     Colour text_colour;
     Colour background;
     int id = 0;  // the control identifier, unique in the window
-    // Clicks of buttons and options, arrow clicks of an up-down control.
+    // Clicks of buttons, options and check boxes, arrow clicks of an up-down
+    // control.
     ClickHandler on_click;
+    // Drop-down lists: an item picked by mouse or keyboard.
+    PickHandler on_pick;
     // Text boxes: the most characters a user can type; 0 is no limit.
     int max_length = 0;
-    // Options: selected when the window opens.
+    // Options and check boxes: selected (ticked) when the window opens.
     bool checked = false;
+    // Buttons: a caption too wide for one line is broken into lines,
+    // character by character, as Chinese text breaks.
+    bool wraps_caption = false;
     // Up-down controls: their range and first position.
     int minimum = 0, maximum = 0, position = 0;
 
@@ -93,6 +104,14 @@ struct ControlLayout {
     }
     ControlLayout& OnClick(ClickHandler handler) {
         on_click = std::move(handler);
+        return *this;
+    }
+    ControlLayout& OnPick(PickHandler handler) {
+        on_pick = std::move(handler);
+        return *this;
+    }
+    ControlLayout& WrapsCaption() {
+        wraps_caption = true;
         return *this;
     }
     ControlLayout& MaxLength(int characters) {
@@ -134,12 +153,30 @@ struct FormLayout {
     int left = 0, top = 0;  // screen position of the window
     int client_width = 0, client_height = 0;
     FontSpec font;
-    int icon_id = 0;  // resource identifier of the window icon; 0: none
+    Colour background;  // of the client area; by default the system's face colour
+    int icon_id = 0;    // resource identifier of the window icon; 0: none
     std::vector<ControlLayout> controls;
 };
 
 // Where a control stands in the window's client area: its bounds moved by
 // the frame it stands in, if any.
 Bounds ClientBounds(const FormLayout& form, const ControlLayout& control);
+
+// Whether a row's control is reached with the Tab key: every control a user
+// acts on. Labels, frames, panels and read-only boxes are not.
+bool IsTabStop(const ControlLayout& control);
+
+// The Tab key's walk through a window: the rows that are tab stops, as
+// indexes into form.controls, in reading order. Rows whose tops lie less
+// than kLineSpan pixels below the first top of a line are one line, read
+// left to right; lines are read top to bottom. Consecutive options are one
+// group and one stop, entered at its selected option (the first row of the
+// group stands for it here).
+inline constexpr int kLineSpan = 18;
+std::vector<std::size_t> TabOrder(const FormLayout& form);
+
+// The rows of the option group that row `option` belongs to: consecutive
+// options of the table, as [first, last).
+std::pair<std::size_t, std::size_t> OptionGroup(const FormLayout& form, std::size_t option);
 
 }  // namespace platform

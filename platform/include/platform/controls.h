@@ -11,7 +11,8 @@
 namespace platform {
 
 // One control. Each kind answers the part that suits it: a box or a button
-// its text, an option its checked state, an up-down control its position.
+// its text, an option or a check box its checked state, an up-down control
+// its position, a drop-down list its items.
 class Control {
   public:
     virtual ~Control() = default;
@@ -30,6 +31,11 @@ class Control {
     // An up-down control keeps its position within its range.
     virtual int Position() const = 0;
     virtual void SetPosition(int position) = 0;
+
+    // The list of a drop-down list, in the order added. Emptying it empties
+    // the edit text too.
+    virtual void ClearList() = 0;
+    virtual void AddListItem(std::u16string_view item) = 0;
 };
 
 enum class MessageIcon { kNone, kError };

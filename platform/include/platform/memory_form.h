@@ -32,9 +32,15 @@ class MemoryForm : public FormWindow {
     void SetClientWidth(int width) override { client_width_ = width; }
     void ShowMessage(std::u16string_view text, MessageIcon icon) override;
 
-    // A click on a button or option: an option becomes the selected one of its
-    // group; then the control's handler runs with it as sender.
+    // A click on a button, option or check box: an option becomes the
+    // selected one of its group, a check box changes its tick; then the
+    // control's handler runs with it as sender.
     void Click(std::string_view name);
+    // Picking item `index` of a drop-down list: the edit text becomes the
+    // item, then the list's pick handler runs.
+    void Pick(std::string_view name, std::size_t index);
+    // The items of a drop-down list.
+    const std::vector<std::u16string>& ListItems(std::string_view name);
     // A click on the upper (+1) or lower (-1) arrow of an up-down control: its
     // position moves within its range and its handler runs.
     void ClickArrow(std::string_view name, int step);

@@ -1,6 +1,7 @@
 #include "control_painting.h"
 
 #include <string>
+#include <vector>
 
 namespace platform::win32 {
 
@@ -30,25 +31,73 @@ HBRUSH BrushCache::Of(COLORREF colour) {
     return found->second;
 }
 
-void DrawPushButton(const DRAWITEMSTRUCT& item, COLORREF text_colour) {
+namespace {
+
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+// Splits a caption into the lines that fit the width, character by
+// character, as Chinese text breaks.
+std::vector<std::wstring> CaptionLines(HDC dc, const std::wstring& caption, int width) {
+    std::vector<std::wstring> lines(1);
+    for (const wchar_t c : caption) {
+        std::wstring longer = lines.back() + c;
+        SIZE size = {0, 0};
+        GetTextExtentPoint32W(dc, longer.c_str(), static_cast<int>(longer.size()), &size);
+        if (size.cx > width && !lines.back().empty()) {
+            lines.emplace_back(1, c);
+        } else {
+            lines.back() = std::move(longer);
+        }
+    }
+    return lines;
+}
+
+void DrawCaptionLines(const DRAWITEMSTRUCT& item, const std::vector<std::wstring>& lines,
+                      bool pushed) {
+    TEXTMETRICW metrics;
+    GetTextMetricsW(item.hDC, &metrics);
+    const int line_height = metrics.tmHeight;
+    const int total = line_height * static_cast<int>(lines.size());
+    const int shift = pushed ? 1 : 0;
+    int top = (item.rcItem.top + item.rcItem.bottom - total) / 2 + shift;
+    for (const std::wstring& line : lines) {
+        RECT row = {item.rcItem.left + shift, top, item.rcItem.right + shift, top + line_height};
+        DrawTextW(item.hDC, line.c_str(), static_cast<int>(line.size()), &row,
+                  DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+        top += line_height;
+    }
+}
+
+}  // namespace
+
+void DrawPushButton(const DRAWITEMSTRUCT& item, COLORREF text_colour, bool wraps) {
     RECT face = item.rcItem;
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
 
-    const int length = GetWindowTextLengthW(item.hwndItem);
-    std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(item.hwndItem, caption.data(), length + 1);
-    caption.resize(static_cast<std::size_t>(length));
-
-    RECT text = item.rcItem;
-    if (pushed) {
-        OffsetRect(&text, 1, 1);
-    }
+    const std::wstring caption = WindowText(item.hwndItem);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC,
                  (item.itemState & ODS_DISABLED) != 0 ? GetSysColor(COLOR_GRAYTEXT) : text_colour);
-    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    const std::vector<std::wstring> lines =
+        wraps ? CaptionLines(item.hDC, caption, item.rcItem.right - item.rcItem.left - 2)
+              : std::vector<std::wstring>{caption};
+    if (lines.size() > 1) {
+        DrawCaptionLines(item, lines, pushed);
+    } else {
+        RECT text = item.rcItem;
+        if (pushed) {
+            OffsetRect(&text, 1, 1);
+        }
+        DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &text,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
 
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = item.rcItem;

@@ -26,7 +26,8 @@ class BrushCache {
     std::map<COLORREF, HBRUSH> brushes_;
 };
 
-// Draws a push button with its caption in the given colour.
-void DrawPushButton(const DRAWITEMSTRUCT& item, COLORREF text_colour);
+// Draws a push button with its caption in the given colour: on one line, or
+// when it wraps and does not fit on one line, on as many as it needs.
+void DrawPushButton(const DRAWITEMSTRUCT& item, COLORREF text_colour, bool wraps);
 
 }  // namespace platform::win32

@@ -44,6 +44,10 @@ WindowClass ClassOf(const ControlLayout& layout) {
             return {L"STATIC", SS_LEFT, 0};
         case ControlKind::kUpDown:
             return {UPDOWN_CLASSW, 0, 0};
+        case ControlKind::kCheckBox:
+            return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+        case ControlKind::kDropDown:
+            return {L"COMBOBOX", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -78,6 +82,13 @@ HWND CreateControlWindow(HWND parent, HINSTANCE instance, const ControlLayout& l
             SendMessageW(window, BM_SETCHECK, layout.checked ? BST_CHECKED : BST_UNCHECKED, 0);
             if (!layout.text_colour.IsDefault()) {
                 // A themed option ignores the text colour its parent asks for.
+                SetWindowTheme(window, L"", L"");
+            }
+            break;
+        case ControlKind::kCheckBox:
+            SendMessageW(window, BM_SETCHECK, layout.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+            if (!layout.background.IsDefault()) {
+                // A themed check box ignores the background its parent gives it.
                 SetWindowTheme(window, L"", L"");
             }
             break;
@@ -137,6 +148,26 @@ int ControlWindow::Position() const {
 void ControlWindow::SetPosition(int position) {
     SendMessageW(window_, UDM_SETPOS32, 0,
                  static_cast<LPARAM>(std::clamp(position, layout_.minimum, layout_.maximum)));
+}
+
+void ControlWindow::ClearList() {
+    SendMessageW(window_, CB_RESETCONTENT, 0, 0);
+}
+
+void ControlWindow::AddListItem(std::u16string_view item) {
+    SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+}
+
+std::u16string ControlWindow::ListItem(int index) const {
+    const LRESULT length = SendMessageW(window_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (index < 0 || length == CB_ERR) {
+        return {};
+    }
+    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(window_, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(item.data()));
+    item.resize(static_cast<std::size_t>(length));
+    return FromWide(item);
 }
 
 }  // namespace platform::win32

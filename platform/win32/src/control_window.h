@@ -33,6 +33,11 @@ class ControlWindow : public Control {
     bool Checked() const override;
     int Position() const override;
     void SetPosition(int position) override;
+    void ClearList() override;
+    void AddListItem(std::u16string_view item) override;
+
+    // The text of a drop-down list's item; "" for no item.
+    std::u16string ListItem(int index) const;
 
   private:
     bool IsEdit() const;

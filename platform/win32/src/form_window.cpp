@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "control_painting.h"
 #include "control_window.h"
@@ -16,6 +17,8 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TipstatForm";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// A drop-down list opens below its box, this many pixels high at 96 DPI.
+constexpr int kDropDownListHeight = 160;
 
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW window_class = {};
@@ -53,14 +56,15 @@ SIZE TextSize(HWND control, HFONT font) {
 }  // namespace
 
 std::unique_ptr<FormWindow32> FormWindow32::Create(HINSTANCE instance, FormLayout layout,
-                                                   bool ends_program) {
+                                                   std::function<void()> destroyed) {
     INITCOMMONCONTROLSEX common_controls = {sizeof common_controls,
                                             ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&common_controls);
     if (!RegisterWindowClass(instance, &FormWindow32::Procedure)) {
         return nullptr;
     }
-    std::unique_ptr<FormWindow32> form(new FormWindow32(instance, std::move(layout), ends_program));
+    std::unique_ptr<FormWindow32> form(
+        new FormWindow32(instance, std::move(layout), std::move(destroyed)));
     const std::wstring caption = Wide(form->layout_.caption);
     CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, form->layout_.left,
                     form->layout_.top, form->layout_.client_width, form->layout_.client_height, nullptr,
@@ -86,10 +90,12 @@ std::unique_ptr<FormWindow32> FormWindow32::Create(HINSTANCE instance, FormLayou
     return form;
 }
 
-FormWindow32::FormWindow32(HINSTANCE instance, FormLayout layout, bool ends_program)
+FormWindow32::FormWindow32(HINSTANCE instance, FormLayout layout,
+                           std::function<void()> destroyed)
     : instance_(instance),
       layout_(std::move(layout)),
-      ends_program_(ends_program),
+      destroyed_(std::move(destroyed)),
+      tab_order_(TabOrder(layout_)),
       client_width_(layout_.client_width),
       brushes_(std::make_unique<BrushCache>()) {}
 
@@ -139,6 +145,9 @@ void FormWindow32::LayOut() {
             const SIZE text = TextSize(control->Handle(), font_);
             width = bounds.width == 0 ? text.cx : width;
             height = bounds.height == 0 ? text.cy : height;
+        }
+        if (layout.kind == ControlKind::kDropDown) {
+            height = Scale(bounds.height + kDropDownListHeight, dpi_);
         }
         SetWindowPos(control->Handle(), nullptr, Scale(bounds.left, dpi_), Scale(bounds.top, dpi_),
                      width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -232,6 +241,13 @@ LRESULT CALLBACK FormWindow32::Procedure(HWND window, UINT message, WPARAM wpara
 LRESULT FormWindow32::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_COMMAND:
+            if (HIWORD(wparam) == CBN_SELCHANGE) {
+                if (ControlWindow* control = ById(LOWORD(wparam));
+                    control != nullptr && control->Layout().kind == ControlKind::kDropDown) {
+                    Picked(*control);
+                    return 0;
+                }
+            }
             if (HIWORD(wparam) == BN_CLICKED) {
                 if (ControlWindow* control = ById(LOWORD(wparam));
                     control != nullptr && control->Layout().on_click) {
@@ -260,7 +276,8 @@ LRESULT FormWindow32::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             if (ControlWindow* control = ByHandle(item.hwndItem); control != nullptr) {
                 const Colour text = control->Layout().text_colour;
                 DrawPushButton(item,
-                               text.IsDefault() ? GetSysColor(COLOR_BTNTEXT) : ColourRef(text));
+                               text.IsDefault() ? GetSysColor(COLOR_BTNTEXT) : ColourRef(text),
+                               control->Layout().wraps_caption);
                 return TRUE;
             }
             break;
@@ -284,8 +301,19 @@ LRESULT FormWindow32::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             LayOut();
             return 0;
         }
+        case WM_ERASEBKGND:
+            if (!layout_.background.IsDefault()) {
+                RECT client;
+                GetClientRect(window_, &client);
+                FillRect(reinterpret_cast<HDC>(wparam), &client,
+                         brushes_->Of(ColourRef(layout_.background)));
+                return 1;
+            }
+            break;
         case WM_DESTROY:
-            if (ends_program_) {
+            if (destroyed_) {
+                destroyed_();
+            } else {
                 PostQuitMessage(0);
             }
             break;
@@ -293,6 +321,25 @@ LRESULT FormWindow32::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             break;
     }
     return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void FormWindow32::Picked(ControlWindow& list) {
+    const auto chosen =
+        static_cast<int>(SendMessageW(list.Handle(), CB_GETCURSEL, 0, 0));
+    if (chosen == CB_ERR || !list.Layout().on_pick) {
+        return;
+    }
+    list.Layout().on_pick(list.ListItem(chosen));
+}
+
+FormWindow32* FormWindow32::Of(HWND window) {
+    const HWND root = GetAncestor(window, GA_ROOT);
+    wchar_t name[32] = {};
+    if (root == nullptr || GetClassNameW(root, name, 32) == 0 ||
+        std::wstring_view(name) != kWindowClass) {
+        return nullptr;
+    }
+    return reinterpret_cast<FormWindow32*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
 LRESULT FormWindow32::ControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -314,7 +361,7 @@ LRESULT FormWindow32::ControlColour(UINT message, WPARAM wparam, LPARAM lparam) 
     return standard;
 }
 
-int RunMessageLoop(HWND window) {
+int RunMessageLoop() {
     // A message the system fails to hand over costs that message, not the
     // program: under Wine a text of more than about 2 MB sent by another
     // program cannot be received, and ending here would take the user's
@@ -334,7 +381,8 @@ int RunMessageLoop(HWND window) {
             continue;
         }
         failures_in_a_row = 0;
-        if (IsWindow(window) && IsDialogMessageW(window, &message)) {
+        if (FormWindow32* form = FormWindow32::Of(message.hwnd);
+            form != nullptr && form->HandleKey(message)) {
             continue;
         }
         TranslateMessage(&message);

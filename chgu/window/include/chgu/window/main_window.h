@@ -13,11 +13,6 @@ namespace chgu {
 
 class MainWindow : public Form1Controls {
   public:
-    // Adds text at the end of a box, leaving the rest of its text alone.
-    virtual void Append(TextControl control, std::u16string_view text) {
-        SetText(control, Text(control) + std::u16string(text));
-    }
-
     // The range box beside "段".
     virtual std::u16string Text5() const = 0;
     virtual void FocusText5() = 0;

@@ -1,12 +1,15 @@
 // A top-level Win32 window built from a FormLayout: one builder for every
 // window of the programs. It creates each control of the table, lays the
-// 96-DPI layout out at the monitor's DPI (again whenever the window moves to
-// a monitor of another scale), draws the rows' colours, and forwards clicks
-// to the rows' handlers.
+// 96-DPI layout out at the monitor's DPI in one font (again whenever the
+// window moves to a monitor of another scale), draws the window's and the
+// rows' colours and the button captions, forwards clicks and picks to the
+// rows' handlers, and walks the controls with the keyboard.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -22,9 +25,10 @@ class BrushCache;
 class FormWindow32 final : public FormWindow {
   public:
     // Creates the window and its controls, hidden; nullptr when Windows
-    // refuses. Closing a window that ends the program ends the message loop.
+    // refuses. When the window is destroyed, `destroyed` runs; without it,
+    // the message loop ends.
     static std::unique_ptr<FormWindow32> Create(HINSTANCE instance, FormLayout layout,
-                                                bool ends_program = true);
+                                                std::function<void()> destroyed = nullptr);
     FormWindow32(const FormWindow32&) = delete;
     FormWindow32& operator=(const FormWindow32&) = delete;
     ~FormWindow32() override;
@@ -38,8 +42,17 @@ class FormWindow32 final : public FormWindow {
     void SetClientWidth(int width) override;
     void ShowMessage(std::u16string_view text, MessageIcon icon) override;
 
+    // The window of ours that a window of the thread belongs to (itself or a
+    // control in it), or nullptr.
+    static FormWindow32* Of(HWND window);
+    // The keyboard's walk through the controls: Tab and Shift+Tab in the
+    // table's tab order, the arrow keys within an option group and on an
+    // up-down control, Enter on a button, Ctrl+Tab a tab character in a
+    // multi-line box. True when the key was taken.
+    bool HandleKey(const MSG& message);
+
   private:
-    FormWindow32(HINSTANCE instance, FormLayout layout, bool ends_program);
+    FormWindow32(HINSTANCE instance, FormLayout layout, std::function<void()> destroyed);
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -49,10 +62,18 @@ class FormWindow32 final : public FormWindow {
     LRESULT ControlColour(UINT message, WPARAM wparam, LPARAM lparam);
     ControlWindow* ByHandle(HWND control) const;
     ControlWindow* ById(int id) const;
+    void Picked(ControlWindow& list);
+    // Keyboard walk (keyboard.cpp).
+    std::ptrdiff_t RowHolding(HWND focus) const;
+    void MoveFocus(bool backwards, std::ptrdiff_t from_row);
+    HWND EntryOf(std::size_t row) const;
+    bool Reachable(HWND control) const;
+    void StepInGroup(std::size_t row, int step);
 
     HINSTANCE instance_;
     FormLayout layout_;
-    bool ends_program_;
+    std::function<void()> destroyed_;
+    std::vector<std::size_t> tab_order_;  // rows of layout_ and controls_
     HWND window_ = nullptr;
     UINT dpi_ = 96;
     HFONT font_ = nullptr;
@@ -62,8 +83,8 @@ class FormWindow32 final : public FormWindow {
     std::unique_ptr<BrushCache> brushes_;
 };
 
-// Runs the thread's message loop, with keyboard navigation between the
-// controls of `window`, until a window that ends the program closes.
-int RunMessageLoop(HWND window);
+// Runs the thread's message loop, with the keyboard walk in every window of
+// ours, until a window that ends the program closes.
+int RunMessageLoop();
 
 }  // namespace platform::win32
