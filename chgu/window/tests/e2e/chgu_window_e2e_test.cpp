@@ -1,6 +1,8 @@
-// chgu.exe itself, driven from outside by window messages as a user would
-// drive it. Every test starts the program afresh, most of them without a
-// stored change date.
+// chgu.exe itself, driven from outside by window messages and key presses
+// as a user would drive it. Every test starts the program afresh, most of
+// them without a stored change date. The program keeps its date under a key
+// of the tests' own (CHGU_CHANGE_DATE_KEY), so that the date a user of the
+// machine has stored is never touched.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,14 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "chgu/command2.h"
-#include "chgu/custom_attributes.h"
-#include "chgu/form1_controls.h"
 #include "chgu/startup.h"
 #include "chgu/window/control_ids.h"
 #include "chgu/window/layouts.h"
 #include "huge_input.h"
 #include "platform/codepage.h"
+#include "tab_walk.h"
 #include "window_driver.h"
 
 namespace {
@@ -29,7 +29,23 @@ using e2e::Click;
 using e2e::SetText;
 using e2e::Text;
 
-constexpr char kKey[] = "Software\\ChguStat";
+// The key this test run stores under, named for the process so that no two
+// runs share it; chgu.exe started from here inherits its name.
+const std::string& TestKey() {
+    static const std::string key =
+        "Software\\ChguStatTest" + std::to_string(GetCurrentProcessId());
+    return key;
+}
+
+class TestKeyEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        ASSERT_TRUE(SetEnvironmentVariableA("CHGU_CHANGE_DATE_KEY", TestKey().c_str()));
+    }
+};
+
+const auto* const kTestKeyEnvironment =
+    ::testing::AddGlobalTestEnvironment(new TestKeyEnvironment);
 
 std::u16string U16(std::string_view utf8) {
     return platform::Utf8ToUtf16(utf8);
@@ -41,20 +57,26 @@ std::wstring TestFolder() {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
-void DeleteStoredDate() {
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+void DeleteStoredDates() {
+    for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        RegDeleteKeyA(root, TestKey().c_str());
+    }
 }
 
-void StoreBytes(std::string_view bytes) {
+[[nodiscard]] bool StoreBytes(HKEY root, std::string_view bytes) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, kKey, &key), ERROR_SUCCESS);
-    RegSetValueExA(key, "ChangeDate", 0, REG_NONE, reinterpret_cast<const BYTE*>(bytes.data()),
-                   static_cast<DWORD>(bytes.size()));
+    if (RegCreateKeyA(root, TestKey().c_str(), &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    const LONG result =
+        RegSetValueExA(key, "ChangeDate", 0, REG_NONE, reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
+    return result == ERROR_SUCCESS;
 }
 
-void StoreDate(std::string_view utf8) {
-    StoreBytes(platform::Utf8ToGbk(utf8));
+[[nodiscard]] bool StoreDate(HKEY root, std::string_view utf8) {
+    return StoreBytes(root, platform::Utf8ToGbk(utf8));
 }
 
 struct StoredValue {
@@ -62,9 +84,9 @@ struct StoredValue {
     std::string bytes;
 };
 
-std::optional<StoredValue> ReadStoredDate() {
+std::optional<StoredValue> ReadStoredDate(HKEY root) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(root, TestKey().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     StoredValue value;
@@ -93,7 +115,7 @@ std::optional<std::u16string> ClipboardText() {
     return text;
 }
 
-// Define.txt beside chgu.exe for one test.
+// Define.txt beside chgu.exe in the build folder, for one test.
 class DefineTxt {
   public:
     explicit DefineTxt(std::string_view bytes) : path_(TestFolder() + L"Define.txt") {
@@ -101,11 +123,10 @@ class DefineTxt {
     }
     DefineTxt(const DefineTxt&) = delete;
     DefineTxt& operator=(const DefineTxt&) = delete;
-    ~DefineTxt() { std::filesystem::remove(path_); }
-
-    // The list as the reader makes it of the file.
-    std::vector<std::u16string> Lines() const {
-        return chgu::LoadCustomAttributes(path_.parent_path());
+    // Removed also when an assertion ends the test early.
+    ~DefineTxt() {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
     }
 
   private:
@@ -151,18 +172,29 @@ std::wstring ScreenshotFolder() {
 
 class ChguWindow : public ::testing::Test {
   protected:
-    void SetUp() override { DeleteStoredDate(); }
-    // Nothing stored is left behind for the next program.
-    void TearDown() override { DeleteStoredDate(); }
+    void SetUp() override { DeleteStoredDates(); }
+    // Every program ends as a user ends it, by closing its windows, and
+    // nothing stored is left behind for the next one.
+    void TearDown() override {
+        Stop();
+        DeleteStoredDates();
+    }
 
+    // Use as ASSERT_NO_FATAL_FAILURE(Start()).
     void Start() {
         chgu_.emplace(L"chgu.exe", L"TipstatForm");
         ASSERT_NE(chgu_->Window(), nullptr) << "chgu.exe did not open";
     }
+    void Stop() {
+        if (chgu_ && chgu_->Window() != nullptr) {
+            EXPECT_TRUE(chgu_->Close()) << "chgu.exe did not end when its windows were closed";
+        }
+        chgu_.reset();
+    }
     HWND Window() const { return chgu_->Window(); }
     HWND Get(int id) const { return chgu_->Control(id); }
     std::u16string TextOf(int id) const { return Text(Get(id)); }
-    void ClickId(int id) const { Click(Get(id)); }
+    void ClickId(int id) const { EXPECT_TRUE(Click(Get(id))) << "the click was not handled"; }
     HWND OpenNumberPage() const {
         ClickId(ids::kCommand1 + 69);
         HWND page = nullptr;
@@ -175,7 +207,7 @@ class ChguWindow : public ::testing::Test {
 };
 
 TEST_F(ChguWindow, FirstStartShowsTheWelcomeTextAndTheDefaults) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(Text(Window()), U16("澄观统计器V2.0至尊版"));
     const RECT client = e2e::ClientRect(Window());
     EXPECT_EQ(client.right, 547);
@@ -190,91 +222,104 @@ TEST_F(ChguWindow, FirstStartShowsTheWelcomeTextAndTheDefaults) {
 }
 
 TEST_F(ChguWindow, EveryControlStandsWhereTheLayoutPutsIt) {
-    Start();
-    const chgu::WindowLayout layout = chgu::Form1Layout({});
-    for (const platform::ControlLayout& row : layout.form.controls) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const platform::FormLayout layout = chgu::Form1Layout({});
+    for (const platform::ControlLayout& row : layout.controls) {
         const HWND control = Get(row.id);
         ASSERT_NE(control, nullptr) << row.name;
         if (row.kind == platform::ControlKind::kButton ||
             row.kind == platform::ControlKind::kLabel) {
             EXPECT_EQ(Text(control), row.caption) << row.name;
         }
-        const platform::Bounds expected = platform::ClientBounds(layout.form, row);
+        const platform::Bounds expected = platform::ClientBounds(layout, row);
         const RECT actual = e2e::RectInParent(control);
         EXPECT_EQ(actual.left, expected.left) << row.name;
         EXPECT_EQ(actual.top, expected.top) << row.name;
         EXPECT_EQ(actual.right - actual.left, expected.width) << row.name;
-        EXPECT_EQ(actual.bottom - actual.top, expected.height) << row.name;
-    }
-    for (const chgu::AddedControl& row : layout.added) {
-        const RECT actual = e2e::RectInParent(Get(row.id));
-        EXPECT_EQ(actual.left, row.bounds.left) << row.name;
-        EXPECT_EQ(actual.top, row.bounds.top) << row.name;
+        if (row.kind != platform::ControlKind::kDropDown) {
+            // A closed drop-down list is as high as its font makes it.
+            EXPECT_EQ(actual.bottom - actual.top, expected.height) << row.name;
+        }
     }
 }
 
-TEST_F(ChguWindow, ChangeStoresTheDateAsGbkBytesOfTypeNoneAndTheNextStartReadsIt) {
-    Start();
+TEST_F(ChguWindow, ChangeStoresTheDateUnderBothKeysAsGbkBytesOfTypeNoneAndTheNextStartReadsIt) {
+    ASSERT_NO_FATAL_FAILURE(Start());
     SetText(Get(ids::kText3), U16("2009年01月26日"));
     ClickId(ids::kCommand3);
-    const std::optional<StoredValue> stored = ReadStoredDate();
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->type, static_cast<DWORD>(REG_NONE));
-    EXPECT_EQ(stored->bytes, platform::Utf8ToGbk("2009年01月26日"));
-    EXPECT_EQ(stored->bytes.size(), 14u);
+    for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        const std::optional<StoredValue> stored = ReadStoredDate(root);
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->type, static_cast<DWORD>(REG_NONE));
+        EXPECT_EQ(stored->bytes, platform::Utf8ToGbk("2009年01月26日"));
+        EXPECT_EQ(stored->bytes.size(), 14u);
+    }
 
-    chgu_.reset();
-    Start();
+    Stop();
+    ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(TextOf(ids::kText3), U16("2009年01月26日"));
     EXPECT_EQ(TextOf(ids::kText1), u"");
 }
 
+// A date stored by this user wins; one stored for the machine (by an earlier
+// installation) is read when the user has none.
+TEST_F(ChguWindow, StartReadsTheUsersDateFirstAndTheMachinesWhenTheUserHasNone) {
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2009年01月26日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(TextOf(ids::kText3), U16("2009年01月26日"));
+    EXPECT_EQ(TextOf(ids::kText1), u"");
+    Stop();
+
+    ASSERT_TRUE(StoreDate(HKEY_LOCAL_MACHINE, "2008年02月07日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(TextOf(ids::kText3), U16("2009年01月26日"));
+    Stop();
+
+    RegDeleteKeyA(HKEY_CURRENT_USER, TestKey().c_str());
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(TextOf(ids::kText3), U16("2008年02月07日"));
+}
+
 TEST_F(ChguWindow, HelpShowsTheUsageNotesInTheInputBox) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     ClickId(ids::kCommand4);
     EXPECT_EQ(TextOf(ids::kText1), chgu::UsageNotes());
 }
 
-TEST_F(ChguWindow, StatisticsButtonsWriteTheEngineReportAndClearEmptiesTheInput) {
-    StoreDate("2008年01月01日");
-    Start();
-    const std::u16string tip = U16("3期 鼠,05,05 【牛】");
-    for (const std::int16_t index : std::initializer_list<std::int16_t>{0, 1, 10}) {
-        SetText(Get(ids::kText1), tip);
-        ClickId(ids::kCommand2 + index);
-        chgu::MemoryForm1Controls expected;
-        expected.Text1 = tip;
-        chgu::Form1State state{u"2008", 0};
-        chgu::Command2_Click(expected, state, index);
-        EXPECT_EQ(TextOf(ids::kText2), expected.Text2) << index;
-    }
-    EXPECT_NE(TextOf(ids::kText2), u"");
+// The report of the description's worked example: 3期 鼠,05,05 with the
+// change date passed in 2008, long lines.
+TEST_F(ChguWindow, NumberStatisticsWritesTheReportAndClearEmptiesTheInput) {
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    SetText(Get(ids::kText1), U16("3期 鼠,05,05"));
+    ClickId(ids::kCommand2);
+    EXPECT_EQ(TextOf(ids::kText2),
+              U16("共00次:02,03,04,06,07,08,09,10,11,12,14,15,16,17,18,19,20,21,22,23,24,26,27,28,"
+                  "29,30,31,32,33,34,35,36,38,39,40,41,42,43,44,45,46,47,48,（43码）\r\n"
+                  "共01次:01,13,25,37,49,（5码）\r\n"
+                  "共02次:05,（1码）\r\n"));
     ClickId(ids::kCommand2 + 12);
     EXPECT_EQ(TextOf(ids::kText1), u"");
 }
 
+// The reports' exactness is the engine tests' own; here the window takes
+// the whole text, answers, and writes a whole report of it.
 TEST_F(ChguWindow, AMegabyteOfPastedTextIsCountedWholeAndTheWindowStillAnswers) {
-    StoreDate("2008年01月01日");
-    Start();
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
     const std::u16string tip = e2e::HugeTipText(std::size_t{1} << 20, 2008);
     ASSERT_TRUE(SetText(Get(ids::kText1), tip));
-    chgu::MemoryForm1Controls expected;
-    expected.Text1 = tip;
-    chgu::Form1State state{u"2008", 0};
-    for (const std::int16_t index : {chgu::kNumberStatisticsIndex, std::int16_t{1}}) {
-        EXPECT_TRUE(Click(Get(ids::kCommand2 + index))) << index;
-        chgu::Command2_Click(expected, state, index);
-        EXPECT_TRUE(e2e::SameText(TextOf(ids::kText2), expected.Text2)) << index;
-    }
+    ClickId(ids::kCommand2);
+    EXPECT_TRUE(e2e::ListsEveryNumberOnce(TextOf(ids::kText2), u':'));
     EXPECT_TRUE(e2e::SameText(TextOf(ids::kText1), tip));
 
-    EXPECT_TRUE(Click(Get(ids::kCommand2 + chgu::kClearIndex)));
+    ClickId(ids::kCommand2 + 12);
     EXPECT_EQ(TextOf(ids::kText1), u"");
 }
 
 TEST_F(ChguWindow, AttributeButtonsAndTheRangeBoxTypeAtTheEnd) {
-    StoreDate("2008年01月01日");
-    Start();
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
     ClickId(ids::kCommand1 + 8);   // 鼠
     ClickId(ids::kCommand1 + 56);  // 大尾
     SetText(Get(ids::kText5), u"0510");
@@ -285,7 +330,7 @@ TEST_F(ChguWindow, AttributeButtonsAndTheRangeBoxTypeAtTheEnd) {
 }
 
 TEST_F(ChguWindow, CopyPutsTheReportOnTheClipboardAsUnicodeText) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     SetText(Get(ids::kText2), U16("共01次: 05,\r\n"));
     ClickId(ids::kCommand1 + 70);
     EXPECT_EQ(ClipboardText(), U16("共01次: 05,\r\n"));
@@ -294,23 +339,64 @@ TEST_F(ChguWindow, CopyPutsTheReportOnTheClipboardAsUnicodeText) {
     EXPECT_EQ(ClipboardText(), u"");
 }
 
-TEST_F(ChguWindow, DefineTxtBesideTheProgramFillsTheListAndAPickAppendsItsMembers) {
-    const std::wstring file = TestFolder() + L"Define.txt";
-    std::ofstream(std::filesystem::path(file), std::ios::binary)
-        << platform::Utf8ToGbk("禽畜|牛马羊鸡狗猪\r\n\r\n野兽|鼠虎兔龙蛇猴\r\n");
-    StoreDate("2008年01月01日");
-    Start();
-    DeleteFileW(file.c_str());
+// Another program holds the clipboard open: the copy takes nothing, what the
+// clipboard held stays, and the report stays in Text2 to be copied again.
+// Nothing claims the copy succeeded, so no message is shown.
+TEST_F(ChguWindow, CopyWhileAnotherProgramHoldsTheClipboardLosesNothing) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    SetText(Get(ids::kText2), U16("共01次: 05,\r\n"));
+    ClickId(ids::kCommand1 + 70);
+    ASSERT_EQ(ClipboardText(), U16("共01次: 05,\r\n"));
+
+    SetText(Get(ids::kText1), u"01");
+    SetText(Get(ids::kText2), U16("共02次: 07,\r\n"));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    ClickId(ids::kCommand1 + 70);
+    CloseClipboard();
+    EXPECT_EQ(TextOf(ids::kText2), U16("共02次: 07,\r\n"));
+    EXPECT_EQ(ClipboardText(), U16("共01次: 05,\r\n"));
+    EXPECT_EQ(TextOf(ids::kText1), u"01");
+    EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+
+    ClickId(ids::kCommand1 + 70);
+    EXPECT_EQ(ClipboardText(), U16("共02次: 07,\r\n"));
+}
+
+// What the list sends when the user picks an item.
+void PickItem(HWND window, HWND combo, int index) {
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(ids::kCombo1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+// The caret at the end of the box's text, as typing leaves it.
+bool CaretAtEnd(HWND box) {
+    DWORD start = 0, end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const auto length = static_cast<DWORD>(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0));
+    return start == length && end == length;
+}
+
+TEST_F(ChguWindow, DefineTxtBesideTheProgramFillsTheListAndAPickAppendsItsMembersAtTheEnd) {
+    const DefineTxt define(platform::Utf8ToGbk("禽畜|牛马羊鸡狗猪\r\n\r\n野兽|鼠虎兔龙蛇猴\r\n"));
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
     const HWND combo = Get(ids::kCombo1);
     ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(TextOf(ids::kCombo1), U16("自定义"));
 
-    SetText(Get(ids::kText1), u"01 05");
-    // What the list sends when the user picks its first item.
-    SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(ids::kCombo1, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
-    EXPECT_EQ(TextOf(ids::kText1), U16("01 05牛马羊鸡狗猪"));
+    // A long input: the pick is typed in at its end, and the caret stays
+    // there instead of the box jumping to the top.
+    std::u16string input;
+    for (int line = 0; line < 200; ++line) {
+        input += u"01 05\r\n";
+    }
+    SetText(Get(ids::kText1), input);
+    PickItem(Window(), combo, 0);
+    EXPECT_EQ(TextOf(ids::kText1), input + U16("牛马羊鸡狗猪"));
+    EXPECT_TRUE(CaretAtEnd(Get(ids::kText1)));
+    EXPECT_GT(SendMessageW(Get(ids::kText1), EM_GETFIRSTVISIBLELINE, 0, 0), 150);
+    EXPECT_EQ(TextOf(ids::kCombo1), U16("禽畜|牛马羊鸡狗猪"));
 }
 
 TEST_F(ChguWindow, AHundredThousandCustomAttributesAreListedAndTheLastOneTypes) {
@@ -322,27 +408,22 @@ TEST_F(ChguWindow, AHundredThousandCustomAttributesAreListedAndTheLastOneTypes) 
                  std::to_string(i % 49 + 1) + "\r\n";
     }
     const DefineTxt define(platform::Utf8ToGbk(lines));
-    const std::vector<std::u16string> listed = define.Lines();
-    ASSERT_EQ(listed.size(), 100000u);
-    StoreDate("2008年01月01日");
-    Start();
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
     const HWND combo = Get(ids::kCombo1);
     ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 100000);
-    EXPECT_EQ(ComboItem(combo, 0), listed.front());
-    EXPECT_EQ(ComboItem(combo, 99999), listed.back());
+    EXPECT_EQ(ComboItem(combo, 0), U16("组1|牛羊,2"));
+    EXPECT_EQ(ComboItem(combo, 99999), U16("组100000|龙龙,41"));
     EXPECT_EQ(TextOf(ids::kCombo1), chgu::kCombo1Caption);
 
     SetText(Get(ids::kText1), u"01 05");
-    SendMessageW(combo, CB_SETCURSEL, 99999, 0);
-    SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(ids::kCombo1, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
-    chgu::MemoryForm1Controls expected;
-    expected.Text1 = u"01 05";
-    chgu::Combo1_Click(expected, listed.back());
-    EXPECT_EQ(TextOf(ids::kText1), expected.Text1);
+    PickItem(Window(), combo, 99999);
+    EXPECT_EQ(TextOf(ids::kText1), U16("01 05龙龙,41"));
 }
 
-TEST_F(ChguWindow, DefineTxtOfRandomBytesIsListedAsTheReaderTakesIt) {
+// What such a file lists is the reader's tests' to say; the program starts
+// with it, lists its lines and still answers.
+TEST_F(ChguWindow, DefineTxtOfRandomBytesStillStartsTheProgram) {
     // Line breaks more often than at random, so that there are many lines.
     std::mt19937 random(49);
     std::string bytes(16 * 1024, '\0');
@@ -351,91 +432,69 @@ TEST_F(ChguWindow, DefineTxtOfRandomBytesIsListedAsTheReaderTakesIt) {
         byte = static_cast<char>(value < 256 ? value : (value % 2 == 0 ? '\r' : '\n'));
     }
     const DefineTxt define(bytes);
-    const std::vector<std::u16string> listed = define.Lines();
-    Start();
-    const HWND combo = Get(ids::kCombo1);
-    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(listed.size()));
-    // A list item, like every Windows string, ends at its first NUL.
-    int different = 0;
-    for (std::size_t i = 0; i < listed.size(); ++i) {
-        const std::u16string& line = listed[i];
-        different += ComboItem(combo, static_cast<int>(i)) != line.substr(0, line.find(u'\0'));
-    }
-    EXPECT_EQ(different, 0) << "of " << listed.size();
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_GT(SendMessageW(Get(ids::kCombo1), CB_GETCOUNT, 0, 0), 20);
+    EXPECT_EQ(TextOf(ids::kCombo1), chgu::kCombo1Caption);
+    SetText(Get(ids::kText1), u"");
+    ClickId(ids::kCommand1 + 8);
+    EXPECT_EQ(TextOf(ids::kText1), u",鼠");
 }
 
-chgu::MemoryChangeDateStore Holding(std::string_view bytes) {
-    chgu::MemoryChangeDateStore store;
-    store.bytes = std::string(bytes);
-    return store;
-}
-
-// What the start-up sequence shows for the stored bytes, as it runs in this
-// process over the same bytes.
-chgu::MemoryForm1Controls StartUpWith(std::string_view bytes) {
-    chgu::MemoryChangeDateStore store = Holding(bytes);
-    chgu::MemoryForm1Controls controls;
-    chgu::Form1State state;
-    // No Define.txt in a folder that does not exist.
-    chgu::Form_Load(controls, state,
-                    {store, std::filesystem::path(TestFolder()) / "none", chgu::LocalToday()});
-    return controls;
-}
-
-TEST_F(ChguWindow, StartUpShowsWhatTheReaderDecodesOfAnyStoredBytes) {
+// Stored values another program may leave: the longest a reader takes,
+// without a NUL; a date followed by a NUL and more; one byte too long.
+TEST_F(ChguWindow, StartUpShowsTheStoredTextUpToItsNulOrTheWelcomeWhenItDoesNotFit) {
     std::string full = platform::Utf8ToGbk("2009年01月26日");
+    std::u16string full_text = U16("2009年01月26日");
     while (full.size() < 254) {
         full += platform::Utf8ToGbk("澄观");
+        full_text += U16("澄观");
     }
     full += "1";
+    full_text += u"1";
     ASSERT_EQ(full.size(), 255u);
-    // Random bytes up to a NUL, among them a line break and bytes that are no
-    // code page 936 character, and after it more that the reader leaves.
-    std::mt19937 random(936);
-    std::string noise(200, '\0');
-    for (std::size_t i = 0; i < noise.size(); ++i) {
-        noise[i] = static_cast<char>(i < 150 ? 1 + random() % 255 : random() % 256);
-    }
-    noise[150] = '\0';
-    noise.replace(40, 4, "\r\n\x80\xFF");
     const struct {
         std::string bytes;
-        bool has_value;
-    } cases[] = {{full, true}, {noise, true}, {full + "1", false}};
+        std::u16string text3, text1;
+    } cases[] = {
+        {full, full_text, u""},
+        {platform::Utf8ToGbk("2008年02月07日") + std::string("\0\x80\xFFjunk", 7),
+         U16("2008年02月07日"), u""},
+        {full + "1", U16("2006年01月29日"), chgu::WelcomeText()},
+    };
     for (const auto& stored : cases) {
-        ASSERT_EQ(chgu::ReadChangeDate(Holding(stored.bytes)).empty(), !stored.has_value);
-        StoreBytes(stored.bytes);
-        Start();
-        const chgu::MemoryForm1Controls expected = StartUpWith(stored.bytes);
-        EXPECT_EQ(TextOf(ids::kText3), expected.Text3) << stored.bytes.size();
-        EXPECT_EQ(TextOf(ids::kText1), expected.Text1) << stored.bytes.size();
-        chgu_.reset();
-        DeleteStoredDate();
+        ASSERT_TRUE(StoreBytes(HKEY_CURRENT_USER, stored.bytes));
+        ASSERT_NO_FATAL_FAILURE(Start());
+        EXPECT_EQ(TextOf(ids::kText3), stored.text3) << stored.bytes.size();
+        EXPECT_EQ(TextOf(ids::kText1), stored.text1) << stored.bytes.size();
+        Stop();
+        DeleteStoredDates();
     }
 }
 
 TEST_F(ChguWindow, NumberPageTypesNumbersRangesRemaindersAndThirds) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     SetText(Get(ids::kText1), u"");
     const HWND page = OpenNumberPage();
     ASSERT_NE(page, nullptr);
-    const auto button = [&](int id) { return GetDlgItem(page, id); };
-    EXPECT_TRUE(Checked(button(ids::kPageOption1)));
-    Click(button(ids::kPageCommand1 + 7));
+    const auto click = [&](int id) {
+        EXPECT_TRUE(Click(GetDlgItem(page, id))) << "the click was not handled: " << id;
+    };
+    EXPECT_TRUE(Checked(GetDlgItem(page, ids::kPageOption1)));
+    click(ids::kPageCommand1 + 7);
     EXPECT_EQ(TextOf(ids::kText1), u",07");
 
-    Click(button(ids::kPageOption2));
-    Click(button(ids::kPageCommand1 + 5));
-    Click(button(ids::kPageCommand1 + 8));
-    Click(button(ids::kPageCommand2));
+    click(ids::kPageOption2);
+    click(ids::kPageCommand1 + 5);
+    click(ids::kPageCommand1 + 8);
+    click(ids::kPageCommand2);
     EXPECT_EQ(TextOf(ids::kText1), u",07,5,6,7,8");
 
     SetText(Get(ids::kText1), u"");
-    Click(button(ids::kPageOption1));
-    Click(button(ids::kPageCommand3 + 1));  // 除3余1
-    EXPECT_TRUE(Checked(button(ids::kPageOption2)));
-    EXPECT_FALSE(Checked(button(ids::kPageOption1)));
-    Click(button(ids::kPageCommand4 + 2));  // 后段
+    click(ids::kPageOption1);
+    click(ids::kPageCommand3 + 1);  // 除3余1
+    EXPECT_TRUE(Checked(GetDlgItem(page, ids::kPageOption2)));
+    EXPECT_FALSE(Checked(GetDlgItem(page, ids::kPageOption1)));
+    click(ids::kPageCommand4 + 2);  // 后段
     EXPECT_EQ(TextOf(ids::kText1),
               u",01,04,07,10,13,16,19,22,25,28,31,34,37,40,43,46,49,\r\n"
               u",33,34,35,36,37,38,39,40,41,42,43,44,45,46,47,48,49,\r\n");
@@ -446,13 +505,13 @@ TEST_F(ChguWindow, NumberPageTypesNumbersRangesRemaindersAndThirds) {
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(Checked(GetDlgItem(again, ids::kPageOption1)));
     SetText(Get(ids::kText1), u"");
-    Click(GetDlgItem(again, ids::kPageCommand2));
+    EXPECT_TRUE(Click(GetDlgItem(again, ids::kPageCommand2)));
     EXPECT_EQ(TextOf(ids::kText1), u",5,6,7,8");
     SendMessageW(again, WM_CLOSE, 0, 0);
 }
 
 TEST_F(ChguWindow, ClosingTheMainWindowLeavesThePageOpenUntilItClosesToo) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     const HWND page = OpenNumberPage();
     ASSERT_NE(page, nullptr);
     DWORD process_id = 0;
@@ -461,7 +520,7 @@ TEST_F(ChguWindow, ClosingTheMainWindowLeavesThePageOpenUntilItClosesToo) {
     SendMessageW(Window(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(Window()));
     ASSERT_TRUE(IsWindow(page));
-    Click(GetDlgItem(page, ids::kPageCommand4));  // writes nowhere, harms nothing
+    EXPECT_TRUE(Click(GetDlgItem(page, ids::kPageCommand4)));  // writes nowhere, harms nothing
     EXPECT_EQ(WaitForSingleObject(process, 500), static_cast<DWORD>(WAIT_TIMEOUT));
     PostMessageW(page, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
@@ -470,26 +529,22 @@ TEST_F(ChguWindow, ClosingTheMainWindowLeavesThePageOpenUntilItClosesToo) {
 
 // Brings a window to the front, redrawn frame and all, and waits until it
 // has painted.
-void Repaint(HWND window) {
+[[nodiscard]] bool Repaint(HWND window) {
     SetForegroundWindow(window);
     RedrawWindow(window, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    e2e::WaitUntil([&] {
-        RECT update;
-        return GetUpdateRect(window, &update, FALSE) == FALSE;
-    });
-    Sleep(300);
+    return e2e::WaitUntilPainted(window);
 }
 
 // Saves both windows under the build folder and checks their colours.
 TEST_F(ChguWindow, ScreenshotsOfBothWindows) {
-    StoreDate("2008年01月01日");
-    Start();
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
     SetText(Get(ids::kText1), U16("3期 鼠,05,05\r\n红单 九：05"));
     ClickId(ids::kCommand2);
-    Repaint(Window());
+    ASSERT_TRUE(Repaint(Window()));
     const std::wstring folder = ScreenshotFolder();
-    const e2e::Screenshot main = e2e::CaptureWhen(Window(), [](const e2e::Screenshot& shot) {
+    const e2e::Screenshot main = e2e::CaptureSettled(Window(), [](const e2e::Screenshot& shot) {
         return shot.ClientPixel(387, 100) == RGB(0, 128, 128);
     });
     EXPECT_TRUE(main.SavePng(folder + L"/chgu-main.png"));
@@ -498,13 +553,41 @@ TEST_F(ChguWindow, ScreenshotsOfBothWindows) {
 
     const HWND page = OpenNumberPage();
     ASSERT_NE(page, nullptr);
-    Repaint(page);
-    const e2e::Screenshot number_page = e2e::CaptureWhen(page, [](const e2e::Screenshot& shot) {
+    ASSERT_TRUE(Repaint(page));
+    const e2e::Screenshot number_page = e2e::CaptureSettled(page, [](const e2e::Screenshot& shot) {
         return shot.ClientPixel(140, 2) == RGB(0, 192, 192);
     });
     EXPECT_TRUE(number_page.SavePng(folder + L"/chgu-page.png"));
     EXPECT_EQ(number_page.ClientPixel(140, 2), RGB(0, 192, 192));
     SendMessageW(page, WM_CLOSE, 0, 0);
+}
+
+// Real key presses: Tab walks the main window in the table's reading order
+// from the input box round to it again, and the number page from its mode
+// options to 后段; the arrow keys move the page's mode.
+TEST_F(ChguWindow, TabWalksBothWindowsInReadingOrder) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const platform::FormLayout main = chgu::Form1Layout({});
+    ASSERT_TRUE(e2e::BringToFront(Window()));
+    ASSERT_EQ(e2e::FocusedControl(Window()), Get(ids::kText1));
+    const auto stops = e2e::RoundFrom(e2e::ExpectedTabStops(main, main.client_width, Window()),
+                                      "Text1");
+    EXPECT_EQ(e2e::NamesOf(main, e2e::TabWalk(Window(), stops.size())), e2e::NamesOf(stops));
+    EXPECT_EQ(e2e::NamesOf(main, e2e::TabWalk(Window(), 2, true)),
+              (std::vector<std::string>{"Text5", "Command1(68)"}));
+
+    const HWND page = OpenNumberPage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(e2e::BringToFront(page));
+    const platform::FormLayout layout = chgu::Form2Layout({});
+    const auto page_stops = e2e::ExpectedTabStops(layout, layout.client_width, page);
+    EXPECT_EQ(e2e::NamesOf(layout, e2e::TabWalk(page, page_stops.size())),
+              e2e::NamesOf(page_stops));
+    e2e::TabWalk(page, 1);  // round to the mode options
+    ASSERT_EQ(e2e::FocusedControl(page), GetDlgItem(page, ids::kPageOption1));
+    e2e::PressKey(VK_RIGHT);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Checked(GetDlgItem(page, ids::kPageOption2)); }));
+    EXPECT_FALSE(Checked(GetDlgItem(page, ids::kPageOption1)));
 }
 
 }  // namespace

@@ -35,4 +35,50 @@ inline ::testing::AssertionResult SameText(std::u16string_view actual,
            << " expected, first different at " << at;
 }
 
+// A number report lists each of 01..49 exactly once, and each line's
+// "（N码）" counts the numbers on it. `colon` ends each line's head.
+inline ::testing::AssertionResult ListsEveryNumberOnce(std::u16string_view report,
+                                                       char16_t colon) {
+    int seen[50] = {};
+    std::size_t start = 0;
+    while (start < report.size()) {
+        std::size_t end = report.find(u"\r\n", start);
+        if (end == std::u16string_view::npos) {
+            end = report.size();
+        }
+        const std::u16string_view line = report.substr(start, end - start);
+        start = end + 2;
+        const std::size_t head = line.find(colon);
+        const std::size_t tail = line.find(u'（');
+        if (head == std::u16string_view::npos || tail == std::u16string_view::npos || tail < head) {
+            return ::testing::AssertionFailure() << "a line without its head or count";
+        }
+        int listed = 0;
+        for (std::size_t at = head + 1; at + 3 <= tail; at += 3) {
+            const int number = (line[at] - u'0') * 10 + (line[at + 1] - u'0');
+            if (line[at + 2] != u',' || number < 1 || number > 49) {
+                return ::testing::AssertionFailure() << "not a number list at " << at;
+            }
+            ++seen[number];
+            ++listed;
+        }
+        const std::u16string count = std::u16string(line.substr(tail + 1));
+        if (count != std::u16string(u"") + [&] {
+                std::u16string digits;
+                for (const char c : std::to_string(listed)) {
+                    digits.push_back(static_cast<char16_t>(c));
+                }
+                return digits;
+            }() + u"码）") {
+            return ::testing::AssertionFailure() << "a line of " << listed << " numbers counts otherwise";
+        }
+    }
+    for (int number = 1; number <= 49; ++number) {
+        if (seen[number] != 1) {
+            return ::testing::AssertionFailure() << number << " listed " << seen[number] << " times";
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace e2e

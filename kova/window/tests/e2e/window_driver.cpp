@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace e2e {
@@ -179,46 +180,67 @@ RunningProgram::~RunningProgram() {
     if (process_.hProcess == nullptr) {
         return;
     }
-    if (window_ != nullptr) {
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-    }
-    if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) {
+    if (!ended_ && !Close()) {
         TerminateProcess(process_.hProcess, 1);
     }
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
 }
 
+bool RunningProgram::Close() {
+    if (process_.hProcess == nullptr) {
+        return false;
+    }
+    // Every window of the program, as a user closes each.
+    for (HWND window; (window = FindVisibleWindow(process_.dwProcessId, L"TipstatForm")) != nullptr;) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        if (!WaitUntil([&] { return !IsWindowVisible(window); }, 5s)) {
+            break;
+        }
+    }
+    ended_ = WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0;
+    return ended_;
+}
+
 HWND RunningProgram::Control(int id) const {
     return GetDlgItem(window_, id);
 }
 
-HWND RunningProgram::WaitForMessageBox() const {
+HWND RunningProgram::WaitForMessageBox(std::chrono::milliseconds timeout) const {
     HWND box = nullptr;
-    WaitUntil([&] {
-        box = FindVisibleWindow(process_.dwProcessId, L"#32770");
-        return box != nullptr;
-    });
+    WaitUntil(
+        [&] {
+            box = FindVisibleWindow(process_.dwProcessId, L"#32770");
+            return box != nullptr;
+        },
+        timeout);
     return box;
 }
 
-void RunningProgram::Settle(int sentinel_box_id) {
+bool RunningProgram::Settle(int sentinel_box_id) {
     const HWND box = Control(sentinel_box_id);
     sentinel_ = sentinel_ % 5 + 1;
     const int mark = sentinel_;
     PostMessageW(box, EM_SETSEL, static_cast<WPARAM>(mark), static_cast<LPARAM>(mark + 1));
-    WaitUntil([&] {
+    return WaitUntil([&] {
         const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
         return LOWORD(selection) == mark && HIWORD(selection) == mark + 1;
     });
 }
 
-void RunningProgram::WaitUntilPainted() const {
-    WaitUntil([&] {
-        if (HasUpdateRegion(window_)) {
+bool WaitUntilPainted(HWND window) {
+    // A message sent after the posted ones returns once the program is
+    // waiting for input again; what is then left to paint is in the update
+    // regions.
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) == 0) {
+        return false;
+    }
+    return WaitUntil([&] {
+        if (HasUpdateRegion(window)) {
             return false;
         }
-        for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr;
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
              child = GetWindow(child, GW_HWNDNEXT)) {
             if (IsWindowVisible(child) && HasUpdateRegion(child)) {
                 return false;
@@ -226,6 +248,46 @@ void RunningProgram::WaitUntilPainted() const {
         }
         return true;
     });
+}
+
+void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> inputs;
+    const auto add = [&](WORD vk, bool up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (const WORD modifier : modifiers) {
+        add(modifier, false);
+    }
+    add(key, false);
+    add(key, true);
+    for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier) {
+        add(*modifier, true);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool BringToFront(HWND window) {
+    return WaitUntil([&] {
+        if (GetForegroundWindow() == window) {
+            return true;
+        }
+        SetForegroundWindow(window);
+        return false;
+    });
+}
+
+HWND FocusedControl(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus;
 }
 
 std::u16string Text(HWND control) {
@@ -357,6 +419,32 @@ Screenshot CaptureWhen(HWND window, const std::function<bool(const Screenshot&)>
     WaitUntil([&] {
         shot = CaptureWindow(window);
         return shown(shot);
+    });
+    return shot;
+}
+
+std::vector<HWND> TabWalk(HWND window, std::size_t presses, bool backwards) {
+    std::vector<HWND> walked;
+    for (std::size_t press = 0; press < presses; ++press) {
+        const HWND before = FocusedControl(window);
+        PressKey(VK_TAB, backwards ? std::initializer_list<WORD>{VK_SHIFT}
+                                   : std::initializer_list<WORD>{});
+        HWND now = nullptr;
+        if (!WaitUntil([&] { return (now = FocusedControl(window)) != before; }, 5s)) {
+            break;
+        }
+        walked.push_back(now);
+    }
+    return walked;
+}
+
+Screenshot CaptureSettled(HWND window, const std::function<bool(const Screenshot&)>& shown) {
+    Screenshot shot;
+    std::vector<unsigned char> before;
+    WaitUntil([&] {
+        before = std::move(shot.rgb);
+        shot = CaptureWindow(window);
+        return shown(shot) && shot.rgb == before;
     });
     return shot;
 }

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -31,20 +32,41 @@ class RunningProgram {
     HWND Control(int id) const;
 
     // The program's visible dialog of class #32770 (a message box), once it
-    // has appeared; nullptr if none does.
-    HWND WaitForMessageBox() const;
+    // has appeared; nullptr if none does within the timeout.
+    HWND WaitForMessageBox(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
     // Waits until every posted message so far has been handled: posts a
     // sentinel (a selection change in the given read-only box) behind them
-    // and waits until the program has taken it.
-    void Settle(int sentinel_box_id);
-    // Waits until the window and all its controls have painted.
-    void WaitUntilPainted() const;
+    // and waits until the program has taken it; false if it has not within
+    // the timeout.
+    [[nodiscard]] bool Settle(int sentinel_box_id);
+    // Closes the window as its close box does; true when the program has
+    // ended within a few seconds. A program still running then is ended
+    // when this object goes.
+    [[nodiscard]] bool Close();
 
   private:
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
     int sentinel_ = 0;
+    bool ended_ = false;
 };
+
+// Waits until the window and all its controls have painted; false if they
+// have not within the timeout.
+[[nodiscard]] bool WaitUntilPainted(HWND window);
+
+// Real keyboard input: the key pressed and released with the modifiers
+// held, sent to the window that has the keyboard focus.
+void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+// Makes the window the foreground window, so that key input reaches it;
+// false if it has not become so within the timeout.
+[[nodiscard]] bool BringToFront(HWND window);
+// The control that has the keyboard focus in the window's thread.
+HWND FocusedControl(HWND window);
+// Presses Tab (Shift+Tab when backwards) `presses` times and returns the
+// control focused after each press; stops early when a press moves the
+// focus nowhere within the timeout.
+std::vector<HWND> TabWalk(HWND window, std::size_t presses, bool backwards = false);
 
 std::u16string Text(HWND control);
 // WM_SETTEXT; false if the program has not answered within the timeout.
@@ -83,5 +105,8 @@ Screenshot CaptureWindow(HWND window);
 // drawn it: captures again until shown(capture) holds or a few seconds pass,
 // and returns the last capture.
 Screenshot CaptureWhen(HWND window, const std::function<bool(const Screenshot&)>& shown);
+// As CaptureWhen, and the picture has also stopped changing: two captures
+// in a row are the same.
+Screenshot CaptureSettled(HWND window, const std::function<bool(const Screenshot&)>& shown);
 
 }  // namespace e2e
