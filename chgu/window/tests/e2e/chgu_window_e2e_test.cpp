@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -77,6 +79,22 @@ void DeleteStoredDates() {
 
 [[nodiscard]] bool StoreDate(HKEY root, std::string_view utf8) {
     return StoreBytes(root, platform::Utf8ToGbk(utf8));
+}
+
+// Lets everyone read the key but no one set its values, as the machine's key
+// is for an ordinary user on Windows (Wine honours it).
+[[nodiscard]] bool RefuseWrites(HKEY root) {
+    HKEY key = nullptr;
+    if (RegCreateKeyA(root, TestKey().c_str(), &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    PSECURITY_DESCRIPTOR security = nullptr;
+    bool refused = ConvertStringSecurityDescriptorToSecurityDescriptorA(
+                       "D:(D;;0x2;;;WD)(A;;KA;;;WD)", SDDL_REVISION_1, &security, nullptr) != 0;
+    refused = refused && RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security) == ERROR_SUCCESS;
+    LocalFree(security);
+    RegCloseKey(key);
+    return refused;
 }
 
 struct StoredValue {
@@ -276,6 +294,37 @@ TEST_F(ChguWindow, StartReadsTheUsersDateFirstAndTheMachinesWhenTheUserHasNone) 
     Stop();
 
     RegDeleteKeyA(HKEY_CURRENT_USER, TestKey().c_str());
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(TextOf(ids::kText3), U16("2008年02月07日"));
+}
+
+// Neither key takes the date, as for an ordinary user of a machine whose
+// date was stored by an administrator: the typed date, the table year it
+// gives and the input stay for the rest of the run, and the user is told
+// once. The next start shows the date that is stored.
+TEST_F(ChguWindow, ADateThatCannotBeSavedHoldsUntilTheProgramEndsAndTheUserIsTold) {
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年02月07日"));
+    ASSERT_TRUE(RefuseWrites(HKEY_CURRENT_USER));
+    ASSERT_TRUE(RefuseWrites(HKEY_LOCAL_MACHINE));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_EQ(TextOf(ids::kText3), U16("2008年02月07日"));
+    SetText(Get(ids::kText1), U16("鼠"));
+    SetText(Get(ids::kText3), U16("2009年01月26日"));
+
+    e2e::PostClick(Get(ids::kCommand3));
+    const HWND box = chgu_->WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_EQ(e2e::MessageBoxText(box), chgu::kChangeDateNotSaved);
+    e2e::CloseMessageBox(box);
+    EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    EXPECT_EQ(TextOf(ids::kText3), U16("2009年01月26日"));
+    EXPECT_EQ(TextOf(ids::kText1), U16("鼠"));
+    // 2009's tables: 鼠 names 02, 14, 26 and 38.
+    ClickId(ids::kCommand2);
+    EXPECT_TRUE(TextOf(ids::kText2).ends_with(U16("共01次:02,14,26,38,（4码）\r\n")))
+        << platform::Utf16ToUtf8(TextOf(ids::kText2));
+
+    Stop();
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(TextOf(ids::kText3), U16("2008年02月07日"));
 }
