@@ -3,6 +3,7 @@
 // tables. One builder per platform turns such a table into real controls.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
