@@ -335,7 +335,7 @@ TEST_F(ChguWindow, HelpShowsTheUsageNotesInTheInputBox) {
     EXPECT_EQ(TextOf(ids::kText1), chgu::UsageNotes());
 }
 
-// The report of the description's worked example: 3期 鼠,05,05 with the
+// The worked example of the README and of chgu-cli: 3期 鼠,05,05 with the
 // change date passed in 2008, long lines.
 TEST_F(ChguWindow, NumberStatisticsWritesTheReportAndClearEmptiesTheInput) {
     ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
