@@ -56,9 +56,10 @@ TEST(ChguCliYearTables, AFaultyFileIsTheErrorWithItsLine) {
     const ProgramRun run = RunCli({"number", "--year-tables", file, "--table-year", "2008"}, "05");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "chgu-cli: 年份表文件“" + file +
-                           "”第 8 行有错：年份要从 2011 年起逐年连续，这一行应是 2012 年，"
-                           "却是 2011 年。\n");
+    EXPECT_EQ(platform::test::OneErrorLine(run),
+              "chgu-cli: 年份表文件“" + file +
+                  "”第 8 行有错：年份要从 2011 年起逐年连续，这一行应是 2012 年，"
+                  "却是 2011 年。");
 
     const ProgramRun missing =
         RunCli({"number", "--year-tables", (folder.path() / "none.txt").string()}, "05");

@@ -99,9 +99,10 @@ TEST(KovaCliYearTables, AFaultyFileIsTheErrorWithItsLine) {
         KOVA_CLI_PATH, {"number", "--year-tables", file.string(), "--year", "2011"}, "马");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "kova-cli: 年份表文件“" + file.string() +
-                           "”第 8 行有错：年份要从 2011 年起逐年连续，这一行应是 2013 年，"
-                           "却是 2014 年。\n");
+    EXPECT_EQ(platform::test::OneErrorLine(run),
+              "kova-cli: 年份表文件“" + file.string() +
+                  "”第 8 行有错：年份要从 2011 年起逐年连续，这一行应是 2013 年，"
+                  "却是 2014 年。");
 
     const ProgramRun missing = platform::test::RunProgram(
         KOVA_CLI_PATH, {"zodiac", "--year-tables", TempPath("kova_cli_none.txt").string()}, "");
