@@ -21,10 +21,12 @@ struct AddedYear {
 
 struct Settings {
     std::u16string table_year = u"2008";
-    std::map<long, AddedYear> added;  // the file's years, none without one
     bool skip_brackets = true;  // 方括内不统计
     bool cumulative = false;    // 次数累加统计
     bool long_lines = true;     // 长行排列
+
+    // The table years of a year-tables file; none without one.
+    std::map<long, AddedYear> added;
 };
 
 // The text of the output box after pressing statistics button `index`
