@@ -1,5 +1,6 @@
-# The release archive of the Windows build: both programs, an example
-# Define.txt and a read-me for users, in one ZIP file.
+# The release archive of the Windows build: both programs, the year tables
+# after 2010 and their generator, an example Define.txt and a read-me for
+# users, in one ZIP file.
 #   cmake --build --preset mingw --target package
 if(NOT WIN32)
   return()
@@ -16,6 +17,25 @@ endif()
 # Define.txt is GBK with CR LF, as program B reads it; readme.txt is UTF-8
 # with a byte-order mark, which every Notepad shows right.
 install(FILES ${release_files}/Define.txt ${release_files}/readme.txt DESTINATION .)
+
+# YearTables.txt, the tables of 2011..2040 for both programs, written by the
+# generator as the archive is made. In a cross build the generator is a
+# Windows program and runs through the emulator (Wine); the generator itself
+# ships too, for a user who wants more years.
+if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+  message(WARNING "No emulator to run year-tables.exe with: the package step will fail to "
+                  "write YearTables.txt (install Wine, see scripts/setup-debian.sh).")
+endif()
+set(year_tables_file ${CMAKE_BINARY_DIR}/release-files/YearTables.txt)
+install(TARGETS year-tables RUNTIME DESTINATION .)
+install(CODE "
+  set(YEAR_TABLES_GENERATOR \"$<TARGET_FILE:year-tables>\")
+  set(YEAR_TABLES_EMULATOR \"${CMAKE_CROSSCOMPILING_EMULATOR}\")
+  set(YEAR_TABLES_WINEPREFIX \"${CMAKE_BINARY_DIR}/wineprefix\")
+  set(YEAR_TABLES_FILE \"${year_tables_file}\")
+  include(\"${PROJECT_SOURCE_DIR}/cmake/write-year-tables.cmake\")
+")
+install(FILES ${year_tables_file} DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME tipstat)

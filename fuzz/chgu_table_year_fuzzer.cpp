@@ -1,7 +1,8 @@
-// The table year from any change-date text on any day. Where Text3 holds a
-// real calendar date later than today the year has not turned yet and the
-// result is the year before; otherwise it is Text3's first four characters as
-// they stand. The result then drives a statistics press without harm.
+// The table year from any change-date text on any day of 1900..2155. Where
+// Text3 holds a real calendar date later than today the year has not turned
+// yet and the result is the year before; otherwise it is Text3's first four
+// characters as they stand. The result then drives a statistics press
+// without harm.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -28,17 +29,20 @@ std::optional<int> TwoAsciiDigits(std::u16string_view text, std::size_t at) {
 }
 
 // The change date the text names, read as the form 2006年01月29日 places it,
-// if it is a day of the calendar.
+// if it is a day of the calendar: the year from four digits in front, or
+// else from the two at characters 3 and 4 (30..99 the 1900s).
 std::optional<std::chrono::year_month_day> ChangeDate(std::u16string_view text3) {
-    const auto year = TwoAsciiDigits(text3, 2), month = TwoAsciiDigits(text3, 5),
-               day = TwoAsciiDigits(text3, 8);
+    const auto century = TwoAsciiDigits(text3, 0), year = TwoAsciiDigits(text3, 2),
+               month = TwoAsciiDigits(text3, 5), day = TwoAsciiDigits(text3, 8);
     if (!year || !month || !day) {
         return std::nullopt;
     }
-    const std::chrono::year_month_day date{
-        std::chrono::year{*year < 30 ? 2000 + *year : 1900 + *year},
-        std::chrono::month{static_cast<unsigned>(*month)},
-        std::chrono::day{static_cast<unsigned>(*day)}};
+    const int full_year = century      ? *century * 100 + *year
+                          : *year < 30 ? 2000 + *year
+                                       : 1900 + *year;
+    const std::chrono::year_month_day date{std::chrono::year{full_year},
+                                           std::chrono::month{static_cast<unsigned>(*month)},
+                                           std::chrono::day{static_cast<unsigned>(*day)}};
     return date.ok() ? std::optional(date) : std::nullopt;
 }
 
@@ -48,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzInput input(data, size);
     const std::uint8_t year_byte = input.TakeByte(), month_byte = input.TakeByte(),
                        day_byte = input.TakeByte(), form = input.TakeByte();
-    const chgu::CivilDate today{1930 + year_byte % 120, 1 + month_byte % 12, 1 + day_byte % 28};
+    const chgu::CivilDate today{1900 + year_byte, 1 + month_byte % 12, 1 + day_byte % 28};
     const std::u16string text3 =
         form % 2 == 0 ? platform::Utf8ToUtf16(input.Rest()) : input.RestAsUtf16();
 

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 
 targets=(kova_statistics_fuzzer chgu_command2_fuzzer chgu_normalise_fuzzer
-  chgu_custom_attributes_fuzzer chgu_table_year_fuzzer chgu_stored_value_fuzzer codepage_fuzzer)
+  chgu_custom_attributes_fuzzer chgu_table_year_fuzzer chgu_stored_value_fuzzer codepage_fuzzer year_tables_reader_fuzzer)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" --target "${targets[@]}"

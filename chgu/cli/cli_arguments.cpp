@@ -29,7 +29,8 @@ constexpr std::array<StatisticName, 12> kStatistics = {{
 
 constexpr std::string_view kUsage =
     "usage: chgu-cli STATISTIC [--table-year T] [--cumulative] [--no-brackets]\n"
-    "                [--short-lines] [--encoding utf-8|gbk] [FILE]\n"
+    "                [--short-lines] [--encoding utf-8|gbk] [--year-tables FILE]\n"
+    "                [FILE]\n"
     "\n"
     "Runs one statistic of the input box on FILE (or standard input) and prints\n"
     "the text the output box would hold.\n"
@@ -38,12 +39,15 @@ constexpr std::string_view kUsage =
     "  element (行统计), digitsum (合统计), wave (波 色), bigsmall (大 小),\n"
     "  oddeven (单 双), sumoddeven (合单双), halfwave (半 波), normalise (全转半)\n"
     "\n"
-    "  --table-year T  use the tables of year T (2005..2010); by default the\n"
-    "                  year follows the stored change date and today's date\n"
+    "  --table-year T  use the tables of year T (2005..2010, or to the last year\n"
+    "                  of --year-tables); by default the year follows the stored\n"
+    "                  change date and today's date\n"
     "  --cumulative    次数累加统计: digits before 次 weight what follows\n"
     "  --no-brackets   count text inside 【】 and 〖〗 too (方括内不统计 off)\n"
     "  --short-lines   短行排列: number report lines of ten numbers\n"
     "  --encoding E    utf-8 (default) or gbk, for input and output\n"
+    "  --year-tables FILE\n"
+    "                  the tables of the years after 2010 (YearTables.txt)\n"
     "  --help          show this text\n";
 
 ParsedArguments Failure(std::string message) {
@@ -101,13 +105,15 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
             parsed.action = ParsedArguments::Action::ShowHelp;
             return parsed;
         }
-        if (argument == "--table-year" || argument == "--encoding") {
+        if (argument == "--table-year" || argument == "--encoding" || argument == "--year-tables") {
             const auto given = value();
             if (!given) {
                 return Failure(std::string(argument) + " needs a value");
             }
             if (argument == "--table-year") {
                 options.table_year = std::string(*given);
+            } else if (argument == "--year-tables") {
+                options.year_tables = std::string(*given);
             } else if (const auto encoding = EncodingNamed(*given)) {
                 options.encoding = *encoding;
             } else {

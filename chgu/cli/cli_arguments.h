@@ -1,6 +1,7 @@
 // The command line of chgu-cli:
 //   chgu-cli STATISTIC [--table-year T] [--cumulative] [--no-brackets]
-//            [--short-lines] [--encoding utf-8|gbk] [FILE]
+//            [--short-lines] [--encoding utf-8|gbk] [--year-tables FILE]
+//            [FILE]
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,9 @@ struct Options {
     bool long_lines = true;                 // Option2 "长行排列"
     Encoding encoding = Encoding::Utf8;     // of the input and the output
     std::optional<std::string> file;        // standard input when absent
+
+    // The year-tables file (YearTables.txt) of the table years after 2010.
+    std::optional<std::string> year_tables;
 };
 
 struct ParsedArguments {

@@ -2,6 +2,7 @@
 
 #include "chgu/command2.h"
 #include "platform/codepage.h"
+#include "platform/command_line.h"
 
 namespace chgu::cli {
 
@@ -21,9 +22,21 @@ std::u16string TableYearOf(const Options& options, const ChangeDateStore& store,
     return TableYearFromChangeDate(stored.empty() ? kDesignChangeDate : stored, today);
 }
 
+yeartables::LoadResult ReadYearTables(const Options& options) {
+    if (!options.year_tables) {
+        return {};
+    }
+    return yeartables::ReadYearTablesFile(platform::PathFromArgument(*options.year_tables));
+}
+
 std::u16string OutputText(const Options& options, std::u16string_view text,
                           std::u16string_view TableYear) {
-    const PressSettings settings{{TableYear, options.skip_brackets, options.cumulative},
+    return OutputText(options, text, TableYear, YearTables::BuiltIn());
+}
+
+std::u16string OutputText(const Options& options, std::u16string_view text,
+                          std::u16string_view TableYear, const YearTables& tables) {
+    const PressSettings settings{{TableYear, options.skip_brackets, options.cumulative, &tables},
                                  options.long_lines};
     std::int16_t InBracket = 0;
     return Text2AfterPress(options.Index, text, settings, InBracket).value_or(std::u16string());

@@ -6,7 +6,9 @@
 
 #include "chgu/change_date_store.h"
 #include "chgu/table_year.h"
+#include "chgu/year_tables.h"
 #include "cli_arguments.h"
+#include "yeartables/year_tables_file.h"
 
 namespace chgu::cli {
 
@@ -21,9 +23,16 @@ std::string EncodeOutput(std::u16string_view text, Encoding encoding);
 // from the stored change date (the design date when none is stored).
 std::u16string TableYearOf(const Options& options, const ChangeDateStore& store, CivilDate today);
 
+// The file of --year-tables read: its years, or the message of its fault.
+// Without the option, no years and no fault.
+yeartables::LoadResult ReadYearTables(const Options& options);
+
 // The text the output box holds after the statistic's button is pressed
 // with text in the input box.
 std::u16string OutputText(const Options& options, std::u16string_view text,
                           std::u16string_view TableYear);
+// The same with the tables of a year-tables file in force.
+std::u16string OutputText(const Options& options, std::u16string_view text,
+                          std::u16string_view TableYear, const YearTables& tables);
 
 }  // namespace chgu::cli

@@ -16,6 +16,7 @@
 #include "chgu/change_date_store.h"
 #include "cli_arguments.h"
 #include "cli_run.h"
+#include "platform/codepage.h"
 #include "platform/command_line.h"
 
 namespace {
@@ -75,6 +76,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     const chgu::cli::Options& options = parsed.options;
+    const yeartables::LoadResult year_tables = chgu::cli::ReadYearTables(options);
+    if (year_tables.fault) {
+        return Fail(platform::Utf16ToUtf8(*year_tables.fault));
+    }
+    const chgu::YearTables tables(year_tables.years);
 
     const bool from_standard_input = !options.file || *options.file == "-";
     std::optional<std::string> bytes =
@@ -88,8 +94,8 @@ int main(int argc, char** argv) {
 
     const auto store = chgu::SystemChangeDateStore();
     const std::u16string TableYear = chgu::cli::TableYearOf(options, *store, chgu::LocalToday());
-    const std::string output =
-        chgu::cli::EncodeOutput(chgu::cli::OutputText(options, text, TableYear), options.encoding);
+    const std::string output = chgu::cli::EncodeOutput(
+        chgu::cli::OutputText(options, text, TableYear, tables), options.encoding);
     if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
         std::fflush(stdout) != 0) {
         return Fail("cannot write standard output");

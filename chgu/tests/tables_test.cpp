@@ -113,9 +113,23 @@ TEST(TableYear, TurnsOnTheChangeDate) {
     EXPECT_EQ(TableYearOn("2006年01月29日", {2006, 1, 28}), "2005");
 }
 
-TEST(TableYear, TwoDigitYearsFrom30OnAreThe1900s) {
+// Four digits in front are the year as written: a change date in 2030 or
+// later turns the tables on its day, like any other.
+TEST(TableYear, ChangeDatesFrom2030OnTurnOnTheirDay) {
+    EXPECT_EQ(TableYearOn("2030年02月03日", {2030, 2, 2}), "2029");
+    EXPECT_EQ(TableYearOn("2030年02月03日", {2030, 2, 3}), "2030");
+    EXPECT_EQ(TableYearOn("2030年02月03日", {2029, 12, 31}), "2029");
+    EXPECT_EQ(TableYearOn("2030年02月03日", {2031, 1, 1}), "2030");
+    EXPECT_EQ(TableYearOn("2099年12月31日", {2099, 12, 30}), "2098");
     EXPECT_EQ(TableYearOn("2029年06月01日", {2020, 1, 1}), "2028");
-    EXPECT_EQ(TableYearOn("2030年06月01日", {2020, 1, 1}), "2030");  // read as 1930
+    EXPECT_EQ(TableYearOn("1999年06月01日", {2020, 1, 1}), "1999");
+}
+
+// Without four digits in front, characters 3 and 4 are a two-digit year:
+// 00..29 the 2000s, 30..99 the 1900s.
+TEST(TableYear, TwoDigitYearsWithoutACenturyFrom30OnAreThe1900s) {
+    EXPECT_EQ(TableYearOn("  29年06月01日", {2020, 1, 1}), "28");
+    EXPECT_EQ(TableYearOn("  30年06月01日", {2020, 1, 1}), "  30");  // 1930, long passed
 }
 
 TEST(TableYear, TextThatIsNoDateCountsAsPassed) {

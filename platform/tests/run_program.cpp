@@ -162,4 +162,15 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
     return run;
 }
 
+std::string OneErrorLine(const ProgramRun& run) {
+    std::string line = run.err;
+    if (line.ends_with("\n")) {
+        line.pop_back();
+    }
+    if (line.ends_with("\r")) {
+        line.pop_back();
+    }
+    return line;
+}
+
 }  // namespace platform::test

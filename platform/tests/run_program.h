@@ -21,4 +21,9 @@ struct ProgramRun {
 ProgramRun RunProgram(std::string program, const std::vector<std::string>& arguments,
                       const std::string& input);
 
+// A one-line standard error without its line end, which is CR LF on Windows
+// (a text stream there); any other line break is left in, for the test to
+// see.
+std::string OneErrorLine(const ProgramRun& run);
+
 }  // namespace platform::test

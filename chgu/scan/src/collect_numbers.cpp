@@ -264,7 +264,7 @@ constexpr std::size_t kShortText = 4096;
 
 void AddTimes(const std::array<std::int64_t, detail::kItemCount>& times,
               const ScanSettings& settings, NumberTally& tally) {
-    const detail::ItemNumbers numbers = detail::NumbersOfItems(TableColumnOf(settings.TableYear));
+    const detail::ItemNumbers numbers = detail::NumbersOfItems(settings);
     for (std::size_t id = 0; id < times.size(); ++id) {
         if (times[id] != 0) {
             tally.Add(numbers[id], times[id]);
@@ -303,7 +303,7 @@ void CollectNumbers(std::u16string_view text, const ScanSettings& settings, std:
 
 std::u16string CollectNumbers(std::u16string_view text, const ScanSettings& settings,
                               std::int16_t& InBracket) {
-    const detail::ItemNumbers numbers = detail::NumbersOfItems(TableColumnOf(settings.TableYear));
+    const detail::ItemNumbers numbers = detail::NumbersOfItems(settings);
     std::u16string CollectedList;
     const auto append = [&](ItemId id) { AppendNumberList(CollectedList, numbers[id]); };
     WalkWindows(

@@ -12,6 +12,8 @@
 #include "chgu/class_words.h"
 #include "chgu/lookups.h"
 #include "chgu/number_list.h"
+#include "chgu/scan.h"
+#include "chgu/year_tables.h"
 
 namespace chgu::detail {
 
@@ -43,8 +45,10 @@ constexpr ItemId Item(Lookup lookup, std::size_t index) {
 
 using ItemNumbers = std::array<NumberSet, kItemCount>;
 
-// The numbers of every item under the table year's column.
-inline ItemNumbers NumbersOfItems(TableColumn column) {
+// The numbers of every item under the table year of the settings.
+inline ItemNumbers NumbersOfItems(const ScanSettings& settings) {
+    const YearTables& tables = settings.Tables ? *settings.Tables : YearTables::BuiltIn();
+    const TableColumn column = tables.ColumnOf(settings.TableYear);
     ItemNumbers numbers{};
     const auto fill = [&](Lookup lookup, auto numbers_of) {
         for (std::size_t i = 0; i < kLookupSizes[static_cast<std::size_t>(lookup)]; ++i) {
@@ -52,8 +56,8 @@ inline ItemNumbers NumbersOfItems(TableColumn column) {
         }
     };
     fill(Lookup::Number, [](std::size_t n) { return n == 0 ? 0 : NumberBit(static_cast<int>(n)); });
-    fill(Lookup::Xiao, [&](std::size_t i) { return NumbersOfAnimal(i, column); });
-    fill(Lookup::WX, [&](std::size_t i) { return NumbersOfElement(i, column); });
+    fill(Lookup::Xiao, [&](std::size_t i) { return tables.NumbersOfAnimal(i, column); });
+    fill(Lookup::WX, [&](std::size_t i) { return tables.NumbersOfElement(i, column); });
     fill(Lookup::Bo, NumbersOfColour);
     fill(Lookup::Sd, NumbersOfParity);
     fill(Lookup::Bs, NumbersOfSize);

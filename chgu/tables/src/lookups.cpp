@@ -4,6 +4,7 @@
 #include <span>
 
 #include "chgu/class_words.h"
+#include "chgu/year_tables.h"
 #include "fixed_tables.h"
 #include "yearly_tables.h"
 
@@ -85,14 +86,22 @@ NumberSet NumbersOfCompound(std::size_t compound) {
 }
 
 std::u16string Xiao(std::u16string_view word, std::u16string_view TableYear) {
-    const TableColumn column = TableColumnOf(TableYear);
-    return ListOfWord(kAnimalWords, word,
-                      [&](std::size_t i) { return NumbersOfAnimal(i, column); });
+    return Xiao(word, TableYear, YearTables::BuiltIn());
 }
 std::u16string WX(std::u16string_view word, std::u16string_view TableYear) {
-    const TableColumn column = TableColumnOf(TableYear);
+    return WX(word, TableYear, YearTables::BuiltIn());
+}
+std::u16string Xiao(std::u16string_view word, std::u16string_view TableYear,
+                    const YearTables& tables) {
+    const TableColumn column = tables.ColumnOf(TableYear);
+    return ListOfWord(kAnimalWords, word,
+                      [&](std::size_t i) { return tables.NumbersOfAnimal(i, column); });
+}
+std::u16string WX(std::u16string_view word, std::u16string_view TableYear,
+                  const YearTables& tables) {
+    const TableColumn column = tables.ColumnOf(TableYear);
     return ListOfWord(kElementWords, word,
-                      [&](std::size_t i) { return NumbersOfElement(i, column); });
+                      [&](std::size_t i) { return tables.NumbersOfElement(i, column); });
 }
 std::u16string Tou(std::u16string_view word) {
     return ListOfWord(kHeadWords, word, NumbersOfHead);

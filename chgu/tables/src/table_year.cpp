@@ -40,17 +40,33 @@ std::optional<int> TwoDigitsAt(std::u16string_view text, std::size_t first) {
     return DigitValue(text[first]) * 10 + DigitValue(text[first + 1]);
 }
 
-// The change date: the two-digit year from characters 3 and 4 (00..29 are
-// 2000..2029, 30..99 are 1930..1999), the month from 6 and 7 and the day
-// from 9 and 10, always in this order.
-std::optional<CivilDate> ChangeDateOf(std::u16string_view text3) {
+// The year of the change date. Four digits in characters 1..4 are the year
+// as written. Otherwise characters 3 and 4 are read as a two-digit year, 00..29
+// being 2000..2029 and 30..99 1930..1999: that reading alone would take a
+// change date of 2030 for one of 1930, long passed, and switch the tables
+// before the new year begins.
+std::optional<int> YearOf(std::u16string_view text3) {
+    const auto century = TwoDigitsAt(text3, 0);
     const auto year = TwoDigitsAt(text3, 2);
+    if (!year) {
+        return std::nullopt;
+    }
+    if (century) {
+        return *century * 100 + *year;
+    }
+    return *year < 30 ? 2000 + *year : 1900 + *year;
+}
+
+// The change date: the year as above, the month from characters 6 and 7 and
+// the day from 9 and 10, always in this order.
+std::optional<CivilDate> ChangeDateOf(std::u16string_view text3) {
+    const auto year = YearOf(text3);
     const auto month = TwoDigitsAt(text3, 5);
     const auto day = TwoDigitsAt(text3, 8);
     if (!year || !month || !day) {
         return std::nullopt;
     }
-    const CivilDate date{*year < 30 ? 2000 + *year : 1900 + *year, *month, *day};
+    const CivilDate date{*year, *month, *day};
     if (date.month < 1 || date.month > 12 || date.day < 1 ||
         date.day > DaysInMonth(date.year, date.month)) {
         return std::nullopt;

@@ -1,12 +1,15 @@
 // Compares the engine with the literal model on random tip texts: every
-// statistics button, table years 2004..2011 and every setting.
+// statistics button, table years 2004..2011 and every setting, and the table
+// years of a year-tables file.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "chgu/command2.h"
 #include "platform/codepage.h"
+#include "random_year_tables_file.h"
 #include "reference_model.h"
+#include "yeartables/year_tables_file.h"
 
 namespace {
 
@@ -64,5 +67,48 @@ TEST(ChguDifferential, EveryButtonMatchesTheLiteralModelOnRandomTexts) {
             << platform::Utf16ToUtf8(model.table_year) << (model.skip_brackets ? ", brackets" : "")
             << (model.cumulative ? ", cumulative" : "")
             << (model.long_lines ? "" : ", short lines");
+    }
+}
+
+// A file of random tables, read by the program's reader, against the model
+// that takes the same tables as they were written: its table years count by
+// the file; 2005..2010 as built in, and the years around them, count as
+// without it.
+TEST(ChguDifferential, EveryButtonMatchesTheLiteralModelWithAYearTablesFile) {
+    std::mt19937 random(20260301);
+    for (int file = 0; file < 40; ++file) {
+        const int count = 1 + file % 4;
+        const auto written = yeartables::test::RandomYearTablesFile(random, count);
+        const auto read =
+            yeartables::ParseYearTables(platform::Utf8ToUtf16(written.text), u"YearTables.txt");
+        ASSERT_FALSE(read.fault) << platform::Utf16ToUtf8(*read.fault) << "\n" << written.text;
+        const chgu::YearTables tables(read.years);
+        ASSERT_EQ(tables.LastYear(), 2010 + count);
+        chgu::reference::Settings model;
+        for (const auto& year : written.years) {
+            model.added[year.year] = {year.animal, year.element};
+        }
+        for (int round = 0; round < 60; ++round) {
+            const std::u16string text = RandomTipText(random, 0, 30);
+            // 2004 .. one year past the file.
+            const int year = 2004 + static_cast<int>(random() % (8 + count));
+            model.table_year = platform::Utf8ToUtf16(std::to_string(year));
+            model.skip_brackets = random() % 4 != 0;
+            model.cumulative = random() % 3 == 0;
+            model.long_lines = random() % 2 == 0;
+            const chgu::PressSettings engine{
+                {model.table_year, model.skip_brackets, model.cumulative, &tables},
+                model.long_lines};
+            const auto index = static_cast<std::int16_t>(random() % 12);
+
+            std::int16_t in_bracket = 0;
+            const auto text2 = chgu::Text2AfterPress(index, text, engine, in_bracket);
+            ASSERT_TRUE(text2.has_value());
+            ASSERT_EQ(platform::Utf16ToUtf8(*text2),
+                      platform::Utf16ToUtf8(chgu::reference::Press(index, text, model)))
+                << "text: " << platform::Utf16ToUtf8(text) << "\nbutton " << index
+                << ", table year " << year << "\nfile:\n"
+                << written.text;
+        }
     }
 }

@@ -71,11 +71,15 @@ struct Form {
         const long y = ValOf(settings.table_year) - 2005;
         return (y >= 0 && y <= 5) ? static_cast<int>(y) : -1;
     }
+    const AddedYear* Added() const {
+        const auto year = settings.added.find(ValOf(settings.table_year));
+        return year == settings.added.end() ? nullptr : &year->second;
+    }
     String Xiao(const String& w) const {
         const int y = YearIndex();
-        if (y < 0)
+        if (y < 0 && !Added())
             return u"";
-        const int own = ((2005 + y - 2008) % 12 + 12) % 12;
+        const int own = Added() ? Added()->animal : ((2005 + y - 2008) % 12 + 12) % 12;
         for (int a = 0; a < 12; ++a) {
             if (w == kAnimals[a]) {
                 return ListWhere([&](int n) { return ((own - (n - 1)) % 12 + 12) % 12 == a; });
@@ -84,6 +88,13 @@ struct Form {
         return u"";
     }
     String WX(const String& w) const {
+        if (const AddedYear* year = Added()) {
+            for (int e = 0; e < 5; ++e) {
+                if (w == kElements[e])
+                    return ListWhere([&](int n) { return year->element[n] == e; });
+            }
+            return u"";
+        }
         const int y = YearIndex();
         if (y < 0)
             return u"";

@@ -5,15 +5,28 @@
 // compared with the engine on random texts.
 #pragma once
 
+#include <array>
+#include <map>
 #include <string>
 
 namespace chgu::reference {
+
+// A table year that a year-tables file adds after 2010: the animal of
+// number 01 (0 鼠 .. 11 猪) and the element of every number (0 金 .. 4 土,
+// element[n] for n = 1..49).
+struct AddedYear {
+    int animal = 0;
+    std::array<int, 50> element{};
+};
 
 struct Settings {
     std::u16string table_year = u"2008";
     bool skip_brackets = true;  // 方括内不统计
     bool cumulative = false;    // 次数累加统计
     bool long_lines = true;     // 长行排列
+
+    // The table years of a year-tables file; none without one.
+    std::map<long, AddedYear> added;
 };
 
 // The text of the output box after pressing statistics button `index`

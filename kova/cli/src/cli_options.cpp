@@ -5,16 +5,19 @@
 #include <initializer_list>
 
 #include "kova/tables.h"
+#include "platform/codepage.h"
+#include "platform/command_line.h"
+#include "yeartables/year_tables_file.h"
 
 namespace kova::cli {
 
 namespace {
 
-std::optional<int> ReadTableYear(std::string_view text) {
+std::optional<int> ReadTableYear(std::string_view text, const YearTables& tables) {
     int year = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        year < kFirstYear || year > kLastYear) {
+        year < tables.FirstYear() || year > tables.LastYear()) {
         return std::nullopt;
     }
     return year;
@@ -62,7 +65,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
 
     CliOptions options;
     std::optional<std::string_view> statistic_name;
-    bool year_given = false;
+    std::optional<std::string_view> year_text;
+    std::optional<std::string_view> year_tables_file;
     bool options_ended = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -82,7 +86,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
             continue;
         }
         auto [name, value] = SplitOption(argument);
-        if (name != "--year" && name != "--layout" && name != "--encoding") {
+        if (name != "--year" && name != "--layout" && name != "--encoding" &&
+            name != "--year-tables") {
             return Failure(Joined({"unknown option '", argument, "' (see --help)"}));
         }
         if (!value) {
@@ -92,13 +97,10 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
             value = arguments[++i];
         }
         if (name == "--year") {
-            const std::optional<int> year = ReadTableYear(*value);
-            if (!year) {
-                return Failure(
-                    Joined({"--year must be a year from 2003 to 2010, not '", *value, "'"}));
-            }
-            options.year = *year;
-            year_given = true;
+            // Checked once the year tables are known.
+            year_text = *value;
+        } else if (name == "--year-tables") {
+            year_tables_file = *value;
         } else if (name == "--layout") {
             if (*value != "1" && *value != "2") {
                 return Failure(Joined({"--layout must be 1 or 2, not '", *value, "'"}));
@@ -112,6 +114,23 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
         }
     }
 
+    if (year_tables_file) {
+        const yeartables::LoadResult loaded =
+            yeartables::ReadYearTablesFile(platform::PathFromArgument(*year_tables_file));
+        if (loaded.fault) {
+            return Failure(platform::Utf16ToUtf8(*loaded.fault));
+        }
+        options.tables = YearTables(loaded.years);
+    }
+    if (year_text) {
+        const std::optional<int> year = ReadTableYear(*year_text, options.tables);
+        if (!year) {
+            return Failure(Joined(
+                {"--year must be a year from ", std::to_string(options.tables.FirstYear()), " to ",
+                 std::to_string(options.tables.LastYear()), ", not '", *year_text, "'"}));
+        }
+        options.year = *year;
+    }
     if (!statistic_name) {
         return Failure("no STATISTIC given (see --help)");
     }
@@ -119,14 +138,15 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
     if (options.statistic == nullptr) {
         return Failure(Joined({"unknown statistic '", *statistic_name, "' (see --help)"}));
     }
-    if (year_given && options.statistic->attribute_routine != nullptr) {
+    if (year_text && options.statistic->attribute_routine != nullptr) {
         return Failure(Joined({"--year applies only to the number statistic; ",
                                options.statistic->name, " takes no year"}));
     }
-    if (!year_given) {
+    if (!year_text) {
         // As the window's year selector: a year outside the tables is held
         // at the nearer end.
-        options.year = std::clamp(today_year, kFirstYear, kLastYear);
+        options.year =
+            std::clamp(today_year, options.tables.FirstYear(), options.tables.LastYear());
     }
     if (options.file == "-") {
         options.file.reset();
@@ -136,7 +156,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
 
 std::string UsageText() {
     std::string text =
-        "Usage: kova-cli STATISTIC [--year N] [--layout 1|2] [--encoding utf-8|gbk] [FILE]\n"
+        "Usage: kova-cli STATISTIC [--year N] [--layout 1|2] [--encoding utf-8|gbk]\n"
+        "                [--year-tables FILE] [FILE]\n"
         "\n"
         "Reads a tip text from FILE (or standard input, also when FILE is -) and prints\n"
         "the report of one statistic, exactly as the output box shows it: every line\n"
@@ -150,12 +171,14 @@ std::string UsageText() {
     text +=
         "\n"
         "Options:\n"
-        "  --year N              table year of the number statistic, 2003..2010\n"
-        "                        (default: this year, held within 2003..2010)\n"
+        "  --year N              table year of the number statistic, 2003..2010, or to\n"
+        "                        the last year of --year-tables (default: this year,\n"
+        "                        held within those years)\n"
         "  --layout 1|2          layout of the number report: 1, long groups go on over\n"
         "                        continuation lines (default); 2, each group on one line\n"
         "  --encoding utf-8|gbk  of the input and the report (default utf-8); with utf-8\n"
         "                        a character that code page 936 lacks counts as \"?\"\n"
+        "  --year-tables FILE    the tables of the years after 2010 (YearTables.txt)\n"
         "  --help                show this text\n"
         "\n"
         "Errors print one line on standard error and exit with status 2.\n";

@@ -1,6 +1,7 @@
 // The command line of kova-cli:
 //
-//   kova-cli STATISTIC [--year N] [--layout 1|2] [--encoding utf-8|gbk] [FILE]
+//   kova-cli STATISTIC [--year N] [--layout 1|2] [--encoding utf-8|gbk]
+//            [--year-tables FILE] [FILE]
 #pragma once
 
 #include <optional>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "kova/statistics.h"
+#include "kova/year_tables.h"
 #include "statistic_choice.h"
 
 namespace kova::cli {
@@ -21,6 +23,7 @@ struct CliOptions {
     Arrangement arrangement = Arrangement::kWrapped;
     Encoding encoding = Encoding::kUtf8;
     std::optional<std::string> file;  // standard input when absent
+    YearTables tables;                // with the years of --year-tables
 };
 
 struct ParsedCommandLine {
@@ -32,6 +35,8 @@ struct ParsedCommandLine {
 
 // arguments excludes the program name. today_year is the local calendar
 // year, the default of --year once held within the years of the tables.
+// --year-tables is read here, as --year depends on it; its fault is the
+// error.
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, int today_year);
 
 // The text --help prints (UTF-8, LF line ends).

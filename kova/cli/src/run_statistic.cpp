@@ -10,7 +10,7 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 ReportLines Report(const CliOptions& options, std::string_view gbk_text) {
     if (options.statistic->attribute_routine == nullptr) {
-        return NumberStatistics(gbk_text, options.year, options.arrangement);
+        return NumberStatistics(gbk_text, options.year, options.arrangement, options.tables);
     }
     return options.statistic->attribute_routine(gbk_text);
 }

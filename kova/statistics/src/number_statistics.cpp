@@ -8,12 +8,12 @@ namespace kova {
 
 namespace {
 
-NumberSet NumbersOf(const detail::WordMeaning& meaning, int year) {
+NumberSet NumbersOf(const detail::WordMeaning& meaning, int year, const YearTables& tables) {
     switch (meaning.kind) {
         case detail::WordMeaning::Kind::kAnimal:
-            return NumbersOfAnimal(meaning.index, year);
+            return tables.NumbersOfAnimal(meaning.index, year);
         case detail::WordMeaning::Kind::kElement:
-            return NumbersOfElement(meaning.index, year);
+            return tables.NumbersOfElement(meaning.index, year);
         case detail::WordMeaning::Kind::kFixed:
             break;
     }
@@ -21,10 +21,11 @@ NumberSet NumbersOf(const detail::WordMeaning& meaning, int year) {
 }
 
 // Every word found adds 1 to each of its numbers in the year's tables.
-detail::NumberCounts CountsForYear(const detail::NumberTally& tally, int year) {
+detail::NumberCounts CountsForYear(const detail::NumberTally& tally, int year,
+                                   const YearTables& tables) {
     detail::NumberCounts counts = tally.written;
     for (const auto& [meaning, found] : tally.words) {
-        const NumberSet numbers = NumbersOf(meaning, year);
+        const NumberSet numbers = NumbersOf(meaning, year, tables);
         for (int number : numbers.Numbers()) {
             counts[static_cast<std::size_t>(number)] += found;
         }
@@ -35,7 +36,13 @@ detail::NumberCounts CountsForYear(const detail::NumberTally& tally, int year) {
 }  // namespace
 
 ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement) {
-    return detail::WriteNumberReport(CountsForYear(detail::ScanNumberText(text), year),
+    static const YearTables kBuiltIn;
+    return NumberStatistics(text, year, arrangement, kBuiltIn);
+}
+
+ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement,
+                             const YearTables& tables) {
+    return detail::WriteNumberReport(CountsForYear(detail::ScanNumberText(text), year, tables),
                                      arrangement);
 }
 

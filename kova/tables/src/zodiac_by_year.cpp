@@ -1,16 +1,14 @@
-// The zodiac by year. Number 01 carries the year's own animal; number n
-// carries the animal n - 1 places before it in the cycle 鼠 牛 虎 .. 猪,
-// counting backwards, so n and n + 12 always share an animal.
+// The zodiac by year: the year's own animal for each year of the built-in
+// tables; the numbers follow it through the cycle.
 #include <array>
 
 #include "kova/tables.h"
 #include "table_index.h"
+#include "zodiac_cycle.h"
 
 namespace kova {
 
 namespace {
-
-constexpr int kCycleLength = static_cast<int>(ZodiacNames.size());
 
 // The year's own animal, 1-based into ZodiacNames, for 2003..2010.
 constexpr std::array<int, kLastYear - kFirstYear + 1> kAnimalOfYear = {
@@ -22,9 +20,7 @@ constexpr std::array<int, kLastYear - kFirstYear + 1> kAnimalOfYear = {
 
 int AnimalOfNumber(int number, int year) {
     detail::CheckNumber(number);
-    const int year_animal = kAnimalOfYear[detail::RowOfYear(year)];
-    const int places_back = (number - 1) % kCycleLength;
-    return (year_animal - 1 - places_back + kCycleLength) % kCycleLength + 1;
+    return detail::AnimalInCycle(kAnimalOfYear[detail::RowOfYear(year)], number);
 }
 
 NumberSet NumbersOfAnimal(int animal, int year) {

@@ -1,12 +1,15 @@
 // Compares the engine with the literal model on random tip texts: every
-// statistic, every year, both arrangements.
+// statistic, every year, both arrangements, with and without a year-tables
+// file.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "kova/statistics.h"
 #include "platform/codepage.h"
+#include "random_year_tables_file.h"
 #include "reference_model.h"
+#include "yeartables/year_tables_file.h"
 
 namespace {
 
@@ -84,5 +87,37 @@ TEST(KovaDifferential, AttributeReportsMatchTheLiteralModelOnRandomTexts) {
                   kova::reference::AttributeReport(text, family))
             << "text (UTF-8): " << platform::GbkToUtf8(text) << " statistic "
             << static_cast<int>(family);
+    }
+}
+
+// A file of random tables, read by the program's reader, against the model
+// that takes the same tables as they were written: the file's years count by
+// the file, the built-in years as without it.
+TEST(KovaDifferential, NumberReportMatchesTheLiteralModelWithAYearTablesFile) {
+    std::mt19937 random(20260217);
+    for (int file = 0; file < 40; ++file) {
+        const int count = 1 + file % 4;
+        const auto written = yeartables::test::RandomYearTablesFile(random, count);
+        const auto read =
+            yeartables::ParseYearTables(platform::Utf8ToUtf16(written.text), u"YearTables.txt");
+        ASSERT_FALSE(read.fault) << platform::Utf16ToUtf8(*read.fault) << "\n" << written.text;
+        const kova::YearTables tables(read.years);
+        ASSERT_EQ(tables.LastYear(), 2010 + count);
+        kova::reference::AddedYears added;
+        for (const auto& year : written.years) {
+            added[year.year] = {year.animal, year.element};
+        }
+        for (int round = 0; round < 50; ++round) {
+            const std::string text = RandomTipText(random);
+            const int year = 2003 + static_cast<int>(random() % (8 + count));
+            const bool wrapped = random() % 2 == 0;
+            const auto arrangement =
+                wrapped ? kova::Arrangement::kWrapped : kova::Arrangement::kOneLine;
+            ASSERT_EQ(kova::ReportText(kova::NumberStatistics(text, year, arrangement, tables)),
+                      kova::reference::NumberReport(text, year, wrapped, added))
+                << "text (UTF-8): " << platform::GbkToUtf8(text) << " year " << year
+                << "\nfile:\n"
+                << written.text;
+        }
     }
 }

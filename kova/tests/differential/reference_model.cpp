@@ -61,8 +61,10 @@ const std::array<const char*, 12> kAnimals = {"鼠", "牛", "虎", "兔", "龙",
 const std::array<const char*, 5> kElements = {"金", "木", "水", "火", "土"};
 
 // The year's own animal (index into kAnimals) counts back one place per number.
-NumberSet AnimalNumbers(int animal, int year) {
-    const int own = ((year - 2008) % 12 + 12) % 12;  // 2008 is the year of 鼠
+NumberSet AnimalNumbers(int animal, int year, const AddedYears& added) {
+    const auto file_year = added.find(year);
+    const int own = file_year != added.end() ? file_year->second.animal
+                                             : ((year - 2008) % 12 + 12) % 12;  // 2008 is 鼠
     NumberSet set;
     for (int n = 1; n <= 49; ++n) {
         if (((own - (n - 1)) % 12 + 12) % 12 == animal) set.push_back(n);
@@ -71,8 +73,15 @@ NumberSet AnimalNumbers(int animal, int year) {
 }
 
 // 2003's row as printed, moved on one number a year; 01 takes the element
-// printed for it.
-NumberSet ElementNumbers(int element, int year) {
+// printed for it. A year of the file is as the file says.
+NumberSet ElementNumbers(int element, int year, const AddedYears& added) {
+    if (const auto file_year = added.find(year); file_year != added.end()) {
+        NumberSet set;
+        for (int n = 1; n <= 49; ++n) {
+            if (file_year->second.element[n] == element) set.push_back(n);
+        }
+        return set;
+    }
     static const std::map<int, int> kFirstOfYear = {{2003, 1}, {2004, 2}, {2005, 2}, {2006, 4},
                                                     {2007, 4}, {2008, 3}, {2009, 3}, {2010, 2}};
     static const int k2003[49] = {1, 1, 0, 0, 4, 4, 2, 2, 3, 3, 0, 0, 4, 4, 1, 1, 3,
@@ -105,7 +114,8 @@ bool IsDigit(unsigned char b) { return b >= '0' && b <= '9'; }
 
 }  // namespace
 
-std::string NumberReport(std::string_view gbk_text, int year, bool wrapped) {
+std::string NumberReport(std::string_view gbk_text, int year, bool wrapped,
+                         const AddedYears& added) {
     WorkingText t{Padded(gbk_text)};
     const long length = static_cast<long>(t.s.size());
     std::array<long long, 50> count{};
@@ -132,7 +142,7 @@ std::string NumberReport(std::string_view gbk_text, int year, bool wrapped) {
         }
         t.DeleteMarks(f);
         for (int a = 0; a < 12; ++a) {
-            if (t.Copy(f, 2) == G(kAnimals[a])) add(AnimalNumbers(a, year));
+            if (t.Copy(f, 2) == G(kAnimals[a])) add(AnimalNumbers(a, year, added));
         }
         for (int h = 0; h <= 4; ++h) {
             if (t.Copy(f, 3) == std::to_string(h) + G("头")) {
@@ -165,7 +175,7 @@ std::string NumberReport(std::string_view gbk_text, int year, bool wrapped) {
                          : Where([](int n, int) { return n % 2 == 0; }, 0));
         }
         for (int e = 0; e < 5; ++e) {
-            if (t.Copy(f, 2) == G(kElements[e])) add(ElementNumbers(e, year));
+            if (t.Copy(f, 2) == G(kElements[e])) add(ElementNumbers(e, year, added));
         }
         const auto sum_of = [](int n, int s) { return DigitSum(n) == s; };
         for (int s = 1; s <= 3; ++s) {

@@ -6,14 +6,27 @@
 // engine on random texts.
 #pragma once
 
+#include <array>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kova::reference {
 
+// A year that a year-tables file adds after 2010: the animal of number 01
+// (0 鼠 .. 11 猪) and the element of every number (0 金 .. 4 土, element[n]
+// for n = 1..49).
+struct AddedYear {
+    int animal = 0;
+    std::array<int, 50> element{};
+};
+using AddedYears = std::map<int, AddedYear>;
+
 // Returns the report text, each line followed by CR LF, in code page 936.
-std::string NumberReport(std::string_view gbk_text, int year, bool wrapped);
+// The years in added take their tables from there.
+std::string NumberReport(std::string_view gbk_text, int year, bool wrapped,
+                         const AddedYears& added = {});
 
 enum class Family { kZodiac, kHead, kTail, kElement, kDigitSum, kWave, kBigSmall, kOddEven,
                     kSumOddEven, kSegment };

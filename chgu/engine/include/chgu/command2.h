@@ -9,6 +9,7 @@
 
 #include "chgu/form1_controls.h"
 #include "chgu/scan.h"
+#include "chgu/year_tables.h"
 
 namespace chgu {
 
@@ -36,5 +37,9 @@ std::optional<std::u16string> Text2AfterPress(std::int16_t Index, std::u16string
 // The press: Text1 gets the focus, InBracket is reset, and the button's
 // action runs on the controls.
 void Command2_Click(Form1Controls& controls, Form1State& state, std::int16_t Index);
+// The press with the tables of YearTables.txt: TableYear selects among the
+// built-in years and the file's.
+void Command2_Click(Form1Controls& controls, Form1State& state, const YearTables& tables,
+                    std::int16_t Index);
 
 }  // namespace chgu

@@ -14,6 +14,8 @@
 
 namespace chgu {
 
+class YearTables;
+
 // The counters of one press: slot j for number j in the number statistics,
 // the slots of the family's classes in an attribute statistic.
 using Counts = std::array<std::int64_t, 51>;
@@ -22,6 +24,9 @@ struct ScanSettings {
     std::u16string_view TableYear;  // whose zodiac and element tables apply
     bool Check1 = true;             // 方括内不统计: skip text inside 【】 and 〖〗
     bool Check2 = false;            // 次数累加统计: cumulative counting
+    // The tables TableYear selects from: with a year-tables file, its years
+    // too; the built-in years alone when none.
+    const YearTables* Tables = nullptr;
 };
 
 // Receives what the number recognition appended, gathered: each distinct

@@ -19,6 +19,8 @@ namespace chgu {
 
 // The column of the zodiac and element tables that TableYear selects: its
 // leading number minus 2005, when that is 0..5 (the years 2005..2010).
+// YearTables (year_tables.h) adds the columns of a year-tables file after
+// these; the lookups here know the built-in columns only.
 using TableColumn = std::optional<std::size_t>;
 TableColumn TableColumnOf(std::u16string_view TableYear);
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kova/year_tables.h"
+
 namespace kova {
 
 using ReportLines = std::vector<std::string>;
@@ -19,6 +21,10 @@ enum class Arrangement { kWrapped = 1, kOneLine = 2 };
 
 // 码统计. year is 2003..2010 (the tables cover no other; std::out_of_range).
 ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement);
+// 码统计 with the tables of a year-tables file in force beside the built-in
+// ones: year is tables.FirstYear()..tables.LastYear().
+ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement,
+                             const YearTables& tables);
 
 // The ten attribute statistics (肖统计, 头统计, ...).
 ReportLines ZodiacStatistics(std::string_view text);

@@ -1,0 +1,113 @@
+// kova-cli with --year-tables: the file the generator writes, read back by
+// the tool (under Wine in the Windows build); --year and its default follow
+// the file's years; a faulty file is an error.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli_options.h"
+#include "platform/codepage.h"
+#include "run_program.h"
+#include "yeartables/standard_rules.h"
+#include "yeartables/year_tables_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using kova::cli::ParsedCommandLine;
+using platform::test::ProgramRun;
+
+fs::path TempPath(std::string_view name) {
+    return fs::path(::testing::TempDir()) / name;
+}
+
+fs::path WriteFile(std::string_view name, const std::string& bytes) {
+    const fs::path path = TempPath(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+// The release's file, as the generator program writes it.
+const fs::path& GeneratedFile() {
+    static const fs::path file = [] {
+        const fs::path path = TempPath("kova_cli_YearTables.txt");
+        const ProgramRun run =
+            platform::test::RunProgram(YEAR_TABLES_PATH, {"2011", "2040", path.string()}, "");
+        EXPECT_EQ(run.status, 0) << run.err;
+        return path;
+    }();
+    return file;
+}
+
+// The tables of 2011..2040 by the rules, as the generator is to write them.
+const kova::YearTables& StandardTables() {
+    static const kova::YearTables tables = [] {
+        yeartables::FileYears years;
+        for (int year = 2011; year <= 2040; ++year) {
+            years.rows.push_back(yeartables::StandardYearRow(year));
+        }
+        return kova::YearTables(years);
+    }();
+    return tables;
+}
+
+ParsedCommandLine Parse(std::vector<std::string> arguments, int today_year) {
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    return kova::cli::ParseCommandLine(views, today_year);
+}
+
+TEST(KovaCliYearTables, GeneratedFileReadsBackThroughTheTool) {
+    const std::string file = GeneratedFile().string();
+    for (const auto& [year, text] : {std::pair{"2026", "马 火 05"}, std::pair{"2040", "猴 金"},
+                                     std::pair{"2011", "兔 土 土"}}) {
+        const ProgramRun run = platform::test::RunProgram(
+            KOVA_CLI_PATH, {"number", "--year-tables", file, "--year", year}, text);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const kova::ReportLines report =
+            kova::NumberStatistics(platform::Utf8ToGbk(text), std::stoi(year),
+                                   kova::Arrangement::kWrapped, StandardTables());
+        EXPECT_EQ(run.out, platform::GbkToUtf8(kova::ReportText(report))) << year;
+    }
+}
+
+TEST(KovaCliYearTables, YearAndItsDefaultRunToTheFilesLastYear) {
+    const std::string file = GeneratedFile().string();
+    ParsedCommandLine parsed = Parse({"number", "--year-tables", file}, 2026);
+    ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
+    EXPECT_EQ(parsed.options.year, 2026);
+    EXPECT_EQ(Parse({"number", "--year-tables=" + file}, 2050).options.year, 2040);
+    EXPECT_EQ(Parse({"number", "--year-tables", file}, 1999).options.year, 2003);
+    EXPECT_EQ(Parse({"number", "--year", "2040", "--year-tables", file}, 2026).options.year, 2040);
+    EXPECT_EQ(Parse({"number", "--year", "2041", "--year-tables", file}, 2026).error,
+              "--year must be a year from 2003 to 2040, not '2041'");
+    // The attribute statistics take no year, file or not.
+    EXPECT_EQ(Parse({"zodiac", "--year-tables", file}, 2026).outcome,
+              ParsedCommandLine::Outcome::kRun);
+}
+
+TEST(KovaCliYearTables, AFaultyFileIsTheErrorWithItsLine) {
+    const std::string generated = yeartables::GeneratedYearTables(2011, 2012);
+    const std::string with_gap =
+        generated +
+        platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(2014)));
+    const fs::path file = WriteFile("kova_cli_gap.txt", with_gap);
+    const ProgramRun run = platform::test::RunProgram(
+        KOVA_CLI_PATH, {"number", "--year-tables", file.string(), "--year", "2011"}, "马");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(platform::test::OneErrorLine(run),
+              "kova-cli: 年份表文件“" + file.string() +
+                  "”第 8 行有错：年份要从 2011 年起逐年连续，这一行应是 2013 年，"
+                  "却是 2014 年。");
+
+    const ProgramRun missing = platform::test::RunProgram(
+        KOVA_CLI_PATH, {"zodiac", "--year-tables", TempPath("kova_cli_none.txt").string()}, "");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("无法读取年份表文件"), std::string::npos) << missing.err;
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "yeartables/year_tables_file.h"
+
+#include <system_error>
+
+#include "platform/codepage.h"
+#include "platform/text_file.h"
+#include "year_line.h"
+
+namespace yeartables {
+
+namespace {
+
+using detail::Decimal;
+using detail::Joined;
+
+// The file's name as the user sees it in the message.
+std::u16string DisplayName(const std::filesystem::path& file) {
+#ifdef _WIN32
+    const std::wstring& name = file.native();
+    return {name.begin(), name.end()};
+#else
+    return platform::Utf8ToUtf16(file.native());
+#endif
+}
+
+LoadResult Fault(std::u16string message) {
+    return {FileYears{}, std::move(message)};
+}
+
+}  // namespace
+
+LoadResult ParseYearTables(std::u16string_view text, std::u16string_view file_name) {
+    LoadResult result;
+    std::size_t start = 0;
+    for (long long line_number = 1; start < text.size(); ++line_number) {
+        // A line ends at CR LF, a lone CR or a lone LF.
+        std::size_t end = text.find_first_of(u"\r\n", start);
+        if (end == std::u16string_view::npos) {
+            end = text.size();
+        }
+        const std::u16string_view line = text.substr(start, end - start);
+        start = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
+        if (detail::IsIgnoredLine(line)) {
+            continue;
+        }
+        auto row = detail::ReadYearLine(line, result.years.LastYear() + 1);
+        if (auto* what = std::get_if<std::u16string>(&row)) {
+            return Fault(Joined({u"年份表文件“", file_name, u"”第 ", Decimal(line_number),
+                                 u" 行有错：", *what, u"。"}));
+        }
+        result.years.rows.push_back(std::get<YearRow>(row));
+    }
+    return result;
+}
+
+LoadResult ReadYearTablesFile(const std::filesystem::path& file) {
+    const std::u16string name = DisplayName(file);
+    std::error_code error;
+    const auto bytes =
+        std::filesystem::is_directory(file, error) ? std::nullopt : platform::ReadWholeFile(file);
+    if (!bytes) {
+        return Fault(Joined({u"无法读取年份表文件“", name, u"”。"}));
+    }
+    return ParseYearTables(platform::DecodeTextFile(*bytes), name);
+}
+
+LoadResult LoadYearTablesBeside(const std::filesystem::path& folder) {
+    const std::filesystem::path file = folder / kYearTablesFileName;
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) {
+        return {};
+    }
+    return ReadYearTablesFile(file);
+}
+
+}  // namespace yeartables
