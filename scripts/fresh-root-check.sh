@@ -29,6 +29,8 @@ root=$work/root
 mounts=()  # mounted inside the root, in order
 results=()
 status=0
+current=""      # the stage running, with its start
+current_start=0
 
 # Processes started inside the root (a Wine server, say) would keep its
 # mounts busy: they are ended first, by their root folder only.
@@ -64,6 +66,9 @@ clean_up() {
   else
     rm -rf --one-file-system "$work"
   fi
+  if [ -n "$current" ]; then
+    results+=("$(printf '%-34s STOPPED %5d s' "$current" $((SECONDS - current_start)))")
+  fi
   echo
   echo "== summary (commit $commit)"
   printf '%s\n' "${results[@]}"
@@ -80,7 +85,9 @@ stage() {
   shift
   echo
   echo "== $name"
+  current=$name current_start=$start
   "$@" || code=$?
+  current=""
   local line
   if [ $code -eq 0 ]; then
     line=$(printf '%-34s ok      %5d s' "$name" $((SECONDS - start)))
