@@ -8,7 +8,6 @@
 # Usage: scripts/test.sh [--with-sanitizers] [--with-fuzzing]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh
 
 sanitizers=false fuzzing=false
 for option in "$@"; do
@@ -18,6 +17,11 @@ for option in "$@"; do
     *) echo "usage: scripts/test.sh [--with-sanitizers] [--with-fuzzing]" >&2; exit 2 ;;
   esac
 done
+if $fuzzing; then
+  scripts/setup-debian.sh --with-fuzzing
+else
+  scripts/setup-debian.sh
+fi
 
 jobs=$(nproc)
 werror=OFF
