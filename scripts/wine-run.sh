@@ -70,7 +70,7 @@ trap 'exit 143' TERM
 
 wine_detached 30 wineserver --persistent
 wine_detached 120 wine wineboot || true
-(exec_detached bash -c 'while [ -e "$1" ]; do wine rundll32.exe kernel32.dll,Sleep; done' \
+(exec_detached bash -c 'while [ -e "$1" ]; do wine rundll32.exe kernel32.dll,Sleep; sleep 1; done' \
   keeper "$keeping") &
 keeper=$!
 
