@@ -25,18 +25,12 @@ for tool in "kova/kova-cli number" "chgu/chgu-cli number --table-year 2008"; do
 done
 
 # The window path: the Windows build's window-bench drives kova.exe and
-# chgu.exe under Wine on a virtual display, in the Wine prefix that
-# scripts/test.sh keeps in the same build folder.
+# chgu.exe under Wine on a virtual display, in the Wine prefix that the
+# Windows tests use.
 echo
 if cmake --preset mingw -DTIPSTAT_BUILD_BENCH=ON >/dev/null &&
    cmake --build --preset mingw -j"$(nproc)" --target window-bench >/dev/null; then
-  export WINEPREFIX="$PWD/build/mingw/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
-  xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
-    scripts/wine-prefix.sh "$WINEPREFIX" --virtual-display
-    status=0
-    wine build/mingw/bench/window-bench.exe || status=$?
-    wineserver -w
-    exit $status' || status=1
+  scripts/wine-run.sh --virtual-display wine build/mingw/bench/window-bench.exe || status=1
 else
   echo "window benchmark: the Windows build failed"; status=1
 fi

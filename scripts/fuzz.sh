@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
+scripts/setup-debian.sh --with-fuzzing
 
 targets=(kova_statistics_fuzzer chgu_command2_fuzzer chgu_normalise_fuzzer
   chgu_custom_attributes_fuzzer chgu_table_year_fuzzer chgu_stored_value_fuzzer codepage_fuzzer year_tables_reader_fuzzer)

@@ -1,25 +1,46 @@
 #!/usr/bin/env bash
-# Builds program A and opens its window: kova.exe, under Wine on Linux. With
-# no display to open it on, says so and shows program A's statistics on the
-# command line instead.
+# Builds both programs for Windows and opens their windows, under Wine on
+# Linux: kova.exe (program A) and chgu.exe (program B), or the one named.
+# With no display to open them on, says so and shows an example of each
+# command-line tool instead.
+# Usage: scripts/run.sh [kova|chgu]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+case ${1:-both} in
+  kova) programs=(kova) ;;
+  chgu) programs=(chgu) ;;
+  both) programs=(kova chgu) ;;
+  *) echo "usage: scripts/run.sh [kova|chgu]" >&2; exit 2 ;;
+esac
 scripts/setup-debian.sh
 
 if [ -z "${DISPLAY:-}" ]; then
-  echo "No display (DISPLAY is not set): program A's window cannot open here."
-  echo "Here is its number statistics on the command line instead."
+  echo "No display (DISPLAY is not set): the windows cannot open here."
+  echo "Here is each program's number statistics from its command-line tool instead."
   cmake --preset release >/dev/null
-  cmake --build --preset release -j"$(nproc)" --target kova-cli
-  cli=build/release/kova/kova-cli
-  echo "\$ printf '鼠 05 12' | $cli number --year 2003 --layout 2"
-  printf '鼠 05 12' | "$cli" number --year 2003 --layout 2
+  cmake --build --preset release -j"$(nproc)" --target kova-cli chgu-cli
+  show() {
+    local text=$1
+    shift
+    echo
+    echo "\$ printf '$text' | $*"
+    printf '%s' "$text" | "$@"
+  }
+  show '鼠 05 12' build/release/kova/kova-cli number --year 2003 --layout 2
+  show '3期 鼠,05,05' build/release/chgu/chgu-cli number --table-year 2008
   exit 0
 fi
 
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw -j"$(nproc)" --target kova
-export WINEPREFIX="$PWD/build/mingw/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
-scripts/wine-prefix.sh "$WINEPREFIX"
-echo "Opening build/mingw/kova/window/kova.exe under Wine; close its window to end."
-wine build/mingw/kova/window/kova.exe
+cmake --build --preset mingw -j"$(nproc)" --target "${programs[@]}"
+declare -A exe=([kova]=build/mingw/kova/window/kova.exe [chgu]=build/mingw/chgu/window/chgu.exe)
+commands=()
+for program in "${programs[@]}"; do
+  echo "Opening ${exe[$program]} under Wine."
+  commands+=("wine ${exe[$program]} &")
+done
+echo "Close the window(s) to end (or press Ctrl-C)."
+# All in one run of Wine's server, which ends when every window has closed;
+# Ctrl-C stops the wait, and the run's end closes the windows.
+scripts/wine-run.sh bash -c "trap 'exit 130' INT TERM; ${commands[*]} wait"

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building and testing both programs needs on Debian.
-# Safe to run any number of times: it installs only what is missing.
+# Installs what building and testing both programs needs on Debian 12
+# ("bookworm"). Safe to run any number of times: it installs only what is
+# missing.
+# --with-fuzzing: also what the fuzz targets need (scripts/fuzz.sh, and
+#   scripts/test.sh --with-fuzzing).
+# Usage: scripts/setup-debian.sh [--with-fuzzing]
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-dev
@@ -8,10 +12,15 @@ packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-
   # virtual display, with Wine's own fonts and a Chinese font for the captions;
   # imagemagick draws kova's icon (kova/window/win32/make-icon.sh).
   mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth fonts-wqy-microhei
-  imagemagick
-  # The fuzz targets: clang with libFuzzer and the sanitizer runtimes, and
-  # llvm's symbolizer for readable reports.
-  clang libclang-rt-14-dev llvm)
+  imagemagick)
+case ${1:-} in
+  --with-fuzzing)
+    # clang with libFuzzer and the sanitizer runtimes, and llvm's symbolizer
+    # for readable reports: the distribution's default version of each.
+    packages+=(clang libclang-rt-dev llvm) ;;
+  "") ;;
+  *) echo "usage: scripts/setup-debian.sh [--with-fuzzing]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

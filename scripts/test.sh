@@ -8,7 +8,6 @@
 # Usage: scripts/test.sh [--with-sanitizers] [--with-fuzzing]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh
 
 sanitizers=false fuzzing=false
 for option in "$@"; do
@@ -18,6 +17,11 @@ for option in "$@"; do
     *) echo "usage: scripts/test.sh [--with-sanitizers] [--with-fuzzing]" >&2; exit 2 ;;
   esac
 done
+if $fuzzing; then
+  scripts/setup-debian.sh --with-fuzzing
+else
+  scripts/setup-debian.sh
+fi
 
 jobs=$(nproc)
 werror=OFF
@@ -39,20 +43,7 @@ fi
 
 cmake --preset mingw -DTIPSTAT_WERROR=$werror >/dev/null
 cmake --build --preset mingw -j"$jobs"
-# A throwaway prefix inside the build folder; the test preset points Wine at
-# the same one. One idle Windows process (cmd reading a pipe) keeps Wine's
-# server and its services up for the whole run: otherwise every test starts
-# them afresh, and a test starting while they shut down can fail with "wine
-# client error: recvmsg: Connection reset by peer". A test that fails is run
-# once more, as such a failure of Wine's own is not the test's; a real fault
-# fails both times. Closing the pipe ends cmd, and the server is waited for
-# so that the virtual display outlives every Windows process.
-export WINEPREFIX="$PWD/build/mingw/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
-xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
-  scripts/wine-prefix.sh "$WINEPREFIX" --virtual-display
-  exec 3> >(wine cmd >/dev/null 2>&1)
-  status=0
-  ctest --preset mingw -j"$1" --repeat until-pass:2 || status=$?
-  exec 3>&-
-  wineserver -w
-  exit $status' windows-tests "$jobs"
+# Under Wine on a virtual display, with Wine's server started apart from
+# the run and ended with it (see scripts/wine-run.sh); a test that fails with
+# a failure of Wine's own runs once more, named in the output.
+scripts/ctest-wine.sh -j"$jobs"

@@ -1,23 +1,20 @@
 #!/usr/bin/env bash
 # Prepares the Wine prefix in which the Windows build runs: started once,
 # with 宋体 (SimSun) mapped to the installed Chinese font so that captions do
-# not come out as boxes.
+# not come out as boxes. scripts/wine-run.sh runs it before every command.
 # Usage: scripts/wine-prefix.sh PREFIX [--virtual-display]   (safe to run again)
 # On a virtual display, which has no window manager, Wine draws the window
 # frames itself, so that the caption shows (and is in the screenshots).
 set -euo pipefail
+export WINEPREFIX=$1
+source "$(dirname "$0")/wine-env.sh"
 
-prefix=$(realpath -m "$1")
-export WINEPREFIX=$prefix
-export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono / Gecko installer dialog
-export WINEDEBUG=-all
-
-if [ ! -f "$prefix/system.reg" ]; then
-  mkdir -p "$prefix"
-  wine wineboot -i >/dev/null 2>&1 || true
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  wine_detached 300 wine wineboot -i || true
 fi
 
-settings="$prefix/tipstat.reg"
+settings="$WINEPREFIX/tipstat.reg"
 {
   printf 'Windows Registry Editor Version 5.00\r\n\r\n'
   for key in 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
@@ -29,5 +26,7 @@ settings="$prefix/tipstat.reg"
   [ "${2:-}" = "--virtual-display" ] && managed=N
   printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="%s"\r\n\r\n' "$managed"
 } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$settings"
-wine regedit /S "$settings" >/dev/null 2>&1
-wineserver -w
+wine_detached 120 wine regedit /S "$settings"
+# The server writes the registry to the prefix when it ends, a few seconds
+# after its last process.
+timeout 60 wineserver -w || wine_stop_server

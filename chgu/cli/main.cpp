@@ -52,6 +52,11 @@ std::optional<std::string> ReadFile(const std::string& name) {
     return bytes;
 }
 
+bool WriteStandardOutput(std::string_view bytes) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+           std::fflush(stdout) == 0;
+}
+
 int Fail(const std::string& message) {
     std::fprintf(stderr, "chgu-cli: %s\n", message.c_str());
     return 2;
@@ -72,8 +77,7 @@ int main(int argc, char** argv) {
     }
     if (parsed.action == chgu::cli::ParsedArguments::Action::ShowHelp) {
         const std::string_view usage = chgu::cli::UsageText();
-        std::fwrite(usage.data(), 1, usage.size(), stdout);
-        return 0;
+        return WriteStandardOutput(usage) ? 0 : Fail("cannot write standard output");
     }
     const chgu::cli::Options& options = parsed.options;
     const yeartables::LoadResult year_tables = chgu::cli::ReadYearTables(options);
@@ -96,9 +100,5 @@ int main(int argc, char** argv) {
     const std::u16string TableYear = chgu::cli::TableYearOf(options, *store, chgu::LocalToday());
     const std::string output = chgu::cli::EncodeOutput(
         chgu::cli::OutputText(options, text, TableYear, tables), options.encoding);
-    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
-        std::fflush(stdout) != 0) {
-        return Fail("cannot write standard output");
-    }
-    return 0;
+    return WriteStandardOutput(output) ? 0 : Fail("cannot write standard output");
 }

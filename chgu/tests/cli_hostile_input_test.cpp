@@ -1,11 +1,13 @@
 // chgu-cli on what users and scripts may throw at it: a 100 MB paste, bytes
-// that are not UTF-8, and command lines whose arguments are not text at all.
+// that are not UTF-8, command lines whose arguments are not text at all, and
+// standard streams that fail.
 // It reports or refuses clearly; it never crashes or drops the rest.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "chgu/command2.h"
+#include "failing_streams.h"
 #include "malformed_text.h"
 #include "platform/codepage.h"
 #include "run_program.h"
@@ -73,6 +75,11 @@ TEST(ChguCliHostileInput, ArgumentsThatAreNotTextAreRefusedOrTakenAsNoYear) {
     const ProgramRun run = RunProgram(CHGU_CLI_PATH, {"zodiac", "--table-year", unpaired}, "鼠05");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, Expected(kZodiac, "鼠05", u"no year"));
+}
+
+TEST(ChguCliHostileInput, FailingStandardStreamsAreErrors) {
+    platform::test::ExpectFailingStreamsAreErrors(CHGU_CLI_PATH, "chgu-cli",
+                                                  {"number", "--table-year", "2008"});
 }
 
 }  // namespace

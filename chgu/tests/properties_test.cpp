@@ -1,4 +1,6 @@
-// Properties every report keeps, over random tip texts (fixed seed).
+// Properties every report keeps, over random tip texts (fixed seed). The
+// counts themselves are the differential test's: it compares every report
+// with the literal model.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -77,15 +79,6 @@ TEST(ReportProperties, EveryNumberOnceAndTheCountsAddUpTo49) {
         std::int16_t InBracket = 0;
         const std::u16string report = *Text2AfterPress(0, text, {scan, long_lines}, InBracket);
 
-        // In normal mode the counts are those of CollectedList.
-        std::map<int, std::int64_t> named;
-        if (!scan.Check2) {
-            InBracket = 0;
-            const std::string list = U8(CollectNumbers(text, scan, InBracket));
-            for (std::size_t i = 0; i < list.size(); i += 3) {
-                ++named[std::stoi(list.substr(i, 2))];
-            }
-        }
         std::map<int, int> seen;
         std::int64_t stated_total = 0;
         std::int64_t previous = -1;
@@ -97,9 +90,6 @@ TEST(ReportProperties, EveryNumberOnceAndTheCountsAddUpTo49) {
             for (const std::string& item : line.items) {
                 const int number = std::stoi(item);
                 ++seen[number];
-                if (!scan.Check2) {
-                    EXPECT_EQ(line.count, named[number]) << item << " in " << U8(text);
-                }
             }
         }
         EXPECT_EQ(stated_total, 49) << U8(text);

@@ -4,7 +4,12 @@
 #   INPUT     file fed to standard input (optional)
 #   EXPECTED  file holding the exact bytes of standard output (optional)
 #   STATUS    the exit status wanted
+#   CONFIG    an empty configuration folder of the test's own, so that no
+#             change date the developer stored reaches it
 string(REPLACE "|" ";" arguments "${ARGS}")
+file(REMOVE_RECURSE ${CONFIG})
+file(MAKE_DIRECTORY ${CONFIG})
+set(ENV{XDG_CONFIG_HOME} ${CONFIG})
 set(input_option)
 if(INPUT)
   set(input_option INPUT_FILE ${INPUT})

@@ -1,9 +1,5 @@
 #include "test_support.h"
 
-#include <atomic>
-#include <chrono>
-#include <fstream>
-
 #include "chgu/command2.h"
 #include "chgu/form1_controls.h"
 #include "platform/codepage.h"
@@ -54,26 +50,6 @@ std::string Counted(AttributeStatistic statistic, std::string_view text, const S
         }
     }
     return counted;
-}
-
-TempFolder::TempFolder() {
-    static std::atomic<int> serial{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("chgu-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-}
-
-std::filesystem::path TempFolder::Write(std::string_view name, std::string_view bytes) const {
-    const std::filesystem::path file = path_ / name;
-    std::ofstream(file, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file;
 }
 
 }  // namespace chgu::test

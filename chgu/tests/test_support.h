@@ -4,11 +4,11 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "chgu/scan.h"
+#include "temp_folder.h"
 
 namespace chgu::test {
 
@@ -33,20 +33,6 @@ std::string Collected(std::string_view text, const Strip& strip = {});
 // classes counted 0 are left out.
 std::string Counted(AttributeStatistic statistic, std::string_view text, const Strip& strip = {});
 
-// A fresh empty folder, removed with everything in it at the end.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    // Writes bytes to the file name in the folder and returns its path.
-    std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
-
-  private:
-    std::filesystem::path path_;
-};
+using platform::test::TempFolder;
 
 }  // namespace chgu::test

@@ -11,6 +11,7 @@
 #include "malformed_text.h"
 #include "platform/codepage.h"
 #include "run_program.h"
+#include "temp_folder.h"
 #include "tip_text.h"
 
 namespace {
@@ -67,9 +68,8 @@ TEST(KovaCliHostileInput, ArgumentsThatAreNotTextAreRefusedClearly) {
 TEST(KovaCliHostileInput, FileNamesOutsideTheAnsiCodePageAreOpened) {
     // Windows hands programs their arguments in the ANSI code page too,
     // where these characters do not exist.
-    const std::filesystem::path folder =
-        std::filesystem::path(::testing::TempDir()) / "kova_cli_names";
-    std::filesystem::create_directories(folder);
+    const platform::test::TempFolder temp;
+    const std::filesystem::path& folder = temp.path();
     const std::u16string name = u"提示ÄΩ🐭.txt";
     const std::filesystem::path file =
         folder / std::filesystem::path(std::u8string(
@@ -79,7 +79,6 @@ TEST(KovaCliHostileInput, FileNamesOutsideTheAnsiCodePageAreOpened) {
     const ProgramRun run = RunProgram(KOVA_CLI_PATH, {"zodiac", argument}, "");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, ExpectedUtf8(kova::ZodiacStatistics(platform::Utf8ToGbk("鼠 05"))));
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -3,22 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "failing_streams.h"
 #include "platform/codepage.h"
 #include "run_program.h"
+#include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 using platform::test::ProgramRun;
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using platform::test::TempFolder;
 
 // Runs kova-cli with the arguments and the bytes as its standard input.
 ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input) {
@@ -56,8 +54,9 @@ TEST(KovaCli, TakesAndGivesCodePage936Bytes) {
 }
 
 TEST(KovaCli, ReadsAFileWithByteOrderMarkAndLfLineBreaks) {
-    const fs::path file = fs::path(::testing::TempDir()) / "kova_cli_tips.txt";
-    WriteFile(file, "\uFEFF鼠牛\n鼠\n");  // a byte order mark first, as Notepad writes
+    const TempFolder folder;
+    // A byte order mark first, as Notepad writes.
+    const fs::path file = folder.Write("tips.txt", "\uFEFF鼠牛\n鼠\n");
     const ProgramRun run = RunCli({"zodiac", file.string()}, "");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
@@ -73,9 +72,9 @@ TEST(KovaCli, RejectsBadCommandLinesAndUnreadableFiles) {
     ExpectUsageError({"number", "--year", "soon"}, "--year must be a year from 2003 to 2010");
     ExpectUsageError({"zodiac", "--year", "2005"}, "--year applies only to the number statistic");
     ExpectUsageError({"number", "--fast"}, "unknown option '--fast'");
-    const fs::path missing = fs::path(::testing::TempDir()) / "kova_cli_no_such_file.txt";
-    ExpectUsageError({"number", missing.string()}, "cannot open");
-    ExpectUsageError({"number", fs::path(::testing::TempDir()).string()}, "cannot ");
+    const TempFolder folder;
+    ExpectUsageError({"number", (folder.path() / "no-such-file.txt").string()}, "cannot open");
+    ExpectUsageError({"number", folder.path().string()}, "cannot ");
 }
 
 TEST(KovaCli, HelpGoesToStandardOutput) {
@@ -83,4 +82,9 @@ TEST(KovaCli, HelpGoesToStandardOutput) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Usage: kova-cli STATISTIC"), std::string::npos);
     EXPECT_EQ(run.err, "");
+}
+
+TEST(KovaCli, FailingStandardStreamsAreErrors) {
+    platform::test::ExpectFailingStreamsAreErrors(KOVA_CLI_PATH, "kova-cli",
+                                                  {"number", "--year", "2003"});
 }

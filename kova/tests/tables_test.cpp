@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "kova/tables.h"
@@ -113,16 +114,24 @@ TEST(FixedNumberSets, MatchTheirPrintedLists) {
               Set("02 04 06 08 11 13 15 17 19 20 22 24 26 28 31 33 35 37 39 40 42 44 46 48"));
     EXPECT_EQ(NumbersOfFixedWord(FixedClass::kWave, 1),
               Set("01 02 07 08 12 13 18 19 23 24 29 30 34 35 40 45 46"));
-    // Every year-independent class partitions 01..49.
-    const std::pair<FixedClass, int> classes[] = {
+    // Every year-independent family shares out 01..49: each number in exactly
+    // one of its classes.
+    const std::pair<FixedClass, int> families[] = {
         {FixedClass::kHead, 5},        {FixedClass::kTail, 10},     {FixedClass::kWave, 3},
         {FixedClass::kBigSmall, 2},    {FixedClass::kOddEven, 2},   {FixedClass::kDigitSum, 13},
         {FixedClass::kSumBigSmall, 2}, {FixedClass::kSumOddEven, 2}};
-    for (const auto& [family, size] : classes) {
-        int covered = 0;
-        for (int i = 1; i <= size; ++i)
-            covered += NumbersOfFixedWord(family, i).Size();
-        EXPECT_EQ(covered, 49) << static_cast<int>(family);
+    for (const auto& [family, size] : families) {
+        std::array<int, 50> classes_of{};
+        for (int i = 1; i <= size; ++i) {
+            for (int n : NumbersOfFixedWord(family, i).Numbers()) {
+                ASSERT_TRUE(n >= 1 && n <= 49) << static_cast<int>(family) << " " << n;
+                ++classes_of[static_cast<std::size_t>(n)];
+            }
+        }
+        for (int n = 1; n <= 49; ++n) {
+            EXPECT_EQ(classes_of[static_cast<std::size_t>(n)], 1)
+                << "family " << static_cast<int>(family) << ", number " << n;
+        }
     }
 }
 

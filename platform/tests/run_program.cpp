@@ -1,10 +1,11 @@
 #include "run_program.h"
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include "temp_folder.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -12,6 +13,8 @@
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 #endif
 
 namespace platform::test {
@@ -19,21 +22,6 @@ namespace platform::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh folder for one run: tests run side by side as separate processes.
-fs::path FreshFolder() {
-    static std::atomic<int> runs{0};
-#ifdef _WIN32
-    const auto process = GetCurrentProcessId();
-#else
-    const auto process = getpid();
-#endif
-    const fs::path folder = fs::temp_directory_path() / ("tipstat-run-" + std::to_string(process) +
-                                                         "-" + std::to_string(runs++));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -80,32 +68,45 @@ std::wstring Quoted(const std::wstring& argument) {
     return quoted + L"\"";
 }
 
-HANDLE InheritableFile(const fs::path& path, bool write) {
+// A path of the build or the system, as Windows programs under Wine reach it.
+std::wstring WindowsPath(std::string path) {
+    if (path.starts_with("/")) {
+        path.insert(0, "Z:");
+    }
+    return Wide(path);
+}
+
+HANDLE InheritableFile(const std::wstring& path, bool write) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    return CreateFileW(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ,
-                       &inherit, write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+    // Backup semantics: a folder opens too, and then cannot be read.
+    return CreateFileW(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                       write ? CREATE_ALWAYS : OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 #endif
 
 }  // namespace
 
 ProgramRun RunProgram(std::string program, const std::vector<std::string>& arguments,
-                      const std::string& input) {
-    const fs::path folder = FreshFolder();
+                      const std::string& input, const FailingStreams& streams) {
+    const TempFolder run_folder;
+    const fs::path& folder = run_folder.path();
     std::ofstream(folder / "in", std::ios::binary) << input;
     ProgramRun run;
 #ifdef _WIN32
-    if (program.starts_with("/")) {
-        program.insert(0, "Z:");
-    }
-    std::wstring command_line = Quoted(Wide(program));
+    std::wstring command_line = Quoted(WindowsPath(program));
     for (const std::string& argument : arguments) {
         command_line += L" " + Quoted(Wide(argument));
     }
-    const HANDLE in = InheritableFile(folder / "in", false);
-    const HANDLE out = InheritableFile(folder / "out", true);
-    const HANDLE err = InheritableFile(folder / "err", true);
+    const HANDLE in = streams.input_closed
+                          ? INVALID_HANDLE_VALUE
+                          : InheritableFile(streams.input_from ? WindowsPath(*streams.input_from)
+                                                               : (folder / "in").wstring(),
+                                            false);
+    const HANDLE out = InheritableFile(
+        streams.output_to ? WindowsPath(*streams.output_to) : (folder / "out").wstring(), true);
+    const HANDLE err = InheritableFile((folder / "err").wstring(), true);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -122,19 +123,35 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
-    CloseHandle(in);
-    CloseHandle(out);
-    CloseHandle(err);
+    for (const HANDLE handle : {in, out, err}) {
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+        }
+    }
 #else
     // Everything the child needs is made before the fork.
-    const std::string in = (folder / "in").string(), out = (folder / "out").string(),
-                      err = (folder / "err").string();
+    const std::string in_path = streams.input_from.value_or((folder / "in").string());
+    const std::string out_path = streams.output_to.value_or((folder / "out").string());
+    const std::string err = (folder / "err").string();
     std::vector<std::string> copies(arguments);
     std::vector<char*> argv{program.data()};
     for (std::string& argument : copies) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
+    const fs::path config = folder / "config";
+    fs::create_directories(config);
+    std::vector<std::string> variables{"XDG_CONFIG_HOME=" + config.string()};
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        if (!std::string_view(*variable).starts_with("XDG_CONFIG_HOME=")) {
+            variables.emplace_back(*variable);
+        }
+    }
+    std::vector<char*> envp;
+    for (std::string& variable : variables) {
+        envp.push_back(variable.data());
+    }
+    envp.push_back(nullptr);
     const pid_t child = fork();
     if (child == 0) {
         const auto redirect = [](const std::string& name, int flags, int target) {
@@ -144,10 +161,14 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
             }
             close(file);
         };
-        redirect(in, O_RDONLY, 0);
-        redirect(out, O_WRONLY | O_CREAT | O_TRUNC, 1);
+        if (streams.input_closed) {
+            close(0);
+        } else {
+            redirect(in_path, O_RDONLY, 0);
+        }
+        redirect(out_path, O_WRONLY | O_CREAT | O_TRUNC, 1);
         redirect(err, O_WRONLY | O_CREAT | O_TRUNC, 2);
-        execv(program.c_str(), argv.data());
+        execve(program.c_str(), argv.data(), envp.data());
         _exit(127);
     }
     int status = 0;
@@ -157,8 +178,6 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
 #endif
     run.out = ReadFile(folder / "out");
     run.err = ReadFile(folder / "err");
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
     return run;
 }
 

@@ -1,6 +1,7 @@
 // Compares the engine with the literal model on random tip texts: every
 // statistic, every year, both arrangements, with and without a year-tables
-// file.
+// file; short texts, and long ones whose marks, digits and words fall across
+// the stretches in which the engine reads long texts (4096 bytes).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -37,9 +38,9 @@ const std::vector<std::string>& Fragments() {
     return fragments;
 }
 
-std::string RandomTipText(std::mt19937& random) {
+std::string RandomTipText(std::mt19937& random, unsigned most_pieces = 40) {
     std::string text;
-    const int pieces = static_cast<int>(random() % 40);
+    const int pieces = static_cast<int>(random() % most_pieces);
     for (int i = 0; i < pieces; ++i) {
         text += Fragments()[random() % Fragments().size()];
     }
@@ -118,6 +119,47 @@ TEST(KovaDifferential, NumberReportMatchesTheLiteralModelWithAYearTablesFile) {
                 << "text (UTF-8): " << platform::GbkToUtf8(text) << " year " << year
                 << "\nfile:\n"
                 << written.text;
+        }
+    }
+}
+
+TEST(KovaDifferential, LongTextsMatchTheLiteralModelAcrossStretches) {
+    std::mt19937 random(20100101);
+    for (int round = 0; round < 40; ++round) {
+        // At least 5000 bytes: past the first stretch boundary, often the second.
+        std::string text;
+        while (text.size() < 5000) {
+            text += RandomTipText(random, 1000);
+        }
+        const int year = 2003 + round % 8;
+        const bool wrapped = round % 2 == 0;
+        const auto arrangement = wrapped ? kova::Arrangement::kWrapped : kova::Arrangement::kOneLine;
+        ASSERT_EQ(kova::ReportText(kova::NumberStatistics(text, year, arrangement)),
+                  kova::reference::NumberReport(text, year, wrapped))
+            << "round " << round;
+        const auto family = static_cast<Family>(round % 10);
+        ASSERT_EQ(kova::ReportText(RunAttribute(family, text)),
+                  kova::reference::AttributeReport(text, family))
+            << "round " << round << " statistic " << static_cast<int>(family);
+    }
+}
+
+TEST(KovaDifferential, MarksAndDigitsAtEveryOffsetOfTheFirstStretchBoundaries) {
+    for (const char* utf8 : {"九：牛", "号：05", "九九号：：1合", "12", "合大", "10合", "：5,"}) {
+        const std::string piece = platform::Utf8ToGbk(utf8);
+        for (std::size_t before = 4080; before < 4100; ++before) {
+            std::string text(before, 'a');
+            text += piece + text + piece;  // near the first and the second boundary
+            ASSERT_EQ(
+                kova::ReportText(kova::NumberStatistics(text, 2005, kova::Arrangement::kOneLine)),
+                kova::reference::NumberReport(text, 2005, false))
+                << utf8 << " after " << before << " bytes";
+            for (const Family family : {Family::kZodiac, Family::kDigitSum, Family::kBigSmall}) {
+                ASSERT_EQ(kova::ReportText(RunAttribute(family, text)),
+                          kova::reference::AttributeReport(text, family))
+                    << utf8 << " after " << before << " bytes, statistic "
+                    << static_cast<int>(family);
+            }
         }
     }
 }
