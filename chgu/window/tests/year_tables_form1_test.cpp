@@ -112,9 +112,9 @@ TEST(ChguForm1WithYearTables, WithoutTheFileTableYearsAfter2010CountNoAnimals) {
 // the fault; the built-in years and everything else work.
 TEST(ChguForm1WithYearTables, AFaultyFileIsToldOnceAndTheBuiltInYearsWork) {
     StartedProgram program("2026年02月17日", {2026, 3, 1});
-    program.folder.Write(yeartables::kYearTablesFileName,
-                         Line(2011) + "\r\n" + Line(2012) + "\r\n\r\n" +
-                             Replaced(Line(2013), "|蛇|", "|猫|"));
+    program.folder.Write(
+        yeartables::kYearTablesFileName,
+        Line(2011) + "\r\n" + Line(2012) + "\r\n\r\n" + Replaced(Line(2013), "|蛇|", "|猫|"));
     program.Open();
     ASSERT_EQ(program.controls.Messages.size(), 1u);
     EXPECT_EQ(U8(program.controls.Messages[0]),

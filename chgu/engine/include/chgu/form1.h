@@ -28,14 +28,14 @@ class Form1 {
           std::function<CivilDate()> today = LocalToday);
 
     void Form_Load();                             // start-up sequence
-    // The window has appeared: the fault of a year-tables file that could
-    // not be used, in one message box; nothing when there is none or it has
-    // been shown.
-    void Form_Activate();
     void Command2_Click(std::int16_t Index);      // statistics and editing buttons
     void Command3_Click();                        // 更改
     void Command4_Click();                        // 帮助
     void Combo1_Click(std::u16string_view item);  // a custom attribute picked
+    // The window has appeared: the fault of a year-tables file that could
+    // not be used, in one message box; nothing when there is none or it has
+    // been shown.
+    void Form_Activate();
 
     const Form1State& State() const { return state_; }
 
