@@ -25,21 +25,21 @@ std::u16string U16(std::string_view utf8) {
 }
 
 // The program's folder: fresh and empty, removed with what it holds.
-class ProgramFolder {
+class EmptyProgramFolder {
   public:
-    ProgramFolder() {
+    EmptyProgramFolder() {
         static std::atomic<int> serial{0};
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         path_ = fs::temp_directory_path() /
                 ("kova-window-" + std::to_string(stamp) + "-" + std::to_string(serial++));
         fs::create_directories(path_);
     }
-    ~ProgramFolder() {
+    ~EmptyProgramFolder() {
         std::error_code ignored;
         fs::remove_all(path_, ignored);
     }
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
+    EmptyProgramFolder(const EmptyProgramFolder&) = delete;
+    EmptyProgramFolder& operator=(const EmptyProgramFolder&) = delete;
 
     const fs::path& path() const { return path_; }
     fs::path YearTablesFile() const { return path_ / yeartables::kYearTablesFileName; }
@@ -87,7 +87,7 @@ struct OpenedWindow {
 // The release's file: the selector runs to 2040, the window opens at
 // today's year with its animal, and 码统计 takes that year's tables.
 TEST(Form1WithYearTables, OpensAtTodaysYearOfTheFileAndCountsByItsTables) {
-    ProgramFolder folder;
+    EmptyProgramFolder folder;
     folder.WriteYearTables(yeartables::GeneratedYearTables(2011, 2040));
 
     const struct {
@@ -126,7 +126,7 @@ TEST(Form1WithYearTables, OpensAtTodaysYearOfTheFileAndCountsByItsTables) {
 // Without the file the window is exactly the window of the built-in tables,
 // whatever today's year.
 TEST(Form1WithYearTables, WithoutTheFileEveryStartIsAsBefore) {
-    ProgramFolder folder;
+    EmptyProgramFolder folder;
     for (int today = 1990; today <= 2050; ++today) {
         OpenedWindow from_folder(folder.path(), today);
         TForm1 built_in;
@@ -147,18 +147,19 @@ TEST(Form1WithYearTables, WithoutTheFileEveryStartIsAsBefore) {
 // A file with a fault is not used: one message box names the file, the line
 // and the fault, and the window works with the built-in years.
 TEST(Form1WithYearTables, AFaultyFileIsToldOnceAndTheBuiltInYearsWork) {
-    ProgramFolder folder;
+    EmptyProgramFolder folder;
     const std::u16string file = U16(folder.YearTablesFile().string());
     const struct {
         std::string bytes;
         std::u16string message;
     } faults[] = {
         // 2012 left out: the third line should be 2012.
-        {"# 年份表\r\n" + platform::Utf16ToUtf8(yeartables::FormatYearLine(
-                            yeartables::StandardYearRow(2011))) +
+        {"# 年份表\r\n" +
+             platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(2011))) +
              "\r\n" +
              platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(2013))),
-         u"年份表文件“" + file + u"”第 3 行有错：年份要从 2011 年起逐年连续，这一行应是 2012 年，却是 2013 年。"},
+         u"年份表文件“" + file +
+             u"”第 3 行有错：年份要从 2011 年起逐年连续，这一行应是 2012 年，却是 2013 年。"},
         {"2011|马|金:01", u"年份表文件“" + file +
                               u"”第 1 行有错：一行应有 7 项，用“|”隔开：年份|生肖|金:号码|木:号码|"
                               u"水:号码|火:号码|土:号码；这一行有 3 项。"},
