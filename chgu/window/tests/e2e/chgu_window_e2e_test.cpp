@@ -656,6 +656,21 @@ TEST_F(ChguWindow, YearTablesBesideTheProgramCountTheChangeDatesYearByTheFile) {
               U16("共01次:02,03,10,11,18,19,32,33,40,41,48,49,（12码）"));
 }
 
+// A change date in 2030 turns the tables on its day, not before: until
+// then the table year is 2029 (鸡, 马 is number 04), from it 2030 (狗, 05).
+TEST_F(ChguWindow, AChangeDateIn2030TurnsTheFilesTablesOnItsDay) {
+    const YearTablesTxt file(yeartables::GeneratedYearTables(2011, 2040));
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    const bool passed = today.wYear * 10000 + today.wMonth * 100 + today.wDay >= 20300203;
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2030年02月03日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    SetText(Get(ids::kText1), U16("马"));
+    ClickId(ids::kCommand2);
+    EXPECT_EQ(NamedOnce(TextOf(ids::kText2)),
+              passed ? U16("共01次:05,17,29,41,（4码）") : U16("共01次:04,16,28,40,（4码）"));
+}
+
 // A file with a fault: one message box names it, its line and the fault,
 // and the program works on with its built-in years.
 TEST_F(ChguWindow, AFaultyYearTablesFileIsToldAndTheProgramWorksOn) {
