@@ -1,7 +1,10 @@
 #include "chgu/form1.h"
 
+#include <utility>
+
 #include "chgu/command2.h"
 #include "chgu/custom_attributes.h"
+#include "yeartables/year_tables_file.h"
 
 namespace chgu {
 
@@ -10,7 +13,11 @@ Form1::Form1(Form1Controls& controls, ChangeDateStore& store, std::filesystem::p
     : controls_(controls),
       store_(store),
       program_folder_(std::move(program_folder)),
-      today_(std::move(today)) {}
+      today_(std::move(today)) {
+    yeartables::LoadResult loaded = yeartables::LoadYearTablesBeside(program_folder_);
+    tables_ = YearTables(loaded.years);
+    year_tables_fault_ = std::move(loaded.fault);
+}
 
 StartupSources Form1::Sources() const {
     return StartupSources{store_, program_folder_, today_()};
@@ -20,8 +27,14 @@ void Form1::Form_Load() {
     chgu::Form_Load(controls_, state_, Sources());
 }
 
+void Form1::Form_Activate() {
+    if (year_tables_fault_) {
+        controls_.ShowMessage(*std::exchange(year_tables_fault_, std::nullopt));
+    }
+}
+
 void Form1::Command2_Click(std::int16_t Index) {
-    chgu::Command2_Click(controls_, state_, Index);
+    chgu::Command2_Click(controls_, state_, tables_, Index);
 }
 
 void Form1::Command3_Click() {

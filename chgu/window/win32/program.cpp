@@ -1,9 +1,9 @@
 #include "program.h"
 
-#include "chgu/custom_attributes.h"
 #include "chgu/window/command1.h"
 #include "chgu/window/control_ids.h"
 #include "chgu/window/layouts.h"
+#include "platform/program_folder.h"
 #include "resource_ids.h"
 
 namespace chgu::win32 {
@@ -90,11 +90,12 @@ bool Program::Open(int show_command) {
         return false;
     }
     main_window_ = std::make_unique<MainWindow32>(*form1_window_, [this] { ShowNumberPage(); });
-    form1_ = std::make_unique<Form1>(*main_window_, *store_, ProgramFolder());
+    form1_ = std::make_unique<Form1>(*main_window_, *store_, platform::ProgramFolder());
     form1_open_ = true;
     WindowOpened();
     form1_->Form_Load();
     form1_window_->Show(show_command, "Text1");
+    form1_->Form_Activate();
     return true;
 }
 

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "help_text.h"
 #include "input_lines.h"
-#include "kova/tables.h"
 #include "platform/codepage.h"
 #include "platform/memo_lines.h"
 #include "range_input.h"
 #include "year_caption.h"
+#include "yeartables/year_tables_file.h"
 
 namespace kova {
 
@@ -31,6 +32,12 @@ std::u16string Decimal(int number) {
 
 }  // namespace
 
+TForm1::TForm1(const std::filesystem::path& program_folder) {
+    yeartables::LoadResult loaded = yeartables::LoadYearTablesBeside(program_folder);
+    tables_ = YearTables(loaded.years);
+    year_tables_fault_ = std::move(loaded.fault);
+}
+
 void TForm1::Attach(platform::FormWindow& window) {
     window_ = &window;
     Memo1 = &window.Find("Memo1");
@@ -47,9 +54,16 @@ void TForm1::Attach(platform::FormWindow& window) {
 void TForm1::FormCreate(int today_year) {
     // The selector holds the statistics to the years of the tables; the year
     // box stays empty when today lies outside them.
-    UpDown1->SetPosition(std::clamp(today_year, kFirstYear, kLastYear));
-    if (const auto caption = YearCaption(today_year)) {
+    UpDown1->SetPosition(std::clamp(today_year, tables_.FirstYear(), tables_.LastYear()));
+    if (const auto caption = YearCaption(today_year, tables_)) {
         Edit3->SetText(*caption);
+    }
+}
+
+void TForm1::FormShow() {
+    if (year_tables_fault_) {
+        window_->ShowMessage(*std::exchange(year_tables_fault_, std::nullopt),
+                             platform::MessageIcon::kError);
     }
 }
 
@@ -133,7 +147,7 @@ void TForm1::ShowReport(const ReportLines& report) {
 void TForm1::Button60Click(platform::Control&) {
     const Arrangement arrangement =
         RadioButton4->Checked() ? Arrangement::kOneLine : Arrangement::kWrapped;
-    ShowReport(NumberStatistics(InputText(), UpDown1->Position(), arrangement));
+    ShowReport(NumberStatistics(InputText(), UpDown1->Position(), arrangement, tables_));
 }
 
 void TForm1::Button7Click(platform::Control&) {
@@ -168,7 +182,7 @@ void TForm1::BitBtn60Click(platform::Control&) {
 }
 
 void TForm1::UpDown1Click(platform::Control&) {
-    if (const auto caption = YearCaption(UpDown1->Position())) {
+    if (const auto caption = YearCaption(UpDown1->Position(), tables_)) {
         Edit3->SetText(*caption);
     }
 }

@@ -108,7 +108,7 @@ platform::FormLayout TForm1::Layout() {
     rows.push_back(Row("Edit3", kReadOnlyBox, u"", {14, 7, 81, 20}, ids::kEdit3)
                        .Background(Colour::ScrollBar()));
     rows.push_back(Row("UpDown1", kUpDown, u"", {98, 3, 23, 27}, ids::kUpDown1)
-                       .Range(kFirstYear, kLastYear, kFirstYear)
+                       .Range(tables_.FirstYear(), tables_.LastYear(), tables_.FirstYear())
                        .OnClick(on(&TForm1::UpDown1Click)));
     rows.push_back(Row("GroupBox1", kFrame, u"", {136, -5, 89, 40}, ids::kGroupBox1));
     rows.push_back(Row("RadioButton3", kOption, u"排列方式1", {4, 8, 81, 13}, ids::kRadioButton3)

@@ -7,13 +7,12 @@
 
 namespace kova {
 
-std::optional<std::u16string> YearCaption(int year) {
-    if (year < kFirstYear || year > kLastYear) {
+std::optional<std::u16string> YearCaption(int year, const YearTables& tables) {
+    if (year < tables.FirstYear() || year > tables.LastYear()) {
         return std::nullopt;
     }
-    // The year's own animal is the one its number 01 carries.
     const std::string_view animal =
-        ZodiacNames[static_cast<std::size_t>(AnimalOfNumber(1, year) - 1)];
+        ZodiacNames[static_cast<std::size_t>(tables.AnimalOfYear(year) - 1)];
     const std::string digits = std::to_string(year);
     std::u16string caption = u" ";
     caption.append(digits.begin(), digits.end());

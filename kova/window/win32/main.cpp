@@ -2,11 +2,12 @@
 #include <windows.h>
 
 #include "kova/window/form1.h"
+#include "platform/program_folder.h"
 #include "platform/win32/form_window.h"
 #include "resource_ids.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
-    kova::TForm1 form1;
+    kova::TForm1 form1(platform::ProgramFolder());
     platform::FormLayout layout = form1.Layout();
     layout.icon_id = KOVA_ICON;
     const auto window = platform::win32::FormWindow32::Create(instance, std::move(layout));
@@ -20,5 +21,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     form1.FormCreate(today.wYear);
 
     window->Show(show_command, "Memo1");
+    form1.FormShow();
     return platform::win32::RunMessageLoop();
 }

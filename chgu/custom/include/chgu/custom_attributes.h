@@ -20,9 +20,6 @@ inline constexpr char kCustomAttributeFileName[] = "Define.txt";
 // name does not start with "."). Any failure gives false.
 bool FileExists(const std::filesystem::path& path) noexcept;
 
-// The folder that holds the running program; empty when it cannot be told.
-std::filesystem::path ProgramFolder();
-
 // Define.txt in folder, its name matched without regard to letter case.
 std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesystem::path& folder);
 

@@ -8,8 +8,6 @@
 
 #include <sddl.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <random>
 #include <string>
@@ -18,10 +16,13 @@
 #include "chgu/startup.h"
 #include "chgu/window/control_ids.h"
 #include "chgu/window/layouts.h"
+#include "file_beside.h"
 #include "huge_input.h"
 #include "platform/codepage.h"
 #include "tab_walk.h"
 #include "window_driver.h"
+#include "yeartables/standard_rules.h"
+#include "yeartables/year_tables_file.h"
 
 namespace {
 
@@ -51,12 +52,6 @@ const auto* const kTestKeyEnvironment =
 
 std::u16string U16(std::string_view utf8) {
     return platform::Utf8ToUtf16(utf8);
-}
-
-std::wstring TestFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
 void DeleteStoredDates() {
@@ -134,21 +129,8 @@ std::optional<std::u16string> ClipboardText() {
 }
 
 // Define.txt beside chgu.exe in the build folder, for one test.
-class DefineTxt {
-  public:
-    explicit DefineTxt(std::string_view bytes) : path_(TestFolder() + L"Define.txt") {
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    DefineTxt(const DefineTxt&) = delete;
-    DefineTxt& operator=(const DefineTxt&) = delete;
-    // Removed also when an assertion ends the test early.
-    ~DefineTxt() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-
-  private:
-    std::filesystem::path path_;
+struct DefineTxt : e2e::FileBeside {
+    explicit DefineTxt(std::string_view bytes) : FileBeside(L"Define.txt", bytes) {}
 };
 
 std::u16string ComboItem(HWND combo, int index) {
@@ -637,6 +619,82 @@ TEST_F(ChguWindow, TabWalksBothWindowsInReadingOrder) {
     e2e::PressKey(VK_RIGHT);
     EXPECT_TRUE(e2e::WaitUntil([&] { return Checked(GetDlgItem(page, ids::kPageOption2)); }));
     EXPECT_FALSE(Checked(GetDlgItem(page, ids::kPageOption1)));
+}
+
+// YearTables.txt beside chgu.exe for one test.
+struct YearTablesTxt : e2e::FileBeside {
+    explicit YearTablesTxt(std::string_view bytes) : FileBeside(L"YearTables.txt", bytes) {}
+};
+
+// The numbers a report names once, "" when it names none once.
+std::u16string NamedOnce(const std::u16string& report) {
+    const std::size_t start = report.find(U16("共01次:"));
+    return start == std::u16string::npos
+               ? u""
+               : report.substr(start, report.find(u"\r\n", start) - start);
+}
+
+// The release's file and the change date of 2026 (the Spring Festival):
+// the zodiac and element words count by the file's 2026 tables.
+TEST_F(ChguWindow, YearTablesBesideTheProgramCountTheChangeDatesYearByTheFile) {
+    const YearTablesTxt file(yeartables::GeneratedYearTables(2011, 2040));
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    ASSERT_GE(today.wYear * 10000 + today.wMonth * 100 + today.wDay, 20260217)
+        << "the machine's clock is before the change date";
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2026年02月17日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    EXPECT_EQ(TextOf(ids::kText3), U16("2026年02月17日"));
+
+    SetText(Get(ids::kText1), U16("马"));
+    ClickId(ids::kCommand2);
+    EXPECT_EQ(NamedOnce(TextOf(ids::kText2)), U16("共01次:01,13,25,37,49,（5码）"));
+    SetText(Get(ids::kText1), U16("火"));
+    ClickId(ids::kCommand2);
+    EXPECT_EQ(NamedOnce(TextOf(ids::kText2)),
+              U16("共01次:02,03,10,11,18,19,32,33,40,41,48,49,（12码）"));
+}
+
+// A change date in 2030 turns the tables on its day, not before: until
+// then the table year is 2029 (鸡, 马 is number 04), from it 2030 (狗, 05).
+TEST_F(ChguWindow, AChangeDateIn2030TurnsTheFilesTablesOnItsDay) {
+    const YearTablesTxt file(yeartables::GeneratedYearTables(2011, 2040));
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    const bool passed = today.wYear * 10000 + today.wMonth * 100 + today.wDay >= 20300203;
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2030年02月03日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    SetText(Get(ids::kText1), U16("马"));
+    ClickId(ids::kCommand2);
+    EXPECT_EQ(NamedOnce(TextOf(ids::kText2)),
+              passed ? U16("共01次:05,17,29,41,（4码）") : U16("共01次:04,16,28,40,（4码）"));
+}
+
+// A file with a fault: one message box names it, its line and the fault,
+// and the program works on with its built-in years.
+TEST_F(ChguWindow, AFaultyYearTablesFileIsToldAndTheProgramWorksOn) {
+    const YearTablesTxt file("# 年份表\r\n" + platform::Utf16ToUtf8(yeartables::FormatYearLine(
+                                                  yeartables::StandardYearRow(2010))));
+    ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const HWND box = chgu_->WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_EQ(e2e::MessageBoxText(box),
+              u"年份表文件“" + file.Path() +
+                  U16("”第 2 行有错：2010 年及以前的表是程序内置的，不能写在文件里（这一行是 2010 "
+                      "年）。"));
+    e2e::CloseMessageBox(box);
+    EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+
+    EXPECT_EQ(TextOf(ids::kText3), U16("2008年01月01日"));
+    SetText(Get(ids::kText1), U16("3期 鼠,05,05"));
+    ClickId(ids::kCommand2);
+    EXPECT_EQ(TextOf(ids::kText2),
+              U16("共00次:02,03,04,06,07,08,09,10,11,12,14,15,16,17,18,19,20,21,22,23,24,26,27,28,"
+                  "29,30,31,32,33,34,35,36,38,39,40,41,42,43,44,45,46,47,48,（43码）\r\n"
+                  "共01次:01,13,25,37,49,（5码）\r\n"
+                  "共02次:05,（1码）\r\n"));
 }
 
 }  // namespace

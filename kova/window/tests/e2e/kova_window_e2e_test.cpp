@@ -5,15 +5,20 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
+#include "file_beside.h"
 #include "huge_input.h"
 #include "tab_walk.h"
 #include "kova/window/control_ids.h"
 #include "kova/window/form1.h"
 #include "platform/codepage.h"
 #include "window_driver.h"
+#include "yeartables/standard_rules.h"
+#include "yeartables/year_tables_file.h"
 
 namespace {
 
@@ -365,6 +370,123 @@ TEST_F(KovaWindow, ArrowKeysWorkTheOptionsAndTheYearAndCtrlTabTypesATab) {
     EXPECT_TRUE(e2e::WaitUntil([&] { return TextOf(ids::kEdit3) == u" 2003(羊)年"; }));
     e2e::PressKey(VK_UP);
     EXPECT_TRUE(e2e::WaitUntil([&] { return TextOf(ids::kEdit3) == u" 2004(猴)年"; }));
+}
+
+// kova.exe started with YearTables.txt beside it; closed as a user closes it.
+class KovaWithYearTables : public ::testing::Test {
+  protected:
+    explicit KovaWithYearTables(std::string_view file_bytes)
+        : file_(L"YearTables.txt", file_bytes) {}
+    void SetUp() override { ASSERT_NE(kova_.Window(), nullptr) << "kova.exe did not open"; }
+    void TearDown() override {
+        if (kova_.Window() != nullptr) {
+            EXPECT_TRUE(kova_.Close()) << "kova.exe did not end when its window was closed";
+        }
+    }
+
+    HWND Get(int id) const { return kova_.Control(id); }
+    std::u16string TextOf(int id) const { return Text(Get(id)); }
+    int Year() const {
+        return static_cast<int>(SendMessageW(Get(ids::kUpDown1), UDM_GETPOS32, 0, 0));
+    }
+    // The selector's lowest and highest year. UDM_GETRANGE32 would write to
+    // pointers into this process; the 16-bit form comes back as the result.
+    std::pair<int, int> YearRange() const {
+        const auto range = static_cast<DWORD>(SendMessageW(Get(ids::kUpDown1), UDM_GETRANGE, 0, 0));
+        return {static_cast<short>(HIWORD(range)), static_cast<short>(LOWORD(range))};
+    }
+    // 码统计 on text in 排列方式2: the line of the numbers named once.
+    std::u16string NamedOnce(std::u16string_view text) {
+        EXPECT_TRUE(SetText(Get(ids::kMemo1), text));
+        EXPECT_TRUE(Click(Get(ids::kRadioButton4)));
+        EXPECT_TRUE(Click(Get(ids::kButton60)));
+        const std::u16string report = TextOf(ids::kMemo2);
+        const std::size_t start = report.find(u"共01次：");
+        return start == std::u16string::npos
+                   ? u""
+                   : report.substr(start, report.find(u"\r\n", start) - start);
+    }
+
+    e2e::FileBeside file_;  // before the program, which reads it at start
+    e2e::RunningProgram kova_{L"kova.exe", L"TipstatForm"};
+};
+
+// The year box's text for a year of the twelve-year cycle (2008 鼠).
+std::u16string YearCaption(int year) {
+    static constexpr std::array<std::u16string_view, 12> kAnimals = {
+        u"鼠", u"牛", u"虎", u"兔", u"龙", u"蛇", u"马", u"羊", u"猴", u"鸡", u"狗", u"猪"};
+    const std::string digits = std::to_string(year);
+    std::u16string caption = u" ";
+    caption.append(digits.begin(), digits.end());
+    caption.append(u"(")
+        .append(kAnimals[static_cast<std::size_t>(((year - 2008) % 12 + 12) % 12)])
+        .append(u")年");
+    return caption;
+}
+
+class KovaWithTheReleasesYearTables : public KovaWithYearTables {
+  protected:
+    KovaWithTheReleasesYearTables()
+        : KovaWithYearTables(yeartables::GeneratedYearTables(2011, 2040)) {}
+};
+
+// The release's file, 2011..2040: the window opens at today's year held
+// within 2003..2040 with its caption, the arrows run to 2040, and 码统计
+// counts by the file's tables.
+TEST_F(KovaWithTheReleasesYearTables, OpensAtTodaysYearAndCountsByTheFilesTables) {
+    EXPECT_EQ(kova_.WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    EXPECT_EQ(YearRange(), std::make_pair(2003, 2040));
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    const int year = today.wYear;
+    EXPECT_EQ(Year(), std::clamp(year, 2003, 2040));
+    EXPECT_EQ(TextOf(ids::kEdit3), year >= 2003 && year <= 2040 ? YearCaption(year) : u"");
+
+    const HWND up_down = Get(ids::kUpDown1);
+    SendMessageW(up_down, UDM_SETPOS32, 0, 2025);
+    e2e::ClickArrow(up_down, true);
+    EXPECT_EQ(TextOf(ids::kEdit3), u" 2026(马)年");
+    EXPECT_EQ(NamedOnce(u"马"), u"共01次：01,13,25,37,49,（5码）");
+    EXPECT_EQ(NamedOnce(u"火"), u"共01次：02,03,10,11,18,19,32,33,40,41,48,49,（12码）");
+
+    SendMessageW(up_down, UDM_SETPOS32, 0, 2039);
+    e2e::ClickArrow(up_down, true);
+    e2e::ClickArrow(up_down, true);
+    EXPECT_EQ(Year(), 2040);
+    EXPECT_EQ(TextOf(ids::kEdit3), u" 2040(猴)年");
+}
+
+class KovaWithAFaultyYearTablesFile : public KovaWithYearTables {
+  protected:
+    // 2012 is missing: the fourth line should be 2012.
+    KovaWithAFaultyYearTablesFile()
+        : KovaWithYearTables("\xEF\xBB\xBF# 年份表\r\n\r\n" + Line(2011) + "\r\n" + Line(2013) +
+                             "\r\n") {}
+
+    static std::string Line(int year) {
+        return platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(year)));
+    }
+};
+
+// One message box names the file, the line and the fault; then the window
+// works with the built-in years 2003..2010.
+TEST_F(KovaWithAFaultyYearTablesFile, TellsTheFaultAndWorksWithTheBuiltInYears) {
+    const HWND box = kova_.WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_EQ(e2e::MessageBoxText(box),
+              u"年份表文件“" + file_.Path() +
+                  u"”第 4 行有错：年份要从 2011 年起逐年连续，这一行应是 2012 年，却是 2013 年。");
+    e2e::CloseMessageBox(box);
+    ASSERT_TRUE(kova_.Settle(ids::kEdit4)) << "the window did not answer after the box";
+    EXPECT_EQ(kova_.WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+
+    EXPECT_EQ(YearRange(), std::make_pair(2003, 2010));
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    EXPECT_EQ(Year(), std::clamp(static_cast<int>(today.wYear), 2003, 2010));
+    SendMessageW(Get(ids::kUpDown1), UDM_SETPOS32, 0, 2010);
+    EXPECT_EQ(NamedOnce(u"鼠"), u"共01次：03,15,27,39,（4码）");
+    EXPECT_EQ(NamedOnce(u"马"), u"共01次：09,21,33,45,（4码）");
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 // Win32 window and in the in-memory window of the tests.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "kova/statistics.h"
+#include "kova/year_tables.h"
 #include "platform/control_table.h"
 #include "platform/controls.h"
 
@@ -18,13 +21,25 @@ inline constexpr int kWideClientWidth = 693;
 
 class TForm1 {
   public:
-    // The window's controls, with every handler bound to this form.
+    // The built-in years 2003..2010 only.
+    TForm1() = default;
+    // With the years of YearTables.txt in program_folder, read once here. A
+    // file with a fault is not used: the built-in years only, and FormShow
+    // tells the user why.
+    explicit TForm1(const std::filesystem::path& program_folder);
+
+    // The window's controls, with every handler bound to this form. The
+    // year selector's range runs over the years of the tables.
     platform::FormLayout Layout();
     // Takes the window built from Layout(); before any handler runs.
     void Attach(platform::FormWindow& window);
 
     // Window creation: the year selector from today's year.
     void FormCreate(int today_year);
+    // The window has appeared: the fault of a year-tables file that could
+    // not be used, in one message box; nothing when there is none or it has
+    // been shown.
+    void FormShow();
 
     // The attribute buttons and the half-wave buttons.
     void ButtonClick(platform::Control& sender);
@@ -57,6 +72,9 @@ class TForm1 {
     void AppendToInput(std::u16string_view word);
     std::string InputText() const;
     void ShowReport(const ReportLines& report);
+
+    YearTables tables_;
+    std::optional<std::u16string> year_tables_fault_;
 
     platform::FormWindow* window_ = nullptr;
     platform::Control* Memo1 = nullptr;

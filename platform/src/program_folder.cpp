@@ -2,11 +2,12 @@
 #include <windows.h>
 #endif
 
+#include <string>
 #include <system_error>
 
-#include "chgu/custom_attributes.h"
+#include "platform/program_folder.h"
 
-namespace chgu {
+namespace platform {
 
 std::filesystem::path ProgramFolder() {
 #ifdef _WIN32
@@ -30,4 +31,4 @@ std::filesystem::path ProgramFolder() {
 #endif
 }
 
-}  // namespace chgu
+}  // namespace platform
