@@ -13,7 +13,6 @@
 
 namespace kova::detail {
 
-
 struct CountedItem {
     std::string text;  // as the report writes it, without the comma
     Tally count;
