@@ -37,13 +37,13 @@ constexpr std::array<std::string_view, 11> kCountingStatistics = {
 
 constexpr std::array<::cli::OptionSpec, 4> kOptions = {{
     {kTableYear, "T",
-     "the table year as the window keeps it, any text: 2005..2010\n"
-     "and the years of --year-tables have zodiac and element\n"
-     "tables; with any other text animals and elements name no\n"
-     "number. Default: from the stored change date and today",
+     "the table year as the window keeps it, any text:\n"
+     "2005..2010 and the years of --year-tables have\n"
+     "zodiac and element tables; with any other text\n"
+     "animals and elements name no number. Default: from\n"
+     "the stored change date and today's date",
      kNumberOnly},
-    {kCumulative, "", "次数累加统计: digits before 次 weight what follows",
-     kCountingStatistics},
+    {kCumulative, "", "次数累加统计: digits before 次 weight what follows", kCountingStatistics},
     {kNoBrackets, "", "count text inside 【】 and 〖〗 too (方括内不统计 off)",
      kCountingStatistics},
     {kShortLines, "", "短行排列: number report lines of ten numbers", kNumberOnly},

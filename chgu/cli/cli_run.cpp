@@ -17,7 +17,8 @@ std::vector<::cli::ItemCount> ItemsOf(std::int16_t Index, const Counts& counts) 
         for (int number = kFirstNumber; number <= kLastNumber; ++number) {
             std::u16string digits;
             AppendTwoDigits(digits, number);
-            items.push_back({platform::Utf16ToUtf8(digits), counts[static_cast<std::size_t>(number)]});
+            items.push_back(
+                {platform::Utf16ToUtf8(digits), counts[static_cast<std::size_t>(number)]});
         }
         return items;
     }
@@ -47,7 +48,8 @@ std::vector<::cli::ItemCount> ItemsOf(std::int16_t Index, const Counts& counts) 
         output.table_year = platform::Utf16ToUtf8(TableYear);
     }
     output.options = {{"cumulative", options.cumulative}, {"skip_brackets", options.skip_brackets}};
-    output.report = EncodeOutput(ReportOfCounts(Index, counts, options.long_lines), options.encoding);
+    output.report =
+        EncodeOutput(ReportOfCounts(Index, counts, options.long_lines), options.encoding);
     return output;
 }
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "chgu/command2.h"
-#include "count_reading.h"
 #include "cli_run.h"
+#include "count_reading.h"
 #include "run_program.h"
 #include "test_support.h"
 #include "tip_text.h"
@@ -22,10 +22,10 @@
 namespace chgu {
 namespace {
 
-using ::cli::test::ItemCounts;
 using cli::Encoding;
 using cli::Format;
 using cli::Options;
+using ::cli::test::ItemCounts;
 using test::U16;
 using test::U8;
 
@@ -198,7 +198,8 @@ TEST(ChguCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
             for (std::int16_t Index = 0; Index <= 10; ++Index) {
                 options.statistics = {Index};
                 options.format = Format::kReport;
-                const std::string report = cli::ToolOutput(options, text, TableYear, TablesTo2040());
+                const std::string report =
+                    cli::ToolOutput(options, text, TableYear, TablesTo2040());
                 options.format = Format::kCsv;
                 const ItemCounts from_csv =
                     CountsOfCsv(cli::ToolOutput(options, text, TableYear, TablesTo2040()));
@@ -246,10 +247,12 @@ TEST(ChguCliFormats, AllIsEveryStatisticInTurnButNormalise) {
     std::size_t row = 1;
     for (std::int16_t Index = 0; Index <= 10; ++Index) {
         options.statistics = {Index};
-        const std::string single = cli::ToolOutput(options, U16(text), u"2009", YearTables::BuiltIn());
+        const std::string single =
+            cli::ToolOutput(options, U16(text), u"2009", YearTables::BuiltIn());
         reports += (Index == 0 ? "" : "\r\n") + single;
         ItemCounts counts;
-        for (; row < rows.size() && rows[row].at(0) == cli::StatisticNames()[static_cast<std::size_t>(Index)].name;
+        for (; row < rows.size() &&
+               rows[row].at(0) == cli::StatisticNames()[static_cast<std::size_t>(Index)].name;
              ++row) {
             counts.emplace_back(rows[row].at(1), std::stoll(rows[row].at(2)));
         }

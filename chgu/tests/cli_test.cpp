@@ -53,7 +53,8 @@ TEST(CliArguments, StatisticsListsAndOptions) {
     EXPECT_EQ(Parse({"all"}).options.statistics.size(), 11u);
     EXPECT_EQ(Parse({"--table-year=2007", "number"}).options.table_year, "2007");
     EXPECT_EQ(Parse({"number", "--help"}).action, ParsedArguments::Action::ShowHelp);
-    EXPECT_EQ(Parse({"number", "--table-year", "--help"}).action, ParsedArguments::Action::ShowHelp);
+    EXPECT_EQ(Parse({"number", "--table-year", "--help"}).action,
+              ParsedArguments::Action::ShowHelp);
 }
 
 TEST(CliArguments, MistakesAreReported) {
@@ -90,12 +91,14 @@ std::string Output(const Options& options, const std::string& text, std::u16stri
 TEST(CliRun, OptionsReachTheStrip) {
     Options options;
     options.statistics = {1};
-    EXPECT_EQ(Output(options, "【鼠】牛", u"2008"),
-              " 生肖统计结果：\r\n【共00次】：鼠,虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n");
+    EXPECT_EQ(
+        Output(options, "【鼠】牛", u"2008"),
+        " 生肖统计结果：\r\n【共00次】：鼠,虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n");
     options.skip_brackets = false;
     options.cumulative = true;
-    EXPECT_EQ(Output(options, "2次【鼠】牛", u"2008"),
-              " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共02次】：鼠,牛,\r\n");
+    EXPECT_EQ(
+        Output(options, "2次【鼠】牛", u"2008"),
+        " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共02次】：鼠,牛,\r\n");
     options.statistics = {11};
     EXPECT_EQ(Output(options, "１\n２", u""), "1\r\n2");
     // Reports in turn, an empty line between; 全转半's text gets its line end.

@@ -48,12 +48,12 @@ struct CommonOptionHelp {
 };
 constexpr std::array<CommonOptionHelp, 5> kCommonHelp = {{
     {kFormat, "report|csv|json",
-     "report (default): the report text; csv and json: the counts\n"
-     "behind it, UTF-8 with LF line ends"},
+     "report (default): the report text; csv and json:\n"
+     "the counts behind it, UTF-8 with LF line ends"},
     {kPretty, "", "json on several indented lines"},
     {kEncoding, "utf-8|gbk",
-     "of the input, and of the report text (default utf-8, also\n"
-     "spelt utf8); csv and json are always UTF-8"},
+     "of the input and of the report text (default\n"
+     "utf-8, also spelt utf8); csv and json are UTF-8"},
     {kHelp, "", "show this text"},
     {kVersion, "", "show the tool's name and version"},
 }};
@@ -143,7 +143,8 @@ std::optional<std::string> OptionNotApplying(const ToolSpec& spec, const ParsedA
         run.push_back(spec.statistics[i].name);
     }
     for (const OptionSpec& option : spec.options) {
-        const bool given = parsed.values.contains(option.name) || parsed.flags.contains(option.name);
+        const bool given =
+            parsed.values.contains(option.name) || parsed.flags.contains(option.name);
         if (!given || option.applies_to.empty()) {
             continue;
         }
@@ -160,7 +161,8 @@ std::optional<std::string> OptionNotApplying(const ToolSpec& spec, const ParsedA
     if (parsed.common.format != Format::kReport) {
         for (const std::size_t i : parsed.common.statistics) {
             if (!spec.statistics[i].has_counts) {
-                const std::string_view format = parsed.common.format == Format::kCsv ? "csv" : "json";
+                const std::string_view format =
+                    parsed.common.format == Format::kCsv ? "csv" : "json";
                 return UsageError("--format " + std::string(format) + " does not apply to " +
                                   std::string(spec.statistics[i].name));
             }
@@ -339,8 +341,8 @@ std::string BadValue(std::string_view option, std::string_view allowed, std::str
 }
 
 std::string UsageText(const ToolSpec& spec) {
-    std::string text = "Usage: " + std::string(spec.tool) +
-                       " STATISTIC[,STATISTIC...] [OPTION...] [FILE]\n\n";
+    std::string text =
+        "Usage: " + std::string(spec.tool) + " STATISTIC[,STATISTIC...] [OPTION...] [FILE]\n\n";
     text += spec.about;
     text +=
         "\n"

@@ -35,7 +35,7 @@ std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<st
 
 struct Mistake {
     std::vector<std::string> arguments;
-    std::string message;  // after "tool: "
+    std::string message;              // after "tool: "
     bool with_number_option = false;  // the tool's number option appended
 };
 
@@ -75,8 +75,10 @@ TEST(BothTools, StatisticListMistakes) {
 
 TEST(BothTools, OptionMistakes) {
     ExpectRefusedAlike({
-        {{"number", "--format", "xml"}, "--format must be report, csv or json, not 'xml' (see --help)"},
-        {{"number", "--format=CSV"}, "--format must be report, csv or json, not 'CSV' (see --help)"},
+        {{"number", "--format", "xml"},
+         "--format must be report, csv or json, not 'xml' (see --help)"},
+        {{"number", "--format=CSV"},
+         "--format must be report, csv or json, not 'CSV' (see --help)"},
         {{"number", "--format"}, "--format needs a value (see --help)"},
         {{"number", "--format="}, "--format needs a value (see --help)"},
         {{"number", "--format", "csv", "--format", "json"},
@@ -91,11 +93,14 @@ TEST(BothTools, OptionMistakes) {
         {{"-x", "number"}, "unknown option '-x' (see --help)"},
         {{"number", "a.txt", "b.txt"}, "unexpected argument 'b.txt' (see --help)"},
         {{"number", "a.txt", "--", "-b"}, "unexpected argument '-b' (see --help)"},
-        {{"number", "--encoding", "big5"}, "--encoding must be utf-8 or gbk, not 'big5' (see --help)"},
-        {{"number", "--encoding", "UTF-8"}, "--encoding must be utf-8 or gbk, not 'UTF-8' (see --help)"},
+        {{"number", "--encoding", "big5"},
+         "--encoding must be utf-8 or gbk, not 'big5' (see --help)"},
+        {{"number", "--encoding", "UTF-8"},
+         "--encoding must be utf-8 or gbk, not 'UTF-8' (see --help)"},
         {{"zodiac"}, "{option} does not apply to zodiac (see --help)", true},
         {{"zodiac,tail"}, "{option} does not apply to zodiac,tail (see --help)", true},
-        {{"all", "--format", "csv", "--pretty"}, "--pretty applies only to --format json (see --help)"},
+        {{"all", "--format", "csv", "--pretty"},
+         "--pretty applies only to --format json (see --help)"},
     });
 }
 
@@ -127,7 +132,9 @@ TEST(BothTools, HelpAnywhereVersionAndTheEndOfOptions) {
         const std::string usage =
             "Usage: " + std::string(tool.name) + " STATISTIC[,STATISTIC...] [OPTION...] [FILE]\n";
         for (const std::vector<std::string>& arguments :
-             {std::vector<std::string>{"--help"}, {"number", "a.txt", "-h"}, {"bogus", "--fast", "--help"},
+             {std::vector<std::string>{"--help"},
+              {"number", "a.txt", "-h"},
+              {"bogus", "--fast", "--help"},
               // As an option's value it still asks for help.
               Joined({"number", "--encoding"}, {"--help"})}) {
             const ProgramRun run = RunProgram(tool.path, arguments, "");
@@ -161,8 +168,7 @@ TEST(BothTools, ReadTheirInputAlike) {
               {"zodiac", "--format=csv", "--encoding", "utf8"}}) {
             const ProgramRun run = RunProgram(tool.path, arguments, with_mark);
             ASSERT_EQ(run.status, 0) << tool.name << ": " << run.err;
-            EXPECT_EQ(cli::test::ReadCsv(run.out).at(1),
-                      (std::vector<std::string>{"鼠", "2"}))
+            EXPECT_EQ(cli::test::ReadCsv(run.out).at(1), (std::vector<std::string>{"鼠", "2"}))
                 << tool.name;
         }
         const ProgramRun gbk =

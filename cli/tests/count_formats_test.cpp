@@ -20,7 +20,8 @@ using test::ItemCounts;
 // Chinese text.
 std::string RandomItem(std::mt19937& random) {
     static const std::vector<std::string> pieces = {
-        "05", "鼠", ",", "\"", "\\", "\r\n", "\n", "\t", std::string(1, '\x01'), " ", "合单", "{}", "/"};
+        "05", "鼠",   ",",  "\"", "\\", "\r\n", "\n", "\t", std::string(1, '\x01'),
+        " ",  "合单", "{}", "/"};
     std::string item;
     const auto length = std::uniform_int_distribution<int>(0, 5)(random);
     for (int i = 0; i < length; ++i) {
@@ -42,7 +43,8 @@ std::vector<StatisticOutput> RandomOutputs(std::mt19937& random, std::size_t sta
         const auto items = std::uniform_int_distribution<int>(0, 12)(random);
         for (int i = 0; i < items; ++i) {
             output.counts.push_back(
-                {RandomItem(random), std::uniform_int_distribution<std::int64_t>(0, 1 << 20)(random)});
+                {RandomItem(random),
+                 std::uniform_int_distribution<std::int64_t>(0, 1 << 20)(random)});
         }
     }
     return outputs;
@@ -105,8 +107,9 @@ TEST(CountFormats, JsonReadsBackWholeOnOneLineOrPretty) {
         ASSERT_EQ(objects.size(), outputs.size());
         for (std::size_t i = 0; i < outputs.size(); ++i) {
             const test::JsonValue& object = *objects[i];
-            EXPECT_EQ(object.MemberNames(), (std::vector<std::string>{"tool", "statistic", "table_year",
-                                                                      "options", "counts"}));
+            EXPECT_EQ(
+                object.MemberNames(),
+                (std::vector<std::string>{"tool", "statistic", "table_year", "options", "counts"}));
             EXPECT_EQ(object["tool"].string, outputs[i].tool);
             EXPECT_EQ(object["statistic"].string, outputs[i].statistic);
             if (outputs[i].table_year) {

@@ -171,8 +171,9 @@ class JsonReader {
         unsigned code = 0;
         for (int k = 0; k < 4; ++k) {
             const char h = text_[at_++];
-            const auto digit = std::string_view("0123456789abcdef").find(
-                static_cast<char>(h >= 'A' && h <= 'F' ? h - 'A' + 'a' : h));
+            const auto digit =
+                std::string_view("0123456789abcdef")
+                    .find(static_cast<char>(h >= 'A' && h <= 'F' ? h - 'A' + 'a' : h));
             if (digit == std::string_view::npos) {
                 Fail("bad \\u escape");
             }
@@ -298,7 +299,7 @@ std::map<std::string, std::int64_t> ReadReportText(std::string_view text) {
                 group = group * 10 + (line[digit++] - '0');
             }
             const auto colon = line.find(':', digit) != line.npos ? line.find(':', digit) + 1
-                                                                   : line.find("：", digit) + 3;
+                                                                  : line.find("：", digit) + 3;
             line = line.substr(colon);
         }
         line = line.substr(line.find_first_not_of(' '));

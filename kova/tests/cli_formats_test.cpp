@@ -107,7 +107,10 @@ const std::vector<WorkedExample>& WorkedExamples() {
          " 合数统计结果：\r\n【共00次】：1合,2合,3合,4合,5合,6合,7合,8合,9合,10合,11合,\r\n"
          "            12合,13合,\r\n",
          std::nullopt},
-        {{"bigsmall"}, "合大 大 小 合小", " 大小统计结果：\r\n【共01次】：大,小,\r\n", std::nullopt},
+        {{"bigsmall"},
+         "合大 大 小 合小",
+         " 大小统计结果：\r\n【共01次】：大,小,\r\n",
+         std::nullopt},
     };
     return examples;
 }

@@ -82,8 +82,10 @@ TEST(CommandLine, MistakesAreOneLineErrors) {
               "--year must be a year from 2003 to 2010, not '2002' (see --help)");
     EXPECT_EQ(ErrorOf({"number", "--year=20o5"}),
               "--year must be a year from 2003 to 2010, not '20o5' (see --help)");
-    EXPECT_EQ(ErrorOf({"zodiac", "--year", "2005"}), "--year does not apply to zodiac (see --help)");
+    EXPECT_EQ(ErrorOf({"zodiac", "--year", "2005"}),
+              "--year does not apply to zodiac (see --help)");
     EXPECT_EQ(ErrorOf({"zodiac,tail", "--layout", "2"}),
               "--layout does not apply to zodiac,tail (see --help)");
-    EXPECT_EQ(ErrorOf({"number", "--layout", "3"}), "--layout must be 1 or 2, not '3' (see --help)");
+    EXPECT_EQ(ErrorOf({"number", "--layout", "3"}),
+              "--layout must be 1 or 2, not '3' (see --help)");
 }

@@ -37,7 +37,8 @@ const ::cli::ToolSpec kSpec{
     .about =
         "Reads a tip text from FILE (or standard input) and prints the report of each\n"
         "statistic exactly as program A's output box shows it, every line followed by\n"
-        "CR LF (\"共01次：\", a full-width colon), or the counts behind it.\n",
+        "CR LF (\"共01次：\", a full-width colon), or the counts behind it. With\n"
+        "UTF-8 a character that code page 936 lacks counts as \"?\".\n",
     .statistics = StatisticNames(),
     .options = kOptions,
     .year_tables_help =
@@ -102,8 +103,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
         if (!year) {
             return Failure(::cli::BadValue(kYear,
                                            "a year from " +
-                                               std::to_string(options.tables.FirstYear()) +
-                                               " to " + std::to_string(options.tables.LastYear()),
+                                               std::to_string(options.tables.FirstYear()) + " to " +
+                                               std::to_string(options.tables.LastYear()),
                                            year_text->second));
         }
         options.year = *year;

@@ -49,7 +49,8 @@ ReportLines WriteNumberReport(const NumberCounts& counts, Arrangement arrangemen
     }
     ReportLines lines;
     detail::WriteGroups(std::move(items),
-                arrangement == Arrangement::kWrapped ? kWrappedLayout : kOneLineLayout, lines);
+                        arrangement == Arrangement::kWrapped ? kWrappedLayout : kOneLineLayout,
+                        lines);
     for (std::string& line : lines) {
         line += LineCountSuffix(line);
     }

@@ -20,8 +20,7 @@ NumberSet NumbersOf(const detail::WordMeaning& meaning, int year, const YearTabl
 }
 
 // Every word found adds 1 to each of its numbers in the year's tables.
-NumberCounts CountsForYear(const detail::NumberTally& tally, int year,
-                                   const YearTables& tables) {
+NumberCounts CountsForYear(const detail::NumberTally& tally, int year, const YearTables& tables) {
     NumberCounts counts = tally.written;
     for (const auto& [meaning, found] : tally.words) {
         const NumberSet numbers = NumbersOf(meaning, year, tables);
