@@ -230,6 +230,10 @@ ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string
 
     CLI::App app;
     app.set_help_flag();
+    // Options start with "-" on every system: CLI11 would read "/name" as an
+    // option on Windows, and a file given as /work/tips.txt (under Wine) with
+    // it.
+    app.allow_windows_style_options(false);
     // Unknown options and extra arguments are collected and worded below.
     app.allow_extras();
     std::map<std::string_view, std::string> values;
