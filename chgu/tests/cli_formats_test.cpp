@@ -16,6 +16,7 @@
 #include "run_program.h"
 #include "test_support.h"
 #include "tip_text.h"
+#include "worked_examples.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
@@ -25,7 +26,9 @@ namespace {
 using cli::Encoding;
 using cli::Format;
 using cli::Options;
+using ::cli::test::CountsOfCsv;
 using ::cli::test::ItemCounts;
+using ::cli::test::WorkedExample;
 using test::U16;
 using test::U8;
 
@@ -45,24 +48,6 @@ std::vector<std::string> ItemsOf(std::int16_t Index) {
     }
     return items;
 }
-
-ItemCounts CountsOfCsv(const std::string& csv) {
-    const auto rows = ::cli::test::ReadCsv(csv);
-    EXPECT_EQ(rows.at(0), (std::vector<std::string>{"item", "count"}));
-    ItemCounts counts;
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].size(), 2u);
-        counts.emplace_back(rows[i].at(0), std::stoll(rows[i].at(1)));
-    }
-    return counts;
-}
-
-struct WorkedExample {
-    std::vector<std::string> arguments;  // the statistic first
-    std::string text;
-    std::string report;
-    std::optional<std::string> table_year;
-};
 
 // The road of one request (also the README's example) and the examples of
 // the reports' description.
@@ -111,45 +96,9 @@ std::int16_t IndexOfStatistic(std::string_view name) {
 
 TEST(ChguCliFormats, WorkedExamplesInEveryFormat) {
     for (const WorkedExample& example : WorkedExamples()) {
-        const std::string& statistic = example.arguments[0];
-        const auto run = [&](std::vector<std::string> extra) {
-            std::vector<std::string> arguments = example.arguments;
-            arguments.insert(arguments.end(), extra.begin(), extra.end());
-            const platform::test::ProgramRun done =
-                platform::test::RunProgram(CHGU_CLI_PATH, arguments, example.text);
-            EXPECT_EQ(done.status, 0) << done.err;
-            EXPECT_EQ(done.err, "");
-            return done.out;
-        };
-        EXPECT_EQ(run({}), example.report) << statistic;
-        EXPECT_EQ(run({"--format", "report"}), example.report) << statistic;
-
-        const auto stated = ::cli::test::ReadReportText(example.report);
-        ItemCounts expected;
-        for (const std::string& item : ItemsOf(IndexOfStatistic(statistic))) {
-            ASSERT_TRUE(stated.contains(item)) << item;
-            expected.emplace_back(item, stated.at(item));
-        }
-        EXPECT_EQ(stated.size(), expected.size());
-
-        EXPECT_EQ(CountsOfCsv(run({"--format", "csv"})), expected) << statistic;
-        for (const bool pretty : {false, true}) {
-            const ::cli::test::JsonValue json = ::cli::test::ReadJson(
-                run(pretty ? std::vector<std::string>{"--format", "json", "--pretty"}
-                           : std::vector<std::string>{"--format=json"}));
-            EXPECT_EQ(json["tool"].string, "chgu-cli");
-            EXPECT_EQ(json["statistic"].string, statistic);
-            if (example.table_year) {
-                EXPECT_EQ(json["table_year"].string, *example.table_year);
-            } else {
-                EXPECT_EQ(json["table_year"].kind, ::cli::test::JsonValue::Kind::kNull);
-            }
-            EXPECT_EQ(json["options"].MemberNames(),
-                      (std::vector<std::string>{"cumulative", "skip_brackets"}));
-            EXPECT_FALSE(json["options"]["cumulative"].boolean);
-            EXPECT_TRUE(json["options"]["skip_brackets"].boolean);
-            EXPECT_EQ(::cli::test::CountsOfJson(json), expected) << statistic;
-        }
+        ::cli::test::ExpectInEveryFormat(CHGU_CLI_PATH, "chgu-cli", example,
+                                         ItemsOf(IndexOfStatistic(example.arguments[0])),
+                                         {{"cumulative", false}, {"skip_brackets", true}});
     }
 }
 

@@ -108,7 +108,8 @@ TEST(BothTools, FilesThatCannotBeReadGiveTheSameReason) {
     const platform::test::TempFolder folder;
     const std::string missing = (folder.path() / "no-such-file.txt").string();
     // A name that starts with "/" is a file on Windows too, not an option.
-    for (const std::string& file : {missing, folder.path().string(), std::string("/no-such-file")}) {
+    for (const std::string& file :
+         {missing, folder.path().string(), std::string("/no-such-file")}) {
         std::vector<std::string> messages;
         for (const Tool& tool : kTools) {
             const ProgramRun run = RunProgram(tool.path, {"zodiac", file}, "");

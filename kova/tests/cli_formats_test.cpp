@@ -12,15 +12,17 @@
 
 #include "count_reading.h"
 #include "platform/codepage.h"
-#include "run_program.h"
 #include "run_statistic.h"
 #include "tip_text.h"
+#include "worked_examples.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
 namespace {
 
+using cli::test::CountsOfCsv;
 using cli::test::ItemCounts;
+using cli::test::WorkedExample;
 using kova::cli::CliOptions;
 using kova::cli::Encoding;
 using kova::cli::Format;
@@ -43,25 +45,6 @@ std::vector<std::string> ItemsOf(std::size_t statistic) {
     }
     return items;
 }
-
-// The rows of single-statistic csv as (item, count).
-ItemCounts CountsOfCsv(const std::string& csv) {
-    const auto rows = cli::test::ReadCsv(csv);
-    EXPECT_EQ(rows.at(0), (std::vector<std::string>{"item", "count"}));
-    ItemCounts counts;
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].size(), 2u);
-        counts.emplace_back(rows[i].at(0), std::stoll(rows[i].at(1)));
-    }
-    return counts;
-}
-
-struct WorkedExample {
-    std::vector<std::string> arguments;  // the statistic first
-    std::string text;
-    std::string report;
-    std::optional<std::string> table_year;
-};
 
 // Program A's worked examples: the README's and those of the reports'
 // descriptions.
@@ -127,44 +110,9 @@ std::size_t IndexOfStatistic(std::string_view name) {
 
 TEST(KovaCliFormats, WorkedExamplesInEveryFormat) {
     for (const WorkedExample& example : WorkedExamples()) {
-        const std::string& statistic = example.arguments[0];
-        const auto run = [&](std::vector<std::string> extra) {
-            std::vector<std::string> arguments = example.arguments;
-            arguments.insert(arguments.end(), extra.begin(), extra.end());
-            const platform::test::ProgramRun done =
-                platform::test::RunProgram(KOVA_CLI_PATH, arguments, example.text);
-            EXPECT_EQ(done.status, 0) << done.err;
-            EXPECT_EQ(done.err, "");
-            return done.out;
-        };
-        EXPECT_EQ(run({}), example.report) << statistic;
-        EXPECT_EQ(run({"--format", "report"}), example.report) << statistic;
-
-        // What the report says, item by item, in the report's order.
-        const auto stated = cli::test::ReadReportText(example.report);
-        ItemCounts expected;
-        for (const std::string& item : ItemsOf(IndexOfStatistic(statistic))) {
-            ASSERT_TRUE(stated.contains(item)) << item;
-            expected.emplace_back(item, stated.at(item));
-        }
-        EXPECT_EQ(stated.size(), expected.size());
-
-        EXPECT_EQ(CountsOfCsv(run({"--format", "csv"})), expected) << statistic;
-        for (const bool pretty : {false, true}) {
-            const cli::test::JsonValue json = cli::test::ReadJson(
-                run(pretty ? std::vector<std::string>{"--format", "json", "--pretty"}
-                           : std::vector<std::string>{"--format=json"}));
-            EXPECT_EQ(json["tool"].string, "kova-cli");
-            EXPECT_EQ(json["statistic"].string, statistic);
-            if (example.table_year) {
-                EXPECT_EQ(json["table_year"].string, *example.table_year);
-            } else {
-                EXPECT_EQ(json["table_year"].kind, cli::test::JsonValue::Kind::kNull);
-            }
-            // Program A has no settings that change a count.
-            EXPECT_TRUE(json["options"].members.empty());
-            EXPECT_EQ(cli::test::CountsOfJson(json), expected) << statistic;
-        }
+        // Program A has no settings that change a count.
+        cli::test::ExpectInEveryFormat(KOVA_CLI_PATH, "kova-cli", example,
+                                       ItemsOf(IndexOfStatistic(example.arguments[0])), {});
     }
 }
 
@@ -226,7 +174,10 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 }
                 const std::string input =
                     encoding == Encoding::kGbk ? platform::Utf8ToGbk(utf8) : utf8;
+                // What the single runs give, for the run of all of them.
                 std::string all_reports;
+                std::string all_csv = "statistic,item,count\n";
+                std::vector<ItemCounts> single_counts;
                 for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
                     options.statistics = {statistic};
                     options.format = Format::kReport;
@@ -245,49 +196,39 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                         highest = std::max(highest, count);
                     }
                     all_reports += (statistic == 0 ? "" : "\r\n") + report;
+                    for (const auto& [item, count] : from_csv) {
+                        all_csv.append(kova::cli::StatisticNames()[statistic].name)
+                            .append(",")
+                            .append(item)
+                            .append(",")
+                            .append(std::to_string(count))
+                            .append("\n");
+                    }
+                    single_counts.push_back(from_csv);
                     ++checked;
                 }
-                // All of them at once: the same reports in turn.
+                // All of them at once: the same in turn.
                 options.statistics.clear();
                 for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
                     options.statistics.push_back(statistic);
                 }
                 options.format = Format::kReport;
                 EXPECT_EQ(kova::cli::ToolOutput(options, input), all_reports);
+                options.format = Format::kCsv;
+                EXPECT_EQ(kova::cli::ToolOutput(options, input), all_csv);
+                options.format = Format::kJson;
+                const cli::test::JsonValue objects =
+                    cli::test::ReadJson(kova::cli::ToolOutput(options, input));
+                ASSERT_EQ(objects.elements.size(), statistics);
+                for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
+                    EXPECT_EQ(cli::test::CountsOfJson(objects.elements[statistic]),
+                              single_counts[statistic]);
+                }
             }
         }
     }
     EXPECT_EQ(checked, 6 * 2 * 2 * 11);
     EXPECT_GE(highest, 100);
-}
-
-TEST(KovaCliFormats, SeveralStatisticsReadTheInputOnceAndNameEachRow) {
-    const std::string text = bench::GenerateTipText(20000, 7);
-    const platform::test::ProgramRun csv = platform::test::RunProgram(
-        KOVA_CLI_PATH, {"number,zodiac,tail", "--year", "2005", "--format", "csv"}, text);
-    ASSERT_EQ(csv.status, 0) << csv.err;
-    const auto rows = cli::test::ReadCsv(csv.out);
-    EXPECT_EQ(rows.at(0), (std::vector<std::string>{"statistic", "item", "count"}));
-    const platform::test::ProgramRun json = platform::test::RunProgram(
-        KOVA_CLI_PATH, {"number,zodiac,tail", "--year", "2005", "--format", "json"}, text);
-    ASSERT_EQ(json.status, 0) << json.err;
-    const cli::test::JsonValue objects = cli::test::ReadJson(json.out);
-    ASSERT_EQ(objects.elements.size(), 3u);
-    std::size_t row = 1;
-    for (const cli::test::JsonValue& object : objects.elements) {
-        const std::size_t statistic = IndexOfStatistic(object["statistic"].string);
-        CliOptions options;
-        options.year = 2005;
-        options.statistics = {statistic};
-        const std::string report = kova::cli::ToolOutput(options, text);
-        const ItemCounts counts = cli::test::CountsOfJson(object);
-        EXPECT_EQ(RebuiltReport(statistic, counts, options), report);
-        for (const auto& [item, count] : counts) {
-            EXPECT_EQ(rows.at(row++), (std::vector<std::string>{object["statistic"].string, item,
-                                                                std::to_string(count)}));
-        }
-    }
-    EXPECT_EQ(row, rows.size());
 }
 
 }  // namespace
