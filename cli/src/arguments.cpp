@@ -5,18 +5,14 @@
 #include <algorithm>
 #include <array>
 
+#include "common_options.h"
+#include "statistic_list.h"
+
 namespace cli {
 
 namespace {
 
-constexpr std::string_view kFormat = "--format";
-constexpr std::string_view kPretty = "--pretty";
-constexpr std::string_view kEncoding = "--encoding";
-constexpr std::string_view kYearTables = "--year-tables";
-constexpr std::string_view kHelp = "--help";
-constexpr std::string_view kVersion = "--version";
-constexpr std::string_view kAll = "all";
-constexpr std::string_view kEndOfOptions = "--";
+using namespace detail;
 
 struct NamedFormat {
     std::string_view name;
@@ -37,24 +33,6 @@ constexpr std::array<NamedEncoding, 3> kEncodings = {{
     {"utf-8", Encoding::kUtf8},
     {"utf8", Encoding::kUtf8},
     {"gbk", Encoding::kGbk},
-}};
-
-// The options of both tools, for the usage text after the tool's own.
-struct CommonOptionHelp {
-    std::string_view name;
-    std::string_view value_name;
-    std::string_view help;
-};
-constexpr std::array<CommonOptionHelp, 5> kCommonHelp = {{
-    {kFormat, "report|csv|json",
-     "report (default): the report text; csv and json:\n"
-     "the counts behind it, UTF-8 with LF line ends"},
-    {kPretty, "", "json on several indented lines"},
-    {kEncoding, "utf-8|gbk",
-     "of the input and of the report text (default\n"
-     "utf-8, also spelt utf8); csv and json are UTF-8"},
-    {kHelp, "", "show this text"},
-    {kVersion, "", "show the tool's name and version"},
 }};
 
 ParsedArguments Failure(std::string message) {
@@ -88,51 +66,6 @@ std::string Joined(std::span<const std::string_view> names, std::string_view bet
         text += name;
     }
     return text;
-}
-
-// The statistics a STATISTIC argument names: one name, a list joined by
-// commas, or "all" (every statistic with counts).
-std::optional<std::vector<std::size_t>> SelectStatistics(std::span<const StatisticName> statistics,
-                                                         std::string_view list,
-                                                         std::string& error) {
-    std::vector<std::size_t> selected;
-    if (list == kAll) {
-        for (std::size_t i = 0; i < statistics.size(); ++i) {
-            if (statistics[i].has_counts) {
-                selected.push_back(i);
-            }
-        }
-        return selected;
-    }
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = list.find(',', start);
-        const std::string_view name =
-            list.substr(start, comma == std::string_view::npos ? list.npos : comma - start);
-        const auto found = std::find_if(statistics.begin(), statistics.end(),
-                                        [name](const StatisticName& s) { return s.name == name; });
-        std::string problem;
-        if (name.empty()) {
-            problem = "empty statistic in the list '" + std::string(list) + "'";
-        } else if (name == kAll) {
-            problem = "all stands alone, not in a list of statistics";
-        } else if (found == statistics.end()) {
-            problem = "unknown statistic '" + std::string(name) + "'";
-        } else if (std::find(selected.begin(), selected.end(),
-                             static_cast<std::size_t>(found - statistics.begin())) !=
-                   selected.end()) {
-            problem = "statistic '" + std::string(name) + "' named twice";
-        }
-        if (!problem.empty()) {
-            error = UsageError(problem);
-            return std::nullopt;
-        }
-        selected.push_back(static_cast<std::size_t>(found - statistics.begin()));
-        if (comma == std::string_view::npos) {
-            return selected;
-        }
-        start = comma + 1;
-    }
 }
 
 // The option that applies to none of the statistics of the run, if any.
@@ -177,53 +110,31 @@ auto FindNamed(std::span<const Named> table, std::string_view name) -> const Nam
     return found == table.end() ? nullptr : &*found;
 }
 
-// Appends "  --name VALUE   help" with the help's further lines under its
-// first.
-void AppendOptionHelp(std::string& text, std::string_view name, std::string_view value_name,
-                      std::string_view help) {
-    constexpr std::size_t kHelpColumn = 24;
-    std::string head = "  " + std::string(name);
-    if (!value_name.empty()) {
-        head.append(" ").append(value_name);
-    }
-    text += head;
-    if (head.size() + 2 > kHelpColumn) {
-        text.append("\n").append(kHelpColumn, ' ');
-    } else {
-        text.append(kHelpColumn - head.size(), ' ');
-    }
-    for (std::size_t start = 0;;) {
-        const std::size_t end = help.find('\n', start);
-        text.append(help.substr(start, end == help.npos ? help.npos : end - start)).append("\n");
-        if (end == help.npos) {
-            break;
-        }
-        text.append(kHelpColumn, ' ');
-        start = end + 1;
-    }
-}
+// What the command line gives in CLI11's reading: the options given, with
+// their values, the flags given, and the two arguments.
+struct Given {
+    std::map<std::string_view, std::string> values;
+    std::set<std::string_view> flags;
+    std::optional<std::string> statistics;
+    std::optional<std::string> file;
+};
 
-}  // namespace
-
-ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string_view> arguments) {
+// Reads the arguments by the grammar of the named options; on a mistake,
+// nothing, and error holds its usage error.
+std::optional<Given> ReadThroughCli11(std::span<const std::string_view> value_names,
+                                      std::span<const std::string_view> flag_names,
+                                      std::span<const std::string_view> arguments,
+                                      std::string& error) {
     const std::span<const std::string_view> options = OptionPart(arguments);
-    if (Contains(options, kHelp) || Contains(options, "-h")) {
-        return {ParsedArguments::Outcome::kHelp, {}, {}, {}, {}};
-    }
-    if (Contains(options, kVersion)) {
-        return {ParsedArguments::Outcome::kVersion, {}, {}, {}, {}};
-    }
-
-    std::vector<std::string_view> value_names{kFormat, kEncoding, kYearTables};
-    std::vector<std::string_view> flag_names{kPretty, kHelp, kVersion};
-    for (const OptionSpec& option : spec.options) {
-        (option.value_name.empty() ? flag_names : value_names).push_back(option.name);
-    }
+    const auto fail = [&error](const std::string& message) {
+        error = UsageError(message);
+        return std::nullopt;
+    };
     // CLI11 takes "--flag=value" as a value for the flag; here a flag is a
     // flag.
     for (std::string_view argument : options) {
         if (argument.find('=') != argument.npos && Contains(flag_names, OptionName(argument))) {
-            return Failure(UsageError(std::string(OptionName(argument)) + " takes no value"));
+            return fail(std::string(OptionName(argument)) + " takes no value");
         }
     }
 
@@ -244,9 +155,9 @@ ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string
     for (std::string_view name : flag_names) {
         flag_options[name] = app.add_flag(std::string(name));
     }
-    std::string statistic_list;
+    std::string statistics;
     std::string file;
-    CLI::Option* statistic_option = app.add_option("STATISTIC", statistic_list);
+    CLI::Option* statistics_option = app.add_option("STATISTIC", statistics);
     CLI::Option* file_option = app.add_option("FILE", file);
 
     // CLI11 takes the arguments last first.
@@ -256,22 +167,22 @@ ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string
     } catch (const CLI::ArgumentMismatch& mismatch) {
         for (const auto& [name, option] : value_options) {
             if (option->count() > 1) {
-                return Failure(UsageError(std::string(name) + " given more than once"));
+                return fail(std::string(name) + " given more than once");
             }
         }
         // An option at the end, or "--name=" with nothing after it: CLI11
         // takes any next argument as the value.
         for (std::string_view argument : options) {
             if (argument.ends_with("=") && value_options.contains(OptionName(argument))) {
-                return Failure(UsageError(std::string(OptionName(argument)) + " needs a value"));
+                return fail(std::string(OptionName(argument)) + " needs a value");
             }
         }
         if (!options.empty() && value_options.contains(options.back())) {
-            return Failure(UsageError(std::string(options.back()) + " needs a value"));
+            return fail(std::string(options.back()) + " needs a value");
         }
-        return Failure(UsageError(mismatch.what()));
-    } catch (const CLI::ParseError& error) {
-        return Failure(UsageError(error.what()));
+        return fail(mismatch.what());
+    } catch (const CLI::ParseError& parse_error) {
+        return fail(parse_error.what());
     }
 
     bool options_ended = false;
@@ -281,51 +192,92 @@ ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string
             continue;
         }
         if (!options_ended && extra.size() > 1 && extra.starts_with('-')) {
-            return Failure(UsageError("unknown option '" + std::string(OptionName(extra)) + "'"));
+            return fail("unknown option '" + std::string(OptionName(extra)) + "'");
         }
-        return Failure(UsageError("unexpected argument '" + extra + "'"));
+        return fail("unexpected argument '" + extra + "'");
     }
-    if (statistic_option->count() == 0) {
+
+    Given given;
+    for (const auto& [name, option] : value_options) {
+        if (option->count() > 0) {
+            given.values[name] = values[name];
+        }
+    }
+    for (const auto& [name, option] : flag_options) {
+        if (option->count() > 0) {
+            given.flags.insert(name);
+        }
+    }
+    if (statistics_option->count() > 0) {
+        given.statistics = statistics;
+    }
+    if (file_option->count() > 0) {
+        given.file = file;
+    }
+    return given;
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string_view> arguments) {
+    const std::span<const std::string_view> options = OptionPart(arguments);
+    if (Contains(options, kHelp) || Contains(options, "-h")) {
+        return {ParsedArguments::Outcome::kHelp, {}, {}, {}, {}};
+    }
+    if (Contains(options, kVersion)) {
+        return {ParsedArguments::Outcome::kVersion, {}, {}, {}, {}};
+    }
+
+    std::vector<std::string_view> value_names{kFormat, kEncoding, kYearTables};
+    std::vector<std::string_view> flag_names{kPretty, kHelp, kVersion};
+    for (const OptionSpec& option : spec.options) {
+        (option.value_name.empty() ? flag_names : value_names).push_back(option.name);
+    }
+    std::string error;
+    const std::optional<Given> given = ReadThroughCli11(value_names, flag_names, arguments, error);
+    if (!given) {
+        return Failure(error);
+    }
+    if (!given->statistics) {
         return Failure(UsageError("no STATISTIC given"));
     }
 
     ParsedArguments parsed;
     parsed.outcome = ParsedArguments::Outcome::kRun;
     CommonOptions& common = parsed.common;
-    std::string error;
-    const auto selected = SelectStatistics(spec.statistics, statistic_list, error);
+    const auto selected = SelectStatistics(spec.statistics, *given->statistics, error);
     if (!selected) {
         return Failure(error);
     }
     common.statistics = *selected;
-    if (value_options[kFormat]->count() > 0) {
-        const NamedFormat* format = FindNamed<NamedFormat>(kFormats, values[kFormat]);
-        if (format == nullptr) {
-            return Failure(BadValue(kFormat, "report, csv or json", values[kFormat]));
+    if (const auto format = given->values.find(kFormat); format != given->values.end()) {
+        const NamedFormat* named = FindNamed<NamedFormat>(kFormats, format->second);
+        if (named == nullptr) {
+            return Failure(BadValue(kFormat, "report, csv or json", format->second));
         }
-        common.format = format->format;
+        common.format = named->format;
     }
-    if (value_options[kEncoding]->count() > 0) {
-        const NamedEncoding* encoding = FindNamed<NamedEncoding>(kEncodings, values[kEncoding]);
-        if (encoding == nullptr) {
-            return Failure(BadValue(kEncoding, "utf-8 or gbk", values[kEncoding]));
+    if (const auto encoding = given->values.find(kEncoding); encoding != given->values.end()) {
+        const NamedEncoding* named = FindNamed<NamedEncoding>(kEncodings, encoding->second);
+        if (named == nullptr) {
+            return Failure(BadValue(kEncoding, "utf-8 or gbk", encoding->second));
         }
-        common.encoding = encoding->encoding;
+        common.encoding = named->encoding;
     }
-    common.pretty = flag_options[kPretty]->count() > 0;
-    if (value_options[kYearTables]->count() > 0) {
-        common.year_tables = values[kYearTables];
+    common.pretty = given->flags.contains(kPretty);
+    if (const auto year_tables = given->values.find(kYearTables);
+        year_tables != given->values.end()) {
+        common.year_tables = year_tables->second;
     }
-    if (file_option->count() > 0 && file != "-") {
-        common.file = file;
+    if (given->file && *given->file != "-") {
+        common.file = given->file;
     }
     for (const OptionSpec& option : spec.options) {
-        if (option.value_name.empty()) {
-            if (flag_options[option.name]->count() > 0) {
-                parsed.flags.insert(option.name);
-            }
-        } else if (value_options[option.name]->count() > 0) {
-            parsed.values[option.name] = values[option.name];
+        if (const auto value = given->values.find(option.name); value != given->values.end()) {
+            parsed.values[option.name] = value->second;
+        }
+        if (given->flags.contains(option.name)) {
+            parsed.flags.insert(option.name);
         }
     }
     if (auto not_applying = OptionNotApplying(spec, parsed)) {
@@ -341,45 +293,6 @@ std::string UsageError(std::string_view message) {
 std::string BadValue(std::string_view option, std::string_view allowed, std::string_view given) {
     return UsageError(std::string(option) + " must be " + std::string(allowed) + ", not '" +
                       std::string(given) + "'");
-}
-
-std::string UsageText(const ToolSpec& spec) {
-    std::string text =
-        "Usage: " + std::string(spec.tool) + " STATISTIC[,STATISTIC...] [OPTION...] [FILE]\n\n";
-    text += spec.about;
-    text +=
-        "\n"
-        "STATISTIC is one of these, several joined by commas (each printed in turn,\n"
-        "the input read once), or all:\n";
-    constexpr std::size_t kButtonColumn = 14;
-    for (const StatisticName& statistic : spec.statistics) {
-        text.append("  ").append(statistic.name);
-        text.append(kButtonColumn - 2 - std::min(statistic.name.size(), kButtonColumn - 3), ' ');
-        text.append(statistic.button);
-        if (!statistic.has_counts) {
-            text += "  (its text only: no csv or json, not in all)";
-        }
-        text += "\n";
-    }
-    text += "\nOptions:\n";
-    for (const OptionSpec& option : spec.options) {
-        AppendOptionHelp(text, option.name, option.value_name, option.help);
-    }
-    AppendOptionHelp(text, kYearTables, "FILE", spec.year_tables_help);
-    for (const CommonOptionHelp& option : kCommonHelp) {
-        AppendOptionHelp(text, option.name, option.value_name, option.help);
-    }
-    text +=
-        "\n"
-        "FILE is read whole; without it, or when it is -, standard input. After --\n"
-        "every argument is a STATISTIC or FILE, also one that starts with -. An option\n"
-        "that applies to none of the statistics given is an error.\n"
-        "Errors print one line on standard error and exit with status 2.\n";
-    return text;
-}
-
-std::string VersionText(const ToolSpec& spec) {
-    return std::string(spec.tool) + " " + std::string(spec.version) + "\n";
 }
 
 }  // namespace cli
