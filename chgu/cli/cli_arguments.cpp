@@ -35,7 +35,7 @@ constexpr std::array<std::string_view, 11> kCountingStatistics = {
     "wave",   "bigsmall", "oddeven", "sumoddeven", "halfwave",
 };
 
-constexpr std::array<::cli::OptionSpec, 4> kOptions = {{
+constexpr std::array<::cli::ToolOption, 4> kOptions = {{
     {kTableYear, "T",
      "the table year as the window keeps it, any text:\n"
      "2005..2010 and the years of --year-tables have\n"
@@ -49,7 +49,7 @@ constexpr std::array<::cli::OptionSpec, 4> kOptions = {{
     {kShortLines, "", "短行排列: number report lines of ten numbers", kNumberOnly},
 }};
 
-const ::cli::ToolSpec kSpec{
+const ::cli::ToolDescription kDescription{
     .tool = "chgu-cli",
     .version = TIPSTAT_VERSION,
     .about =
@@ -73,7 +73,7 @@ ParsedArguments Failure(std::string message) {
 }  // namespace
 
 ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
-    const ::cli::ParsedArguments parsed = ::cli::ParseArguments(kSpec, arguments);
+    const ::cli::ParsedArguments parsed = ::cli::ParseArguments(kDescription, arguments);
     switch (parsed.outcome) {
         case ::cli::ParsedArguments::Outcome::kHelp:
             return {ParsedArguments::Action::ShowHelp, {}, {}};
@@ -108,11 +108,11 @@ std::span<const ::cli::StatisticName> StatisticNames() {
 }
 
 std::string UsageText() {
-    return ::cli::UsageText(kSpec);
+    return ::cli::UsageText(kDescription);
 }
 
 std::string VersionText() {
-    return ::cli::VersionText(kSpec);
+    return ::cli::VersionText(kDescription);
 }
 
 }  // namespace chgu::cli

@@ -69,12 +69,13 @@ std::string Joined(std::span<const std::string_view> names, std::string_view bet
 }
 
 // The option that applies to none of the statistics of the run, if any.
-std::optional<std::string> OptionNotApplying(const ToolSpec& spec, const ParsedArguments& parsed) {
+std::optional<std::string> OptionNotApplying(const ToolDescription& description,
+                                             const ParsedArguments& parsed) {
     std::vector<std::string_view> run;
     for (const std::size_t i : parsed.common.statistics) {
-        run.push_back(spec.statistics[i].name);
+        run.push_back(description.statistics[i].name);
     }
-    for (const OptionSpec& option : spec.options) {
+    for (const ToolOption& option : description.options) {
         const bool given =
             parsed.values.contains(option.name) || parsed.flags.contains(option.name);
         if (!given || option.applies_to.empty()) {
@@ -92,11 +93,11 @@ std::optional<std::string> OptionNotApplying(const ToolSpec& spec, const ParsedA
     }
     if (parsed.common.format != Format::kReport) {
         for (const std::size_t i : parsed.common.statistics) {
-            if (!spec.statistics[i].has_counts) {
+            if (!description.statistics[i].has_counts) {
                 const std::string_view format =
                     parsed.common.format == Format::kCsv ? "csv" : "json";
                 return UsageError("--format " + std::string(format) + " does not apply to " +
-                                  std::string(spec.statistics[i].name));
+                                  std::string(description.statistics[i].name));
             }
         }
     }
@@ -219,7 +220,8 @@ std::optional<Given> ReadThroughCli11(std::span<const std::string_view> value_na
 
 }  // namespace
 
-ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string_view> arguments) {
+ParsedArguments ParseArguments(const ToolDescription& description,
+                               std::span<const std::string_view> arguments) {
     const std::span<const std::string_view> options = OptionPart(arguments);
     if (Contains(options, kHelp) || Contains(options, "-h")) {
         return {ParsedArguments::Outcome::kHelp, {}, {}, {}, {}};
@@ -230,7 +232,7 @@ ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string
 
     std::vector<std::string_view> value_names{kFormat, kEncoding, kYearTables};
     std::vector<std::string_view> flag_names{kPretty, kHelp, kVersion};
-    for (const OptionSpec& option : spec.options) {
+    for (const ToolOption& option : description.options) {
         (option.value_name.empty() ? flag_names : value_names).push_back(option.name);
     }
     std::string error;
@@ -245,7 +247,7 @@ ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string
     ParsedArguments parsed;
     parsed.outcome = ParsedArguments::Outcome::kRun;
     CommonOptions& common = parsed.common;
-    const auto selected = SelectStatistics(spec.statistics, *given->statistics, error);
+    const auto selected = SelectStatistics(description.statistics, *given->statistics, error);
     if (!selected) {
         return Failure(error);
     }
@@ -272,7 +274,7 @@ ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string
     if (given->file && *given->file != "-") {
         common.file = given->file;
     }
-    for (const OptionSpec& option : spec.options) {
+    for (const ToolOption& option : description.options) {
         if (const auto value = given->values.find(option.name); value != given->values.end()) {
             parsed.values[option.name] = value->second;
         }
@@ -280,7 +282,7 @@ ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string
             parsed.flags.insert(option.name);
         }
     }
-    if (auto not_applying = OptionNotApplying(spec, parsed)) {
+    if (auto not_applying = OptionNotApplying(description, parsed)) {
         return Failure(std::move(*not_applying));
     }
     return parsed;

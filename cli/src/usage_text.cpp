@@ -58,16 +58,16 @@ void AppendOptionHelp(std::string& text, std::string_view name, std::string_view
 
 }  // namespace
 
-std::string UsageText(const ToolSpec& spec) {
-    std::string text =
-        "Usage: " + std::string(spec.tool) + " STATISTIC[,STATISTIC...] [OPTION...] [FILE]\n\n";
-    text += spec.about;
+std::string UsageText(const ToolDescription& description) {
+    std::string text = "Usage: " + std::string(description.tool) +
+                       " STATISTIC[,STATISTIC...] [OPTION...] [FILE]\n\n";
+    text += description.about;
     text +=
         "\n"
         "STATISTIC is one of these, several joined by commas (each printed in turn,\n"
         "the input read once), or all:\n";
     constexpr std::size_t kButtonColumn = 14;
-    for (const StatisticName& statistic : spec.statistics) {
+    for (const StatisticName& statistic : description.statistics) {
         text.append("  ").append(statistic.name);
         text.append(kButtonColumn - 2 - std::min(statistic.name.size(), kButtonColumn - 3), ' ');
         text.append(statistic.button);
@@ -77,10 +77,10 @@ std::string UsageText(const ToolSpec& spec) {
         text += "\n";
     }
     text += "\nOptions:\n";
-    for (const OptionSpec& option : spec.options) {
+    for (const ToolOption& option : description.options) {
         AppendOptionHelp(text, option.name, option.value_name, option.help);
     }
-    AppendOptionHelp(text, kYearTables, "FILE", spec.year_tables_help);
+    AppendOptionHelp(text, kYearTables, "FILE", description.year_tables_help);
     for (const CommonOptionHelp& option : kCommonHelp) {
         AppendOptionHelp(text, option.name, option.value_name, option.help);
     }
@@ -93,8 +93,8 @@ std::string UsageText(const ToolSpec& spec) {
     return text;
 }
 
-std::string VersionText(const ToolSpec& spec) {
-    return std::string(spec.tool) + " " + std::string(spec.version) + "\n";
+std::string VersionText(const ToolDescription& description) {
+    return std::string(description.tool) + " " + std::string(description.version) + "\n";
 }
 
 }  // namespace cli

@@ -33,7 +33,7 @@ struct StatisticName {
 };
 
 // An option of one tool only.
-struct OptionSpec {
+struct ToolOption {
     std::string_view name;        // "--year"
     std::string_view value_name;  // "N"; empty for a flag
     std::string_view help;        // the usage text's lines, "\n" between them
@@ -42,18 +42,18 @@ struct OptionSpec {
     std::span<const std::string_view> applies_to;
 };
 
-struct ToolSpec {
+struct ToolDescription {
     std::string_view tool;     // "kova-cli"
     std::string_view version;  // the project's version
     std::string_view about;    // the usage text's paragraph, lines ending in "\n"
     std::span<const StatisticName> statistics;
-    std::span<const OptionSpec> options;
+    std::span<const ToolOption> options;
     std::string_view year_tables_help;  // the help of --year-tables
 };
 
 // What the command line asks for, apart from the tool's own options.
 struct CommonOptions {
-    std::vector<std::size_t> statistics;  // into ToolSpec::statistics, in the order given
+    std::vector<std::size_t> statistics;  // into ToolDescription::statistics, in the order given
     Format format = Format::kReport;
     bool pretty = false;
     Encoding encoding = Encoding::kUtf8;
@@ -72,7 +72,8 @@ struct ParsedArguments {
 
 // arguments excludes the program name. --help or -h anywhere before "--"
 // asks for help (before anything else is checked), then --version.
-ParsedArguments ParseArguments(const ToolSpec& spec, std::span<const std::string_view> arguments);
+ParsedArguments ParseArguments(const ToolDescription& description,
+                               std::span<const std::string_view> arguments);
 
 // A mistake on the command line, as every usage error is worded: the
 // message and the hint " (see --help)".
@@ -82,7 +83,7 @@ std::string UsageError(std::string_view message);
 std::string BadValue(std::string_view option, std::string_view allowed, std::string_view given);
 
 // The text --help prints (UTF-8, LF line ends) and the one --version prints.
-std::string UsageText(const ToolSpec& spec);
-std::string VersionText(const ToolSpec& spec);
+std::string UsageText(const ToolDescription& description);
+std::string VersionText(const ToolDescription& description);
 
 }  // namespace cli

@@ -19,7 +19,7 @@ constexpr std::string_view kLayout = "--layout";
 
 constexpr std::array<std::string_view, 1> kNumberOnly = {"number"};
 
-constexpr std::array<::cli::OptionSpec, 2> kOptions = {{
+constexpr std::array<::cli::ToolOption, 2> kOptions = {{
     {kYear, "N",
      "table year of the number statistic, 2003..2010, or to\n"
      "the last year of --year-tables (default: this year,\n"
@@ -31,7 +31,7 @@ constexpr std::array<::cli::OptionSpec, 2> kOptions = {{
      kNumberOnly},
 }};
 
-const ::cli::ToolSpec kSpec{
+const ::cli::ToolDescription kDescription{
     .tool = "kova-cli",
     .version = TIPSTAT_VERSION,
     .about =
@@ -66,7 +66,7 @@ ParsedCommandLine Failure(std::string message) {
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, int today_year) {
-    const ParsedArguments parsed = ::cli::ParseArguments(kSpec, arguments);
+    const ParsedArguments parsed = ::cli::ParseArguments(kDescription, arguments);
     switch (parsed.outcome) {
         case ParsedArguments::Outcome::kHelp:
             return {ParsedCommandLine::Outcome::kHelp, {}, {}};
@@ -118,11 +118,11 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
 }
 
 std::string UsageText() {
-    return ::cli::UsageText(kSpec);
+    return ::cli::UsageText(kDescription);
 }
 
 std::string VersionText() {
-    return ::cli::VersionText(kSpec);
+    return ::cli::VersionText(kDescription);
 }
 
 }  // namespace kova::cli
