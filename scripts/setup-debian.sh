@@ -8,6 +8,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-dev
+  # The command-line tools' argument parser (header only, for both builds).
+  libcli11-dev
   # The Windows build (mingw-w64) and running it and its tests under Wine on a
   # virtual display, with Wine's own fonts and a Chinese font for the captions;
   # imagemagick draws kova's icon (kova/window/win32/make-icon.sh).

@@ -1,7 +1,7 @@
 // The command line of chgu-cli:
-//   chgu-cli STATISTIC [--table-year T] [--cumulative] [--no-brackets]
-//            [--short-lines] [--encoding utf-8|gbk] [--year-tables FILE]
-//            [FILE]
+//   chgu-cli STATISTIC[,STATISTIC...] [--table-year T] [--cumulative]
+//            [--no-brackets] [--short-lines] [--format report|csv|json]
+//            [--pretty] [--encoding utf-8|gbk] [--year-tables FILE] [FILE]
 #pragma once
 
 #include <cstdint>
@@ -9,26 +9,33 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "cli/arguments.h"
 
 namespace chgu::cli {
 
-enum class Encoding { Utf8, Gbk };
+using ::cli::Encoding;
+using ::cli::Format;
 
 struct Options {
-    std::int16_t Index = 0;                 // the Command2 button the statistic stands for
+    // The Command2 buttons the statistics stand for, in the order given.
+    std::vector<std::int16_t> statistics;
     std::optional<std::string> table_year;  // TableYear as given; else from the change date
     bool cumulative = false;                // Check2 "次数累加统计"
     bool skip_brackets = true;              // Check1 "方括内不统计"
     bool long_lines = true;                 // Option2 "长行排列"
-    Encoding encoding = Encoding::Utf8;     // of the input and the output
-    std::optional<std::string> file;        // standard input when absent
+    Encoding encoding = Encoding::kUtf8;    // of the input and the report
+    Format format = Format::kReport;
+    bool pretty = false;
+    std::optional<std::string> file;  // standard input when absent
 
     // The year-tables file (YearTables.txt) of the table years after 2010.
     std::optional<std::string> year_tables;
 };
 
 struct ParsedArguments {
-    enum class Action { Run, ShowHelp, Fail };
+    enum class Action { Run, ShowHelp, ShowVersion, Fail };
     Action action = Action::Run;
     Options options;
     std::string error;  // one line, for Fail
@@ -37,6 +44,11 @@ struct ParsedArguments {
 // Reads the arguments that follow the program name.
 ParsedArguments ParseArguments(std::span<const std::string_view> arguments);
 
-std::string_view UsageText();
+// The statistics by name, Command2's index being the place in the list.
+std::span<const ::cli::StatisticName> StatisticNames();
+
+// The texts --help and --version print (UTF-8, LF line ends).
+std::string UsageText();
+std::string VersionText();
 
 }  // namespace chgu::cli

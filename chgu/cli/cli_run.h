@@ -3,17 +3,20 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chgu/change_date_store.h"
 #include "chgu/table_year.h"
 #include "chgu/year_tables.h"
+#include "cli/count_formats.h"
 #include "cli_arguments.h"
 #include "yeartables/year_tables_file.h"
 
 namespace chgu::cli {
 
 // Input bytes to the text of the input box: UTF-8 (a malformed sequence
-// becomes U+FFFD) or code page 936. Line breaks pass through as they are.
+// becomes U+FFFD; a byte-order mark at the start is no part of the text) or
+// code page 936. Line breaks pass through as they are.
 std::u16string DecodeInput(std::string_view bytes, Encoding encoding);
 
 // The output box's text in the chosen encoding.
@@ -27,12 +30,14 @@ std::u16string TableYearOf(const Options& options, const ChangeDateStore& store,
 // Without the option, no years and no fault.
 yeartables::LoadResult ReadYearTables(const Options& options);
 
-// The text the output box holds after the statistic's button is pressed
-// with text in the input box.
-std::u16string OutputText(const Options& options, std::u16string_view text,
-                          std::u16string_view TableYear);
-// The same with the tables of a year-tables file in force.
-std::u16string OutputText(const Options& options, std::u16string_view text,
-                          std::u16string_view TableYear, const YearTables& tables);
+// What each statistic of the run gives with text in the input box: the
+// counts of its press and the text of the output box after it.
+std::vector<::cli::StatisticOutput> RunStatistics(const Options& options, std::u16string_view text,
+                                                  std::u16string_view TableYear,
+                                                  const YearTables& tables);
+
+// The bytes chgu-cli prints, in the chosen format.
+std::string ToolOutput(const Options& options, std::u16string_view text,
+                       std::u16string_view TableYear, const YearTables& tables);
 
 }  // namespace chgu::cli

@@ -16,32 +16,45 @@ ParsedArguments Parse(std::initializer_list<std::string_view> arguments) {
     return ParseArguments(std::span<const std::string_view>(arguments.begin(), arguments.size()));
 }
 
-TEST(CliArguments, StatisticsAndOptions) {
+TEST(CliArguments, NumberOptionsNeedTheNumberStatistic) {
     const ParsedArguments parsed =
         Parse({"halfwave", "--table-year", "2009", "--cumulative", "--no-brackets", "--short-lines",
                "--encoding", "gbk", "tips.txt"});
+    ASSERT_EQ(parsed.action, ParsedArguments::Action::Fail);
+    EXPECT_EQ(parsed.error, "--table-year does not apply to halfwave (see --help)");
+}
+
+TEST(CliArguments, StatisticsListsAndOptions) {
+    const ParsedArguments parsed =
+        Parse({"halfwave,number", "--table-year", "2009", "--cumulative", "--no-brackets",
+               "--short-lines", "--encoding", "gbk", "tips.txt"});
     ASSERT_EQ(parsed.action, ParsedArguments::Action::Run) << parsed.error;
-    EXPECT_EQ(parsed.options.Index, 10);
+    EXPECT_EQ(parsed.options.statistics, (std::vector<std::int16_t>{10, 0}));
     EXPECT_EQ(parsed.options.table_year, "2009");
     EXPECT_TRUE(parsed.options.cumulative);
     EXPECT_FALSE(parsed.options.skip_brackets);
     EXPECT_FALSE(parsed.options.long_lines);
-    EXPECT_EQ(parsed.options.encoding, Encoding::Gbk);
+    EXPECT_EQ(parsed.options.encoding, Encoding::kGbk);
     EXPECT_EQ(parsed.options.file, "tips.txt");
 
     const ParsedArguments defaults = Parse({"normalise"});
     ASSERT_EQ(defaults.action, ParsedArguments::Action::Run);
-    EXPECT_EQ(defaults.options.Index, 11);
+    EXPECT_EQ(defaults.options.statistics, std::vector<std::int16_t>{11});
     EXPECT_EQ(defaults.options.table_year, std::nullopt);
     EXPECT_TRUE(defaults.options.skip_brackets);
     EXPECT_TRUE(defaults.options.long_lines);
     EXPECT_FALSE(defaults.options.cumulative);
-    EXPECT_EQ(defaults.options.encoding, Encoding::Utf8);
+    EXPECT_EQ(defaults.options.encoding, Encoding::kUtf8);
+    EXPECT_EQ(defaults.options.format, Format::kReport);
     EXPECT_EQ(defaults.options.file, std::nullopt);
 
-    EXPECT_EQ(Parse({"--encoding=utf-8", "zodiac", "-"}).options.file, "-");
+    EXPECT_EQ(Parse({"--encoding=utf8", "zodiac", "-"}).options.file, std::nullopt);
+    // "all" is every statistic with counts: 全转半 has none.
+    EXPECT_EQ(Parse({"all"}).options.statistics.size(), 11u);
     EXPECT_EQ(Parse({"--table-year=2007", "number"}).options.table_year, "2007");
     EXPECT_EQ(Parse({"number", "--help"}).action, ParsedArguments::Action::ShowHelp);
+    EXPECT_EQ(Parse({"number", "--table-year", "--help"}).action,
+              ParsedArguments::Action::ShowHelp);
 }
 
 TEST(CliArguments, MistakesAreReported) {
@@ -71,29 +84,41 @@ TEST(CliRun, TableYearFromTheOptionOrTheStoredDate) {
     EXPECT_EQ(U8(TableYearOf(options, store, {2009, 1, 25})), "2010");
 }
 
+std::string Output(const Options& options, const std::string& text, std::u16string_view TableYear) {
+    return ToolOutput(options, U16(text), TableYear, YearTables::BuiltIn());
+}
+
 TEST(CliRun, OptionsReachTheStrip) {
     Options options;
-    options.Index = 1;
+    options.statistics = {1};
     EXPECT_EQ(
-        U8(OutputText(options, U16("【鼠】牛"), u"2008")),
+        Output(options, "【鼠】牛", u"2008"),
         " 生肖统计结果：\r\n【共00次】：鼠,虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n");
     options.skip_brackets = false;
     options.cumulative = true;
     EXPECT_EQ(
-        U8(OutputText(options, U16("2次【鼠】牛"), u"2008")),
+        Output(options, "2次【鼠】牛", u"2008"),
         " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共02次】：鼠,牛,\r\n");
-    options.Index = 11;
-    EXPECT_EQ(U8(OutputText(options, U16("１\n２"), u"")), "1\r\n2");
+    options.statistics = {11};
+    EXPECT_EQ(Output(options, "１\n２", u""), "1\r\n2");
+    // Reports in turn, an empty line between; 全转半's text gets its line end.
+    Options two;
+    two.statistics = {11, 1};
+    EXPECT_EQ(Output(two, "１鼠", u""),
+              "1鼠\r\n\r\n 生肖统计结果：\r\n【共00次】：牛,虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n"
+              "【共01次】：鼠,\r\n");
 }
 
 TEST(CliRun, EncodingsOfInputAndOutput) {
     EXPECT_EQ(DecodeInput("a\xFF"
                           "b",
-                          Encoding::Utf8),
+                          Encoding::kUtf8),
               u"a\uFFFDb");
-    EXPECT_EQ(U8(DecodeInput(platform::Utf8ToGbk("鼠\r\n牛"), Encoding::Gbk)), "鼠\r\n牛");
-    EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::Gbk), platform::Utf8ToGbk("共01次:05,"));
-    EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::Utf8), "共01次:05,");
+    // A byte-order mark, as Notepad writes it, is no part of the text.
+    EXPECT_EQ(DecodeInput("\xEF\xBB\xBF鼠", Encoding::kUtf8), u"鼠");
+    EXPECT_EQ(U8(DecodeInput(platform::Utf8ToGbk("鼠\r\n牛"), Encoding::kGbk)), "鼠\r\n牛");
+    EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::kGbk), platform::Utf8ToGbk("共01次:05,"));
+    EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::kUtf8), "共01次:05,");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chgu/command2.h"
 #include "cli_run.h"
 #include "run_program.h"
 #include "test_support.h"
@@ -37,12 +38,17 @@ TEST(ChguCliYearTables, GeneratedFileReadsBackThroughTheTool) {
     const YearTables tables(years);
     for (const char* year : {"2011", "2026", "2040", "2041", "2008"}) {
         for (const char* statistic : {"number", "zodiac"}) {
-            const ProgramRun run =
-                RunCli({statistic, "--year-tables", file, "--table-year", year}, "马,火,鸡 3次金");
+            // The table year is the number statistic's alone.
+            std::vector<std::string> arguments{statistic, "--year-tables", file};
+            if (std::string(statistic) == "number") {
+                arguments.insert(arguments.end(), {"--table-year", year});
+            }
+            const ProgramRun run = RunCli(arguments, "马,火,鸡 3次金");
             ASSERT_EQ(run.status, 0) << run.err;
             cli::Options options;
-            options.Index = std::string(statistic) == "number" ? 0 : 1;
-            EXPECT_EQ(run.out, U8(cli::OutputText(options, u"马,火,鸡 3次金", U16(year), tables)))
+            options.statistics = {std::string(statistic) == "number" ? kNumberStatisticsIndex
+                                                                     : std::int16_t{1}};
+            EXPECT_EQ(run.out, cli::ToolOutput(options, u"马,火,鸡 3次金", U16(year), tables))
                 << year << " " << statistic;
         }
     }

@@ -70,7 +70,7 @@ TEST(KovaCli, RejectsBadCommandLinesAndUnreadableFiles) {
     ExpectUsageError({"numbers"}, "unknown statistic 'numbers'");
     ExpectUsageError({"number", "--year", "2011"}, "--year must be a year from 2003 to 2010");
     ExpectUsageError({"number", "--year", "soon"}, "--year must be a year from 2003 to 2010");
-    ExpectUsageError({"zodiac", "--year", "2005"}, "--year applies only to the number statistic");
+    ExpectUsageError({"zodiac", "--year", "2005"}, "--year does not apply to zodiac");
     ExpectUsageError({"number", "--fast"}, "unknown option '--fast'");
     const TempFolder folder;
     ExpectUsageError({"number", (folder.path() / "no-such-file.txt").string()}, "cannot open");

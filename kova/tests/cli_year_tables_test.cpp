@@ -83,7 +83,7 @@ TEST(KovaCliYearTables, YearAndItsDefaultRunToTheFilesLastYear) {
     EXPECT_EQ(Parse({"number", "--year-tables", file}, 1999).options.year, 2003);
     EXPECT_EQ(Parse({"number", "--year", "2040", "--year-tables", file}, 2026).options.year, 2040);
     EXPECT_EQ(Parse({"number", "--year", "2041", "--year-tables", file}, 2026).error,
-              "--year must be a year from 2003 to 2040, not '2041'");
+              "--year must be a year from 2003 to 2040, not '2041' (see --help)");
     // The attribute statistics take no year, file or not.
     EXPECT_EQ(Parse({"zodiac", "--year-tables", file}, 2026).outcome,
               ParsedCommandLine::Outcome::kRun);

@@ -43,18 +43,35 @@ Counts NumberStatistics(std::u16string_view text, const ScanSettings& settings,
     return counts;
 }
 
+Counts CountsOfPress(std::int16_t Index, std::u16string_view text1, const ScanSettings& settings,
+                     std::int16_t& InBracket) {
+    if (Index == kNumberStatisticsIndex) {
+        return NumberStatistics(text1, settings, InBracket);
+    }
+    Counts counts{};
+    if (IsAttributeStatistic(Index)) {
+        ScanAttributes(static_cast<AttributeStatistic>(Index), text1, settings, InBracket, counts);
+    }
+    return counts;
+}
+
+std::u16string ReportOfCounts(std::int16_t Index, const Counts& counts, bool Option2) {
+    if (Index == kNumberStatisticsIndex) {
+        return WriteNumberReport(counts, Option2);
+    }
+    return WriteAttributeReport(static_cast<AttributeStatistic>(Index), counts);
+}
+
+bool IsStatisticsPress(std::int16_t Index) {
+    return Index == kNumberStatisticsIndex || IsAttributeStatistic(Index);
+}
+
 std::optional<std::u16string> Text2AfterPress(std::int16_t Index, std::u16string_view text1,
                                               const PressSettings& settings,
                                               std::int16_t& InBracket) {
-    if (Index == kNumberStatisticsIndex) {
-        return WriteNumberReport(NumberStatistics(text1, settings.scan, InBracket),
-                                 settings.Option2);
-    }
-    if (IsAttributeStatistic(Index)) {
-        const auto statistic = static_cast<AttributeStatistic>(Index);
-        Counts counts{};
-        ScanAttributes(statistic, text1, settings.scan, InBracket, counts);
-        return WriteAttributeReport(statistic, counts);
+    if (IsStatisticsPress(Index)) {
+        return ReportOfCounts(Index, CountsOfPress(Index, text1, settings.scan, InBracket),
+                              settings.Option2);
     }
     if (Index == kNormaliseIndex) {
         return NormaliseText(text1);

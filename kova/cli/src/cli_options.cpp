@@ -1,10 +1,9 @@
 #include "cli_options.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
-#include <initializer_list>
 
-#include "kova/tables.h"
 #include "platform/codepage.h"
 #include "platform/command_line.h"
 #include "yeartables/year_tables_file.h"
@@ -12,6 +11,40 @@
 namespace kova::cli {
 
 namespace {
+
+using ::cli::ParsedArguments;
+
+constexpr std::string_view kYear = "--year";
+constexpr std::string_view kLayout = "--layout";
+
+constexpr std::array<std::string_view, 1> kNumberOnly = {"number"};
+
+constexpr std::array<::cli::ToolOption, 2> kOptions = {{
+    {kYear, "N",
+     "table year of the number statistic, 2003..2010, or to\n"
+     "the last year of --year-tables (default: this year,\n"
+     "held within those years)",
+     kNumberOnly},
+    {kLayout, "1|2",
+     "layout of the number report: 1, long groups go on over\n"
+     "continuation lines (default); 2, each group on one line",
+     kNumberOnly},
+}};
+
+const ::cli::ToolDescription kDescription{
+    .tool = "kova-cli",
+    .version = TIPSTAT_VERSION,
+    .about =
+        "Reads a tip text from FILE (or standard input) and prints the report of each\n"
+        "statistic exactly as program A's output box shows it, every line followed by\n"
+        "CR LF (\"共01次：\", a full-width colon), or the counts behind it. With\n"
+        "UTF-8 a character that code page 936 lacks counts as \"?\".\n",
+    .statistics = StatisticNames(),
+    .options = kOptions,
+    .year_tables_help =
+        "the tables of the years after 2010 (YearTables.txt),\n"
+        "read for every statistic",
+};
 
 std::optional<int> ReadTableYear(std::string_view text, const YearTables& tables) {
     int year = 0;
@@ -21,29 +54,6 @@ std::optional<int> ReadTableYear(std::string_view text, const YearTables& tables
         return std::nullopt;
     }
     return year;
-}
-
-// Joins the pieces of a message.
-std::string Joined(std::initializer_list<std::string_view> pieces) {
-    std::string text;
-    for (std::string_view piece : pieces) {
-        text.append(piece);
-    }
-    return text;
-}
-
-// Splits "--name=value" into name and value; other arguments have no value.
-struct OptionArgument {
-    std::string_view name;
-    std::optional<std::string_view> value;
-};
-
-OptionArgument SplitOption(std::string_view argument) {
-    const auto equals = argument.find('=');
-    if (equals == std::string_view::npos) {
-        return {argument, std::nullopt};
-    }
-    return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
 ParsedCommandLine Failure(std::string message) {
@@ -56,133 +66,63 @@ ParsedCommandLine Failure(std::string message) {
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, int today_year) {
-    const bool wants_help = std::any_of(arguments.begin(), arguments.end(), [](std::string_view a) {
-        return a == "--help" || a == "-h";
-    });
-    if (wants_help) {
-        return {ParsedCommandLine::Outcome::kHelp, {}, {}};
+    const ParsedArguments parsed = ::cli::ParseArguments(kDescription, arguments);
+    switch (parsed.outcome) {
+        case ParsedArguments::Outcome::kHelp:
+            return {ParsedCommandLine::Outcome::kHelp, {}, {}};
+        case ParsedArguments::Outcome::kVersion:
+            return {ParsedCommandLine::Outcome::kVersion, {}, {}};
+        case ParsedArguments::Outcome::kError:
+            return Failure(parsed.error);
+        case ParsedArguments::Outcome::kRun:
+            break;
     }
 
     CliOptions options;
-    std::optional<std::string_view> statistic_name;
-    std::optional<std::string_view> year_text;
-    std::optional<std::string_view> year_tables_file;
-    bool options_ended = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        const bool is_option = !options_ended && argument.size() > 1 && argument.starts_with("-");
-        if (!is_option) {
-            if (!statistic_name) {
-                statistic_name = argument;
-            } else if (!options.file) {
-                options.file = std::string(argument);
-            } else {
-                return Failure(Joined({"more than one FILE given: '", argument, "'"}));
-            }
-            continue;
+    options.statistics = parsed.common.statistics;
+    options.encoding = parsed.common.encoding;
+    options.format = parsed.common.format;
+    options.pretty = parsed.common.pretty;
+    options.file = parsed.common.file;
+    if (const auto layout = parsed.values.find(kLayout); layout != parsed.values.end()) {
+        if (layout->second != "1" && layout->second != "2") {
+            return Failure(::cli::BadValue(kLayout, "1 or 2", layout->second));
         }
-        if (argument == "--") {
-            options_ended = true;
-            continue;
-        }
-        auto [name, value] = SplitOption(argument);
-        if (name != "--year" && name != "--layout" && name != "--encoding" &&
-            name != "--year-tables") {
-            return Failure(Joined({"unknown option '", argument, "' (see --help)"}));
-        }
-        if (!value) {
-            if (i + 1 == arguments.size()) {
-                return Failure(Joined({name, " needs a value"}));
-            }
-            value = arguments[++i];
-        }
-        if (name == "--year") {
-            // Checked once the year tables are known.
-            year_text = *value;
-        } else if (name == "--year-tables") {
-            year_tables_file = *value;
-        } else if (name == "--layout") {
-            if (*value != "1" && *value != "2") {
-                return Failure(Joined({"--layout must be 1 or 2, not '", *value, "'"}));
-            }
-            options.arrangement = *value == "1" ? Arrangement::kWrapped : Arrangement::kOneLine;
-        } else {
-            if (*value != "utf-8" && *value != "gbk") {
-                return Failure(Joined({"--encoding must be utf-8 or gbk, not '", *value, "'"}));
-            }
-            options.encoding = *value == "utf-8" ? Encoding::kUtf8 : Encoding::kGbk;
-        }
+        options.arrangement = layout->second == "1" ? Arrangement::kWrapped : Arrangement::kOneLine;
     }
-
-    if (year_tables_file) {
+    if (parsed.common.year_tables) {
         const yeartables::LoadResult loaded =
-            yeartables::ReadYearTablesFile(platform::PathFromArgument(*year_tables_file));
+            yeartables::ReadYearTablesFile(platform::PathFromArgument(*parsed.common.year_tables));
         if (loaded.fault) {
             return Failure(platform::Utf16ToUtf8(*loaded.fault));
         }
         options.tables = YearTables(loaded.years);
     }
-    if (year_text) {
-        const std::optional<int> year = ReadTableYear(*year_text, options.tables);
+    if (const auto year_text = parsed.values.find(kYear); year_text != parsed.values.end()) {
+        const std::optional<int> year = ReadTableYear(year_text->second, options.tables);
         if (!year) {
-            return Failure(Joined(
-                {"--year must be a year from ", std::to_string(options.tables.FirstYear()), " to ",
-                 std::to_string(options.tables.LastYear()), ", not '", *year_text, "'"}));
+            return Failure(::cli::BadValue(kYear,
+                                           "a year from " +
+                                               std::to_string(options.tables.FirstYear()) + " to " +
+                                               std::to_string(options.tables.LastYear()),
+                                           year_text->second));
         }
         options.year = *year;
-    }
-    if (!statistic_name) {
-        return Failure("no STATISTIC given (see --help)");
-    }
-    options.statistic = FindStatistic(*statistic_name);
-    if (options.statistic == nullptr) {
-        return Failure(Joined({"unknown statistic '", *statistic_name, "' (see --help)"}));
-    }
-    if (year_text && options.statistic->attribute_routine != nullptr) {
-        return Failure(Joined({"--year applies only to the number statistic; ",
-                               options.statistic->name, " takes no year"}));
-    }
-    if (!year_text) {
+    } else {
         // As the window's year selector: a year outside the tables is held
         // at the nearer end.
         options.year =
             std::clamp(today_year, options.tables.FirstYear(), options.tables.LastYear());
     }
-    if (options.file == "-") {
-        options.file.reset();
-    }
     return {ParsedCommandLine::Outcome::kRun, std::move(options), {}};
 }
 
 std::string UsageText() {
-    std::string text =
-        "Usage: kova-cli STATISTIC [--year N] [--layout 1|2] [--encoding utf-8|gbk]\n"
-        "                [--year-tables FILE] [FILE]\n"
-        "\n"
-        "Reads a tip text from FILE (or standard input, also when FILE is -) and prints\n"
-        "the report of one statistic, exactly as the output box shows it: every line\n"
-        "followed by CR LF.\n"
-        "\n"
-        "STATISTIC is one of:\n";
-    for (const StatisticChoice& choice : StatisticChoices()) {
-        text.append("  ").append(choice.name).append(12 - choice.name.size(), ' ');
-        text.append(choice.button).append("\n");
-    }
-    text +=
-        "\n"
-        "Options:\n"
-        "  --year N              table year of the number statistic, 2003..2010, or to\n"
-        "                        the last year of --year-tables (default: this year,\n"
-        "                        held within those years)\n"
-        "  --layout 1|2          layout of the number report: 1, long groups go on over\n"
-        "                        continuation lines (default); 2, each group on one line\n"
-        "  --encoding utf-8|gbk  of the input and the report (default utf-8); with utf-8\n"
-        "                        a character that code page 936 lacks counts as \"?\"\n"
-        "  --year-tables FILE    the tables of the years after 2010 (YearTables.txt)\n"
-        "  --help                show this text\n"
-        "\n"
-        "Errors print one line on standard error and exit with status 2.\n";
-    return text;
+    return ::cli::UsageText(kDescription);
+}
+
+std::string VersionText() {
+    return ::cli::VersionText(kDescription);
 }
 
 }  // namespace kova::cli

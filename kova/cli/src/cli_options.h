@@ -1,33 +1,40 @@
 // The command line of kova-cli:
 //
-//   kova-cli STATISTIC [--year N] [--layout 1|2] [--encoding utf-8|gbk]
+//   kova-cli STATISTIC[,STATISTIC...] [--year N] [--layout 1|2]
+//            [--format report|csv|json] [--pretty] [--encoding utf-8|gbk]
 //            [--year-tables FILE] [FILE]
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/arguments.h"
 #include "kova/statistics.h"
 #include "kova/year_tables.h"
 #include "statistic_choice.h"
 
 namespace kova::cli {
 
-enum class Encoding { kUtf8, kGbk };
+using ::cli::Encoding;
+using ::cli::Format;
 
 struct CliOptions {
-    const StatisticChoice* statistic = nullptr;
+    std::vector<std::size_t> statistics;  // into StatisticNames(), in the order given
     int year = 0;
     Arrangement arrangement = Arrangement::kWrapped;
     Encoding encoding = Encoding::kUtf8;
+    Format format = Format::kReport;
+    bool pretty = false;
     std::optional<std::string> file;  // standard input when absent
     YearTables tables;                // with the years of --year-tables
 };
 
 struct ParsedCommandLine {
-    enum class Outcome { kRun, kHelp, kError };
+    enum class Outcome { kRun, kHelp, kVersion, kError };
     Outcome outcome = Outcome::kError;
     CliOptions options;
     std::string error;  // one line, for kError
@@ -39,7 +46,8 @@ struct ParsedCommandLine {
 // error.
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, int today_year);
 
-// The text --help prints (UTF-8, LF line ends).
+// The texts --help and --version print (UTF-8, LF line ends).
 std::string UsageText();
+std::string VersionText();
 
 }  // namespace kova::cli

@@ -1,11 +1,10 @@
-// kova-cli: runs one of program A's statistics on a text and prints the
-// report the output box would show.
-#include <cstdio>
+// kova-cli: runs program A's statistics on a text and prints the reports the
+// output box would show, or the counts behind them.
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "binary_io.h"
+#include "cli/tool_io.h"
 #include "cli_options.h"
 #include "platform/clock.h"
 #include "platform/command_line.h"
@@ -13,38 +12,34 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "kova-cli: %s\n", message.c_str());
-    return kUsageError;
-}
+constexpr std::string_view kTool = "kova-cli";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace kova::cli;
-    UseBinaryStandardStreams();
+    ::cli::UseBinaryStandardStreams();
 
     const std::vector<std::string> argument_texts = platform::CommandLineArguments(argc, argv);
     const std::vector<std::string_view> arguments(argument_texts.begin(), argument_texts.end());
     const ParsedCommandLine parsed = ParseCommandLine(arguments, platform::LocalDateToday().year);
-    if (parsed.outcome == ParsedCommandLine::Outcome::kHelp) {
-        return WriteStandardOutput(UsageText()) ? 0 : Fail("cannot write standard output");
-    }
-    if (parsed.outcome == ParsedCommandLine::Outcome::kError) {
-        return Fail(parsed.error);
+    switch (parsed.outcome) {
+        case ParsedCommandLine::Outcome::kHelp:
+            return ::cli::Print(kTool, UsageText());
+        case ParsedCommandLine::Outcome::kVersion:
+            return ::cli::Print(kTool, VersionText());
+        case ParsedCommandLine::Outcome::kError:
+            return ::cli::Fail(kTool, parsed.error);
+        case ParsedCommandLine::Outcome::kRun:
+            break;
     }
 
     std::string error;
-    std::optional<std::string> input = ReadWholeInput(parsed.options.file, error);
+    std::optional<std::string> input = ::cli::ReadWholeInput(parsed.options.file, error);
     if (!input) {
-        return Fail(error);
+        return ::cli::Fail(kTool, error);
     }
-    const std::string output = RunStatistic(parsed.options, *input);
+    const std::string output = ToolOutput(parsed.options, *input);
     input.reset();
-    if (!WriteStandardOutput(output)) {
-        return Fail("cannot write standard output");
-    }
-    return 0;
+    return ::cli::Print(kTool, output);
 }

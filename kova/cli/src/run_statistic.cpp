@@ -1,30 +1,59 @@
 #include "run_statistic.h"
 
+#include "cli/tool_io.h"
 #include "platform/codepage.h"
 
 namespace kova::cli {
 
 namespace {
 
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+std::string TwoDigits(int number) {
+    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+}
 
-ReportLines Report(const CliOptions& options, std::string_view gbk_text) {
-    if (options.statistic->attribute_routine == nullptr) {
-        return NumberStatistics(gbk_text, options.year, options.arrangement, options.tables);
+::cli::StatisticOutput Run(const CliOptions& options, std::size_t statistic,
+                           std::string_view gbk_text) {
+    ::cli::StatisticOutput output;
+    output.tool = "kova-cli";
+    output.statistic = StatisticNames()[statistic].name;
+    ReportLines report;
+    if (const auto attribute = AttributeOf(statistic)) {
+        const std::vector<Tally> counts = CountClassWords(*attribute, gbk_text);
+        const auto words = ClassWordsOf(*attribute);
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            output.counts.push_back({platform::GbkToUtf8(words[i]), counts[i]});
+        }
+        report = WriteAttributeReport(*attribute, counts);
+    } else {
+        const NumberCounts counts = CountNumbers(gbk_text, options.year, options.tables);
+        for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
+            output.counts.push_back({TwoDigits(number), counts[static_cast<std::size_t>(number)]});
+        }
+        output.table_year = std::to_string(options.year);
+        report = WriteNumberReport(counts, options.arrangement);
     }
-    return options.statistic->attribute_routine(gbk_text);
+    output.report = options.encoding == Encoding::kGbk ? ReportText(report)
+                                                       : platform::GbkToUtf8(ReportText(report));
+    return output;
 }
 
 }  // namespace
 
-std::string RunStatistic(const CliOptions& options, std::string_view input) {
-    if (options.encoding == Encoding::kGbk) {
-        return ReportText(Report(options, input));
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
+                                                  std::string_view input) {
+    const std::string converted = options.encoding == Encoding::kGbk
+                                      ? std::string()
+                                      : platform::Utf8ToGbk(::cli::WithoutByteOrderMark(input));
+    const std::string_view gbk_text = options.encoding == Encoding::kGbk ? input : converted;
+    std::vector<::cli::StatisticOutput> outputs;
+    for (const std::size_t statistic : options.statistics) {
+        outputs.push_back(Run(options, statistic, gbk_text));
     }
-    if (input.starts_with(kUtf8ByteOrderMark)) {
-        input.remove_prefix(kUtf8ByteOrderMark.size());
-    }
-    return platform::GbkToUtf8(ReportText(Report(options, platform::Utf8ToGbk(input))));
+    return outputs;
+}
+
+std::string ToolOutput(const CliOptions& options, std::string_view input) {
+    return ::cli::FormattedOutput(RunStatistics(options, input), options.format, options.pretty);
 }
 
 }  // namespace kova::cli

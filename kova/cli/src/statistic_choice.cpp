@@ -6,33 +6,34 @@ namespace kova::cli {
 
 namespace {
 
-constexpr std::array<StatisticChoice, 11> kChoices = {{
-    {"number", "码统计", nullptr},
-    {"zodiac", "肖统计", &ZodiacStatistics},
-    {"head", "头统计", &HeadStatistics},
-    {"tail", "尾统计", &TailStatistics},
-    {"element", "行统计", &ElementStatistics},
-    {"digitsum", "合统计", &DigitSumStatistics},
-    {"wave", "波 色", &WaveStatistics},
-    {"bigsmall", "大 小", &BigSmallStatistics},
-    {"oddeven", "单 双", &OddEvenStatistics},
-    {"sumoddeven", "合单双", &SumOddEvenStatistics},
-    {"segment", "段 数", &SegmentStatistics},
+constexpr std::array<::cli::StatisticName, 11> kNames = {{
+    {"number", "码统计"},
+    {"zodiac", "肖统计"},
+    {"head", "头统计"},
+    {"tail", "尾统计"},
+    {"element", "行统计"},
+    {"digitsum", "合统计"},
+    {"wave", "波 色"},
+    {"bigsmall", "大 小"},
+    {"oddeven", "单 双"},
+    {"sumoddeven", "合单双"},
+    {"segment", "段 数"},
 }};
+
+// The attribute statistics follow number in the order of AttributeStatistic.
+static_assert(kNames.size() == 1 + kAttributeStatisticCount);
 
 }  // namespace
 
-std::span<const StatisticChoice> StatisticChoices() {
-    return kChoices;
+std::span<const ::cli::StatisticName> StatisticNames() {
+    return kNames;
 }
 
-const StatisticChoice* FindStatistic(std::string_view name) {
-    for (const StatisticChoice& choice : kChoices) {
-        if (choice.name == name) {
-            return &choice;
-        }
+std::optional<AttributeStatistic> AttributeOf(std::size_t statistic) {
+    if (statistic == 0) {
+        return std::nullopt;
     }
-    return nullptr;
+    return static_cast<AttributeStatistic>(statistic - 1);
 }
 
 }  // namespace kova::cli

@@ -2,23 +2,20 @@
 // per statistics button of the window.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <span>
-#include <string_view>
 
+#include "cli/arguments.h"
 #include "kova/statistics.h"
 
 namespace kova::cli {
 
-using AttributeRoutine = ReportLines (*)(std::string_view text);
+// In the order of the window's buttons: number first, then the ten
+// attribute statistics.
+std::span<const ::cli::StatisticName> StatisticNames();
 
-struct StatisticChoice {
-    std::string_view name;
-    std::string_view button;  // the button's caption, for the usage text (UTF-8)
-    // nullptr for the number statistics, which also takes a year and a layout.
-    AttributeRoutine attribute_routine;
-};
-
-std::span<const StatisticChoice> StatisticChoices();
-const StatisticChoice* FindStatistic(std::string_view name);
+// The attribute statistic of a name's index; nothing for number.
+std::optional<AttributeStatistic> AttributeOf(std::size_t statistic);
 
 }  // namespace kova::cli

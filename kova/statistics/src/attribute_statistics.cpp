@@ -1,5 +1,8 @@
 #include "attribute_statistics.h"
 
+#include <array>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,10 +14,18 @@ namespace kova::detail {
 
 namespace {
 
-using Counts = std::vector<Tally>;  // by 1-based class index, slot 0 unused
+// In the order of kova::AttributeStatistic.
+const std::array<const AttributeRules*, kAttributeStatisticCount> kRules = {
+    &kZodiac, &kHead,     &kTail,    &kElement,    &kDigitSum,
+    &kWave,   &kBigSmall, &kOddEven, &kSumOddEven, &kSegment,
+};
+
+const AttributeRules& RulesOf(AttributeStatistic statistic) {
+    return *kRules[static_cast<std::size_t>(statistic)];
+}
 
 // The class words as the scanner's words, each counting for its own index.
-PositionScanner ScannerFor(const AttributeStatistic& statistic) {
+PositionScanner ScannerFor(const AttributeRules& statistic) {
     std::size_t compared = statistic.words.size();
     if (statistic.reads_teen_sums) {
         compared -=
@@ -36,7 +47,8 @@ PositionScanner ScannerFor(const AttributeStatistic& statistic) {
                            /*reads_written_numbers=*/false);
 }
 
-ReportLines WriteAttributeReport(const Counts& counts, const AttributeStatistic& statistic) {
+// counts: by class word, in list order.
+ReportLines WriteReport(std::span<const Tally> counts, const AttributeRules& statistic) {
     // A wrapped report continues a line once it is longer than 54 bytes. Twelve spaces are
     // as wide as a header (【共00次】：) in a fixed-pitch Chinese font, so
     // continuation lines line up under the first word.
@@ -48,17 +60,44 @@ ReportLines WriteAttributeReport(const Counts& counts, const AttributeStatistic&
     };
     std::vector<CountedItem> items;
     for (std::size_t i = 0; i < statistic.words.size(); ++i) {
-        items.push_back({std::string(statistic.words[i]), counts[i + 1]});
+        items.push_back({std::string(statistic.words[i]), counts[i]});
     }
     ReportLines lines{std::string(statistic.title)};
     WriteGroups(std::move(items), layout, lines);
     return lines;
 }
 
+// The scanner's counters are by 1-based class index, slot 0 unused.
+std::vector<Tally> CountWords(std::string_view text, const AttributeRules& rules) {
+    std::vector<Tally> counts = ScannerFor(rules).Count(text);
+    counts.erase(counts.begin());
+    return counts;
+}
+
 }  // namespace
 
-ReportLines AttributeStatistics(std::string_view text, const AttributeStatistic& statistic) {
-    return WriteAttributeReport(ScannerFor(statistic).Count(text), statistic);
+ReportLines AttributeStatistics(std::string_view text, const AttributeRules& rules) {
+    return WriteReport(CountWords(text, rules), rules);
 }
 
 }  // namespace kova::detail
+
+namespace kova {
+
+std::span<const std::string_view> ClassWordsOf(AttributeStatistic statistic) {
+    return detail::RulesOf(statistic).words;
+}
+
+std::vector<Tally> CountClassWords(AttributeStatistic statistic, std::string_view text) {
+    return detail::CountWords(text, detail::RulesOf(statistic));
+}
+
+ReportLines WriteAttributeReport(AttributeStatistic statistic, std::span<const Tally> counts) {
+    const detail::AttributeRules& rules = detail::RulesOf(statistic);
+    if (counts.size() != rules.words.size()) {
+        throw std::invalid_argument("one count per class word");
+    }
+    return detail::WriteReport(counts, rules);
+}
+
+}  // namespace kova

@@ -1,6 +1,6 @@
 // The engine of the ten attribute statistics. Each statistic counts the
 // words of one class list in the text and reports the words grouped by
-// count; they differ only in the description below.
+// count; they differ only in the rules below.
 #pragma once
 
 #include <span>
@@ -10,7 +10,7 @@
 
 namespace kova::detail {
 
-struct AttributeStatistic {
+struct AttributeRules {
     std::span<const std::string_view> words;  // the class word list, index 1 first
     std::string_view title;                   // the report's first line
     // 九, 号 and ： are deleted before the words at a position are tested.
@@ -24,6 +24,18 @@ struct AttributeStatistic {
     bool skips_after_sum = false;
 };
 
-ReportLines AttributeStatistics(std::string_view text, const AttributeStatistic& statistic);
+// The rules of each statistic, defined in the statistic's own module.
+extern const AttributeRules kZodiac;
+extern const AttributeRules kHead;
+extern const AttributeRules kTail;
+extern const AttributeRules kElement;
+extern const AttributeRules kDigitSum;
+extern const AttributeRules kWave;
+extern const AttributeRules kBigSmall;
+extern const AttributeRules kOddEven;
+extern const AttributeRules kSumOddEven;
+extern const AttributeRules kSegment;
+
+ReportLines AttributeStatistics(std::string_view text, const AttributeRules& rules);
 
 }  // namespace kova::detail

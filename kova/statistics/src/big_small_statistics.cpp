@@ -4,18 +4,18 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kBigSmall{
+extern constexpr AttributeRules kBigSmall{
     .words = BigSmallNames,
     .title = " \xB4\xF3\xD0\xA1\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 大小统计结果：" */,
     .skips_after_sum = true,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines BigSmallStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kBigSmall);
+    return detail::AttributeStatistics(text, detail::kBigSmall);
 }
 
 }  // namespace kova

@@ -5,19 +5,19 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kDigitSum{
+extern constexpr AttributeRules kDigitSum{
     .words = DigitSumNames,
     .title = " \xBA\xCF\xCA\xFD\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 合数统计结果：" */,
     .reads_teen_sums = true,
     .wraps_long_lines = true,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines DigitSumStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kDigitSum);
+    return detail::AttributeStatistics(text, detail::kDigitSum);
 }
 
 }  // namespace kova

@@ -4,17 +4,17 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kElement{
+extern constexpr AttributeRules kElement{
     .words = ElementNames,
     .title = " \xD0\xD0\xCA\xFD\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 行数统计结果：" */,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines ElementStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kElement);
+    return detail::AttributeStatistics(text, detail::kElement);
 }
 
 }  // namespace kova

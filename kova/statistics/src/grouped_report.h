@@ -13,8 +13,6 @@
 
 namespace kova::detail {
 
-using Tally = std::int64_t;
-
 struct CountedItem {
     std::string text;  // as the report writes it, without the comma
     Tally count;

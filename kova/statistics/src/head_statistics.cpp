@@ -4,17 +4,17 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kHead{
+extern constexpr AttributeRules kHead{
     .words = HeadNames,
     .title = " \xCD\xB7\xCA\xFD\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 头数统计结果：" */,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines HeadStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kHead);
+    return detail::AttributeStatistics(text, detail::kHead);
 }
 
 }  // namespace kova

@@ -1,13 +1,17 @@
-#include "number_report.h"
-
+// The report of 码统计: the numbers grouped by count, from the least named
+// to the most named, each line ending in its count of numbers.
 #include <algorithm>
 #include <string>
 
 #include "grouped_report.h"
+#include "kova/statistics.h"
 
-namespace kova::detail {
+namespace kova {
 
 namespace {
+
+using detail::CountedItem;
+using detail::GroupLayout;
 
 // 排列方式1 continues a group on a new line once a line is longer than 36
 // bytes. Eight spaces are as wide as a two-digit header (共00次：) in a
@@ -44,12 +48,13 @@ ReportLines WriteNumberReport(const NumberCounts& counts, Arrangement arrangemen
         items.push_back({NumberText(number), counts[static_cast<std::size_t>(number)]});
     }
     ReportLines lines;
-    WriteGroups(std::move(items),
-                arrangement == Arrangement::kWrapped ? kWrappedLayout : kOneLineLayout, lines);
+    detail::WriteGroups(std::move(items),
+                        arrangement == Arrangement::kWrapped ? kWrappedLayout : kOneLineLayout,
+                        lines);
     for (std::string& line : lines) {
         line += LineCountSuffix(line);
     }
     return lines;
 }
 
-}  // namespace kova::detail
+}  // namespace kova

@@ -1,7 +1,6 @@
 // 码统计: counts for every number 01..49 how often the text names it, as a
 // number or through a word that stands for it in the chosen year.
 #include "kova/statistics.h"
-#include "number_report.h"
 #include "number_scan.h"
 
 namespace kova {
@@ -21,9 +20,8 @@ NumberSet NumbersOf(const detail::WordMeaning& meaning, int year, const YearTabl
 }
 
 // Every word found adds 1 to each of its numbers in the year's tables.
-detail::NumberCounts CountsForYear(const detail::NumberTally& tally, int year,
-                                   const YearTables& tables) {
-    detail::NumberCounts counts = tally.written;
+NumberCounts CountsForYear(const detail::NumberTally& tally, int year, const YearTables& tables) {
+    NumberCounts counts = tally.written;
     for (const auto& [meaning, found] : tally.words) {
         const NumberSet numbers = NumbersOf(meaning, year, tables);
         for (int number : numbers.Numbers()) {
@@ -35,6 +33,10 @@ detail::NumberCounts CountsForYear(const detail::NumberTally& tally, int year,
 
 }  // namespace
 
+NumberCounts CountNumbers(std::string_view text, int year, const YearTables& tables) {
+    return CountsForYear(detail::ScanNumberText(text), year, tables);
+}
+
 ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement) {
     static const YearTables kBuiltIn;
     return NumberStatistics(text, year, arrangement, kBuiltIn);
@@ -42,8 +44,7 @@ ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrang
 
 ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement,
                              const YearTables& tables) {
-    return detail::WriteNumberReport(CountsForYear(detail::ScanNumberText(text), year, tables),
-                                     arrangement);
+    return WriteNumberReport(CountNumbers(text, year, tables), arrangement);
 }
 
 }  // namespace kova

@@ -4,18 +4,18 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kOddEven{
+extern constexpr AttributeRules kOddEven{
     .words = OddEvenNames,
     .title = " \xB5\xA5\xCB\xAB\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 单双统计结果：" */,
     .skips_after_sum = true,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines OddEvenStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kOddEven);
+    return detail::AttributeStatistics(text, detail::kOddEven);
 }
 
 }  // namespace kova

@@ -4,17 +4,17 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kSegment{
+extern constexpr AttributeRules kSegment{
     .words = SegmentNames,
     .title = " \xB6\xCE\xCA\xFD\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 段数统计结果：" */,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines SegmentStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kSegment);
+    return detail::AttributeStatistics(text, detail::kSegment);
 }
 
 }  // namespace kova

@@ -4,9 +4,9 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kSumOddEven{
+extern constexpr AttributeRules kSumOddEven{
     .words = SumOddEvenNames,
     .title =
         " \xBA\xCF\xB5\xA5\xCB\xAB\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 合单双统计结果："
@@ -14,10 +14,10 @@ constexpr detail::AttributeStatistic kSumOddEven{
     ,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines SumOddEvenStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kSumOddEven);
+    return detail::AttributeStatistics(text, detail::kSumOddEven);
 }
 
 }  // namespace kova

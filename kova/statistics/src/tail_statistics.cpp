@@ -4,17 +4,17 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kTail{
+extern constexpr AttributeRules kTail{
     .words = TailNames,
     .title = " \xCE\xB2\xCA\xFD\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 尾数统计结果：" */,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines TailStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kTail);
+    return detail::AttributeStatistics(text, detail::kTail);
 }
 
 }  // namespace kova

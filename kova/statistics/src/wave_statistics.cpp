@@ -5,17 +5,17 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kWave{
+extern constexpr AttributeRules kWave{
     .words = WaveNames,
     .title = " \xB2\xA8\xC9\xAB\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 波色统计结果：" */,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines WaveStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kWave);
+    return detail::AttributeStatistics(text, detail::kWave);
 }
 
 }  // namespace kova

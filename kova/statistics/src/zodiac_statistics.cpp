@@ -5,18 +5,18 @@
 
 namespace kova {
 
-namespace {
+namespace detail {
 
-constexpr detail::AttributeStatistic kZodiac{
+extern constexpr AttributeRules kZodiac{
     .words = ZodiacNames,
     .title = " \xC9\xFA\xD0\xA4\xCD\xB3\xBC\xC6\xBD\xE1\xB9\xFB\xA3\xBA" /* " 生肖统计结果：" */,
     .removes_marks = true,
 };
 
-}  // namespace
+}  // namespace detail
 
 ReportLines ZodiacStatistics(std::string_view text) {
-    return detail::AttributeStatistics(text, kZodiac);
+    return detail::AttributeStatistics(text, detail::kZodiac);
 }
 
 }  // namespace kova

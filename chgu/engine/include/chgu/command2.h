@@ -28,6 +28,16 @@ struct PressSettings {
 Counts NumberStatistics(std::u16string_view text, const ScanSettings& settings,
                         std::int16_t& InBracket);
 
+// The statistics presses (indexes 0..10) in two halves: the counts the
+// press makes, and the report it writes of them. Together they are the
+// press; apart, the counts can be given in another form that still matches
+// the report.
+Counts CountsOfPress(std::int16_t Index, std::u16string_view text1, const ScanSettings& settings,
+                     std::int16_t& InBracket);
+std::u16string ReportOfCounts(std::int16_t Index, const Counts& counts, bool Option2);
+// Whether Command2(Index) is one of the statistics presses.
+bool IsStatisticsPress(std::int16_t Index);
+
 // What Text2 holds after pressing Command2(Index) with text1 in the input
 // box, for the indexes 0..11; nothing for any other index.
 std::optional<std::u16string> Text2AfterPress(std::int16_t Index, std::u16string_view text1,

@@ -2,18 +2,30 @@
 // statistics. Every routine takes the whole text of the input box as code
 // page 936 bytes and returns the lines of its report (code page 936, without
 // line ends); the output box shows each line followed by CR LF.
+//
+// Each statistic is a count followed by its report writer; both halves are
+// reachable on their own, so that a caller can give the counts in another
+// form and still know they are the ones the report shows.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "kova/number_set.h"
 #include "kova/year_tables.h"
 
 namespace kova {
 
 using ReportLines = std::vector<std::string>;
+using Tally = std::int64_t;
+
+// How often the text names each number, by number (slot 0 unused).
+using NumberCounts = std::array<Tally, kHighestNumber + 1>;
 
 // The two report layouts of the number statistics: 排列方式1 wraps long
 // groups onto continuation lines, 排列方式2 keeps each group on one line.
@@ -26,7 +38,35 @@ ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrang
 ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrangement,
                              const YearTables& tables);
 
-// The ten attribute statistics (肖统计, 头统计, ...).
+// The counts of 码统计 and its report.
+NumberCounts CountNumbers(std::string_view text, int year, const YearTables& tables);
+ReportLines WriteNumberReport(const NumberCounts& counts, Arrangement arrangement);
+
+// The ten attribute statistics, in the order of their buttons.
+enum class AttributeStatistic {
+    kZodiac,      // 肖统计
+    kHead,        // 头统计
+    kTail,        // 尾统计
+    kElement,     // 行统计
+    kDigitSum,    // 合统计
+    kWave,        // 波 色
+    kBigSmall,    // 大 小
+    kOddEven,     // 单 双
+    kSumOddEven,  // 合单双
+    kSegment,     // 段 数
+};
+inline constexpr std::size_t kAttributeStatisticCount = 10;
+
+// A statistic's class words in list order (code page 936), the order of
+// its counts.
+std::span<const std::string_view> ClassWordsOf(AttributeStatistic statistic);
+// How often each class word is named, in list order.
+std::vector<Tally> CountClassWords(AttributeStatistic statistic, std::string_view text);
+// The report of such counts (one per class word; std::invalid_argument
+// otherwise).
+ReportLines WriteAttributeReport(AttributeStatistic statistic, std::span<const Tally> counts);
+
+// The ten attribute statistics (肖统计, 头统计, ...): count and report.
 ReportLines ZodiacStatistics(std::string_view text);
 ReportLines HeadStatistics(std::string_view text);
 ReportLines TailStatistics(std::string_view text);

@@ -1,4 +1,4 @@
-#include "binary_io.h"
+#include "cli/tool_io.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +13,7 @@
 
 #include "platform/command_line.h"
 
-namespace kova::cli {
+namespace cli {
 
 namespace {
 
@@ -64,6 +64,7 @@ std::optional<std::string> ReadWholeInput(const std::optional<std::string>& path
                                           std::string& error) {
     std::string content;
     if (!path) {
+        errno = 0;
         if (!ReadToEnd(stdin, content)) {
             error = std::string("cannot read standard input: ").append(ErrnoText());
             return std::nullopt;
@@ -83,9 +84,28 @@ std::optional<std::string> ReadWholeInput(const std::optional<std::string>& path
     return content;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view utf8) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (utf8.starts_with(kByteOrderMark)) {
+        utf8.remove_prefix(kByteOrderMark.size());
+    }
+    return utf8;
+}
+
 bool WriteStandardOutput(std::string_view bytes) {
     return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
            std::fflush(stdout) == 0;
 }
 
-}  // namespace kova::cli
+int Fail(std::string_view tool, std::string_view message) {
+    std::string line(tool);
+    line.append(": ").append(message).append("\n");
+    std::fputs(line.c_str(), stderr);
+    return kUsageError;
+}
+
+int Print(std::string_view tool, std::string_view text) {
+    return WriteStandardOutput(text) ? 0 : Fail(tool, "cannot write standard output");
+}
+
+}  // namespace cli

@@ -1,0 +1,215 @@
+// chgu-cli's three forms of a run. The worked examples go through the
+// program itself in each format (under Wine in the Windows build); on
+// random texts, for every statistic and every setting of the strip, the
+// counts that csv and json give rebuild the report exactly through the
+// engine's own report writers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chgu/command2.h"
+#include "cli_run.h"
+#include "count_reading.h"
+#include "run_program.h"
+#include "test_support.h"
+#include "tip_text.h"
+#include "worked_examples.h"
+#include "yeartables/standard_rules.h"
+#include "yeartables/year_tables_file.h"
+
+namespace chgu {
+namespace {
+
+using cli::Encoding;
+using cli::Format;
+using cli::Options;
+using ::cli::test::CountsOfCsv;
+using ::cli::test::ItemCounts;
+using ::cli::test::WorkedExample;
+using test::U16;
+using test::U8;
+
+// The items of a press in its report's order: 01..49, or the class words.
+std::vector<std::string> ItemsOf(std::int16_t Index) {
+    std::vector<std::string> items;
+    if (Index == kNumberStatisticsIndex) {
+        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
+            std::u16string digits;
+            AppendTwoDigits(digits, number);
+            items.push_back(U8(digits));
+        }
+        return items;
+    }
+    for (std::u16string_view word : ClassesOf(static_cast<AttributeStatistic>(Index)).words) {
+        items.push_back(U8(word));
+    }
+    return items;
+}
+
+// The road of one request (also the README's example) and the examples of
+// the reports' description.
+const std::vector<WorkedExample>& WorkedExamples() {
+    static const std::vector<WorkedExample> examples = {
+        {{"number", "--table-year", "2008"},
+         "3期 鼠,05,05",
+         "共00次:02,03,04,06,07,08,09,10,11,12,14,15,16,17,18,19,20,21,22,23,24,26,27,28,29,30,"
+         "31,32,33,34,35,36,38,39,40,41,42,43,44,45,46,47,48,（43码）\r\n"
+         "共01次:01,13,25,37,49,（5码）\r\n"
+         "共02次:05,（1码）\r\n",
+         "2008"},
+        {{"number", "--table-year", "2008", "--short-lines"},
+         "",
+         "共00次:01,02,03,04,05,06,07,08,09,10,\r\n"
+         "       11,12,13,14,15,16,17,18,19,20,\r\n"
+         "       21,22,23,24,25,26,27,28,29,30,\r\n"
+         "       31,32,33,34,35,36,37,38,39,40,\r\n"
+         "       41,42,43,44,45,46,47,48,49,（49码）\r\n",
+         "2008"},
+        {{"number", "--table-year", "2006"},
+         "01,01,02",
+         "共00次:03,04,05,06,07,08,09,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,"
+         "29,30,31,32,33,34,35,36,37,38,39,40,41,42,43,44,45,46,47,48,49,（47码）\r\n"
+         "共01次:02,（1码）\r\n"
+         "共02次:01,（1码）\r\n",
+         "2006"},
+        {{"zodiac"},
+         "鼠鼠牛",
+         " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n"
+         "【共02次】：鼠,\r\n",
+         std::nullopt},
+    };
+    return examples;
+}
+
+std::int16_t IndexOfStatistic(std::string_view name) {
+    const auto names = cli::StatisticNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i].name == name) {
+            return static_cast<std::int16_t>(i);
+        }
+    }
+    throw std::invalid_argument("no statistic " + std::string(name));
+}
+
+TEST(ChguCliFormats, WorkedExamplesInEveryFormat) {
+    for (const WorkedExample& example : WorkedExamples()) {
+        ::cli::test::ExpectInEveryFormat(CHGU_CLI_PATH, "chgu-cli", example,
+                                         ItemsOf(IndexOfStatistic(example.arguments[0])),
+                                         {{"cumulative", false}, {"skip_brackets", true}});
+    }
+}
+
+// The report the engine writes of counts read back, in the output encoding.
+std::string RebuiltReport(std::int16_t Index, const ItemCounts& counts, const Options& options) {
+    const std::vector<std::string> items = ItemsOf(Index);
+    EXPECT_EQ(counts.size(), items.size());
+    Counts slots{};
+    const std::size_t first_slot =
+        Index == kNumberStatisticsIndex
+            ? static_cast<std::size_t>(kFirstNumber)
+            : ClassesOf(static_cast<AttributeStatistic>(Index)).first_slot;
+    for (std::size_t i = 0; i < items.size() && i < counts.size(); ++i) {
+        EXPECT_EQ(counts[i].first, items[i]);
+        slots.at(first_slot + i) = counts[i].second;
+    }
+    return cli::EncodeOutput(ReportOfCounts(Index, slots, options.long_lines), options.encoding);
+}
+
+const YearTables& TablesTo2040() {
+    static const YearTables tables = [] {
+        yeartables::FileYears years;
+        for (int year = 2011; year <= 2040; ++year) {
+            years.rows.push_back(yeartables::StandardYearRow(year));
+        }
+        return YearTables(years);
+    }();
+    return tables;
+}
+
+TEST(ChguCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
+    // Table years with built-in tables, with the file's, and none at all.
+    const std::vector<std::u16string> table_years = {u"2005", u"2007", u"2010", u"2026", u"abc"};
+    int checked = 0;
+    std::int64_t highest = 0;
+    for (unsigned seed = 1; seed <= 5; ++seed) {
+        const std::string utf8 = bench::GenerateTipText(seed * seed * 2000, seed + 100);
+        const std::u16string text = U16(utf8);
+        const std::u16string& TableYear = table_years[seed - 1];
+        for (int setting = 0; setting < 16; ++setting) {
+            Options options;
+            options.cumulative = (setting & 1) != 0;
+            options.skip_brackets = (setting & 2) != 0;
+            options.long_lines = (setting & 4) != 0;
+            options.encoding = (setting & 8) != 0 ? Encoding::kGbk : Encoding::kUtf8;
+            for (std::int16_t Index = 0; Index <= 10; ++Index) {
+                options.statistics = {Index};
+                options.format = Format::kReport;
+                const std::string report =
+                    cli::ToolOutput(options, text, TableYear, TablesTo2040());
+                options.format = Format::kCsv;
+                const ItemCounts from_csv =
+                    CountsOfCsv(cli::ToolOutput(options, text, TableYear, TablesTo2040()));
+                EXPECT_EQ(RebuiltReport(Index, from_csv, options), report)
+                    << "seed " << seed << ", setting " << setting << ", index " << Index;
+                options.format = Format::kJson;
+                options.pretty = setting % 3 == 0;
+                const ::cli::test::JsonValue json = ::cli::test::ReadJson(
+                    cli::ToolOutput(options, text, TableYear, TablesTo2040()));
+                options.pretty = false;
+                EXPECT_EQ(::cli::test::CountsOfJson(json), from_csv);
+                EXPECT_EQ(json["options"]["cumulative"].boolean, options.cumulative);
+                EXPECT_EQ(json["options"]["skip_brackets"].boolean, options.skip_brackets);
+                // The tables shape only the number recognition.
+                if (Index == kNumberStatisticsIndex && !options.cumulative) {
+                    EXPECT_EQ(json["table_year"].string, U8(TableYear));
+                } else {
+                    EXPECT_EQ(json["table_year"].kind, ::cli::test::JsonValue::Kind::kNull);
+                }
+                for (const auto& [item, count] : from_csv) {
+                    highest = std::max(highest, count);
+                }
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 5 * 16 * 11);
+    EXPECT_GE(highest, 100);
+}
+
+TEST(ChguCliFormats, AllIsEveryStatisticInTurnButNormalise) {
+    const std::string text = bench::GenerateTipText(20000, 9);
+    const platform::test::ProgramRun report = platform::test::RunProgram(
+        CHGU_CLI_PATH, {"all", "--table-year", "2009", "--cumulative"}, text);
+    ASSERT_EQ(report.status, 0) << report.err;
+    const platform::test::ProgramRun csv = platform::test::RunProgram(
+        CHGU_CLI_PATH, {"all", "--table-year", "2009", "--cumulative", "--format", "csv"}, text);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const auto rows = ::cli::test::ReadCsv(csv.out);
+    EXPECT_EQ(rows.at(0), (std::vector<std::string>{"statistic", "item", "count"}));
+
+    Options options;
+    options.cumulative = true;
+    std::string reports;
+    std::size_t row = 1;
+    for (std::int16_t Index = 0; Index <= 10; ++Index) {
+        options.statistics = {Index};
+        const std::string single =
+            cli::ToolOutput(options, U16(text), u"2009", YearTables::BuiltIn());
+        reports += (Index == 0 ? "" : "\r\n") + single;
+        ItemCounts counts;
+        for (; row < rows.size() &&
+               rows[row].at(0) == cli::StatisticNames()[static_cast<std::size_t>(Index)].name;
+             ++row) {
+            counts.emplace_back(rows[row].at(1), std::stoll(rows[row].at(2)));
+        }
+        EXPECT_EQ(RebuiltReport(Index, counts, options), single) << Index;
+    }
+    EXPECT_EQ(row, rows.size());
+    EXPECT_EQ(report.out, reports);
+}
+
+}  // namespace
+}  // namespace chgu

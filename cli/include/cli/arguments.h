@@ -1,0 +1,89 @@
+// The command line both tools share:
+//
+//   TOOL STATISTIC[,STATISTIC...] [OPTION...] [FILE]
+//
+// read through CLI11, with one wording for every mistake and one usage text
+// layout. A tool describes its statistics and its own options as data; the
+// options of both tools (--format, --pretty, --encoding, --year-tables,
+// --help, --version) are handled here.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/count_formats.h"
+
+namespace cli {
+
+enum class Encoding { kUtf8, kGbk };
+
+// A statistic as the command line names it.
+struct StatisticName {
+    std::string_view name;    // "number"
+    std::string_view button;  // its button's caption, for the usage text
+    // False for an action that gives a text instead of counts: it has no
+    // csv or json form and is not part of "all".
+    bool has_counts = true;
+};
+
+// An option of one tool only.
+struct ToolOption {
+    std::string_view name;        // "--year"
+    std::string_view value_name;  // "N"; empty for a flag
+    std::string_view help;        // the usage text's lines, "\n" between them
+    // The statistics it applies to; empty for all. Given for none of the
+    // statistics of a run, it is an error.
+    std::span<const std::string_view> applies_to;
+};
+
+struct ToolDescription {
+    std::string_view tool;     // "kova-cli"
+    std::string_view version;  // the project's version
+    std::string_view about;    // the usage text's paragraph, lines ending in "\n"
+    std::span<const StatisticName> statistics;
+    std::span<const ToolOption> options;
+    std::string_view year_tables_help;  // the help of --year-tables
+};
+
+// What the command line asks for, apart from the tool's own options.
+struct CommonOptions {
+    std::vector<std::size_t> statistics;  // into ToolDescription::statistics, in the order given
+    Format format = Format::kReport;
+    bool pretty = false;
+    Encoding encoding = Encoding::kUtf8;
+    std::optional<std::string> year_tables;
+    std::optional<std::string> file;  // standard input when absent (also for "-")
+};
+
+struct ParsedArguments {
+    enum class Outcome { kRun, kHelp, kVersion, kError };
+    Outcome outcome = Outcome::kError;
+    CommonOptions common;
+    std::map<std::string_view, std::string> values;  // the tool's options with a value, by name
+    std::set<std::string_view> flags;                // the tool's flags given
+    std::string error;                               // one line, for kError
+};
+
+// arguments excludes the program name. --help or -h anywhere before "--"
+// asks for help (before anything else is checked), then --version.
+ParsedArguments ParseArguments(const ToolDescription& description,
+                               std::span<const std::string_view> arguments);
+
+// A mistake on the command line, as every usage error is worded: the
+// message and the hint " (see --help)".
+std::string UsageError(std::string_view message);
+
+// "--layout must be 1 or 2, not '3' (see --help)".
+std::string BadValue(std::string_view option, std::string_view allowed, std::string_view given);
+
+// The text --help prints (UTF-8, LF line ends) and the one --version prints.
+std::string UsageText(const ToolDescription& description);
+std::string VersionText(const ToolDescription& description);
+
+}  // namespace cli

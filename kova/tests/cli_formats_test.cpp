@@ -1,0 +1,234 @@
+// kova-cli's three forms of a run. The worked examples of every statistic
+// kind go through the program itself in each format (under Wine in the
+// Windows build); on random texts, for every statistic and setting, the
+// counts that csv and json give rebuild the report exactly through the
+// statistics' own report writers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "count_reading.h"
+#include "platform/codepage.h"
+#include "run_statistic.h"
+#include "tip_text.h"
+#include "worked_examples.h"
+#include "yeartables/standard_rules.h"
+#include "yeartables/year_tables_file.h"
+
+namespace {
+
+using cli::test::CountsOfCsv;
+using cli::test::ItemCounts;
+using cli::test::WorkedExample;
+using kova::cli::CliOptions;
+using kova::cli::Encoding;
+using kova::cli::Format;
+
+std::string TwoDigits(int number) {
+    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+}
+
+// The items of a statistic in the report's order: 01..49, or the class list.
+std::vector<std::string> ItemsOf(std::size_t statistic) {
+    std::vector<std::string> items;
+    if (const auto attribute = kova::cli::AttributeOf(statistic)) {
+        for (std::string_view word : kova::ClassWordsOf(*attribute)) {
+            items.push_back(platform::GbkToUtf8(word));
+        }
+    } else {
+        for (int number = kova::kLowestNumber; number <= kova::kHighestNumber; ++number) {
+            items.push_back(TwoDigits(number));
+        }
+    }
+    return items;
+}
+
+// Program A's worked examples: the README's and those of the reports'
+// descriptions.
+const std::vector<WorkedExample>& WorkedExamples() {
+    static const std::vector<WorkedExample> examples = {
+        {{"number", "--year", "2003", "--layout", "2"},
+         "鼠 05 12",
+         "共00次：01,02,03,04,06,07,09,10,11,13,14,15,16,17,18,19,21,22,23,24,25,26,27,28,29,30,"
+         "31,33,34,35,36,37,38,39,40,41,42,43,45,46,47,48,49,（43码）\r\n"
+         "共01次：05,08,12,20,32,44,（6码）\r\n",
+         "2003"},
+        {{"number", "--year", "2003"},
+         "",
+         "共00次：01,02,03,04,05,06,07,08,09,10,（10码）\r\n"
+         "        11,12,13,14,15,16,17,18,19,20,（10码）\r\n"
+         "        21,22,23,24,25,26,27,28,29,30,（10码）\r\n"
+         "        31,32,33,34,35,36,37,38,39,40,（10码）\r\n"
+         "        41,42,43,44,45,46,47,48,49,（9码）\r\n",
+         "2003"},
+        {{"number", "--year", "2008", "--layout", "2"},
+         "2004年 123 5号 合单",
+         "共00次：02,06,08,11,13,15,17,19,20,22,24,26,28,31,33,35,37,39,40,42,44,46,48,（23码）\r\n"
+         "共01次：01,03,04,05,07,09,10,12,14,16,18,21,25,27,29,30,32,34,36,38,41,43,45,47,49,"
+         "（25码）\r\n"
+         "共02次：23,（1码）\r\n",
+         "2008"},
+        {{"number", "--year", "2003"},
+         "红单 九：05",
+         "共00次：04,06,10,14,16,20,22,26,28,32,（10码）\r\n"
+         "        36,38,42,44,48,（5码）\r\n"
+         "共01次：02,03,08,09,11,12,15,17,18,21,（10码）\r\n"
+         "        24,25,27,30,31,33,34,37,39,40,（10码）\r\n"
+         "        41,43,46,47,49,（5码）\r\n"
+         "共02次：01,05,07,13,19,23,29,35,45,（9码）\r\n",
+         "2003"},
+        {{"zodiac"},
+         "鼠牛鼠",
+         " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n"
+         "【共02次】：鼠,\r\n",
+         std::nullopt},
+        {{"digitsum"},
+         "",
+         " 合数统计结果：\r\n【共00次】：1合,2合,3合,4合,5合,6合,7合,8合,9合,10合,11合,\r\n"
+         "            12合,13合,\r\n",
+         std::nullopt},
+        {{"bigsmall"},
+         "合大 大 小 合小",
+         " 大小统计结果：\r\n【共01次】：大,小,\r\n",
+         std::nullopt},
+    };
+    return examples;
+}
+
+std::size_t IndexOfStatistic(std::string_view name) {
+    const auto names = kova::cli::StatisticNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i].name == name) {
+            return i;
+        }
+    }
+    throw std::invalid_argument("no statistic " + std::string(name));
+}
+
+TEST(KovaCliFormats, WorkedExamplesInEveryFormat) {
+    for (const WorkedExample& example : WorkedExamples()) {
+        // Program A has no settings that change a count.
+        cli::test::ExpectInEveryFormat(KOVA_CLI_PATH, "kova-cli", example,
+                                       ItemsOf(IndexOfStatistic(example.arguments[0])), {});
+    }
+}
+
+// The report that the statistic's own writer makes of counts read back, in
+// the output encoding.
+std::string RebuiltReport(std::size_t statistic, const ItemCounts& counts,
+                          const CliOptions& options) {
+    const std::vector<std::string> items = ItemsOf(statistic);
+    EXPECT_EQ(counts.size(), items.size());
+    for (std::size_t i = 0; i < items.size() && i < counts.size(); ++i) {
+        EXPECT_EQ(counts[i].first, items[i]);
+    }
+    kova::ReportLines report;
+    if (const auto attribute = kova::cli::AttributeOf(statistic)) {
+        std::vector<kova::Tally> tallies;
+        for (const auto& [item, count] : counts) {
+            tallies.push_back(count);
+        }
+        report = kova::WriteAttributeReport(*attribute, tallies);
+    } else {
+        kova::NumberCounts tallies{};
+        for (const auto& [item, count] : counts) {
+            tallies.at(static_cast<std::size_t>(std::stoi(item))) = count;
+        }
+        report = kova::WriteNumberReport(tallies, options.arrangement);
+    }
+    const std::string text = kova::ReportText(report);
+    return options.encoding == Encoding::kGbk ? text : platform::GbkToUtf8(text);
+}
+
+const kova::YearTables& TablesTo2040() {
+    static const kova::YearTables tables = [] {
+        yeartables::FileYears years;
+        for (int year = 2011; year <= 2040; ++year) {
+            years.rows.push_back(yeartables::StandardYearRow(year));
+        }
+        return kova::YearTables(years);
+    }();
+    return tables;
+}
+
+TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
+    const std::size_t statistics = kova::cli::StatisticNames().size();
+    int checked = 0;
+    std::int64_t highest = 0;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        // Long texts give counts of 100 and more, wider than two digits.
+        const std::string utf8 = bench::GenerateTipText(seed * seed * 2000, seed);
+        for (const Encoding encoding : {Encoding::kUtf8, Encoding::kGbk}) {
+            for (const kova::Arrangement arrangement :
+                 {kova::Arrangement::kWrapped, kova::Arrangement::kOneLine}) {
+                CliOptions options;
+                options.encoding = encoding;
+                options.arrangement = arrangement;
+                options.year = 2002 + static_cast<int>(seed) + (encoding == Encoding::kGbk ? 2 : 0);
+                if (seed == 6) {
+                    options.tables = TablesTo2040();
+                    options.year = 2026;
+                }
+                const std::string input =
+                    encoding == Encoding::kGbk ? platform::Utf8ToGbk(utf8) : utf8;
+                // What the single runs give, for the run of all of them.
+                std::string all_reports;
+                std::string all_csv = "statistic,item,count\n";
+                std::vector<ItemCounts> single_counts;
+                for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
+                    options.statistics = {statistic};
+                    options.format = Format::kReport;
+                    const std::string report = kova::cli::ToolOutput(options, input);
+                    options.format = Format::kCsv;
+                    const ItemCounts from_csv = CountsOfCsv(kova::cli::ToolOutput(options, input));
+                    EXPECT_EQ(RebuiltReport(statistic, from_csv, options), report)
+                        << "seed " << seed << ", statistic " << statistic;
+                    options.format = Format::kJson;
+                    options.pretty = seed % 2 == 0;
+                    const ItemCounts from_json = cli::test::CountsOfJson(
+                        cli::test::ReadJson(kova::cli::ToolOutput(options, input)));
+                    EXPECT_EQ(from_json, from_csv);
+                    options.pretty = false;
+                    for (const auto& [item, count] : from_csv) {
+                        highest = std::max(highest, count);
+                    }
+                    all_reports += (statistic == 0 ? "" : "\r\n") + report;
+                    for (const auto& [item, count] : from_csv) {
+                        all_csv.append(kova::cli::StatisticNames()[statistic].name)
+                            .append(",")
+                            .append(item)
+                            .append(",")
+                            .append(std::to_string(count))
+                            .append("\n");
+                    }
+                    single_counts.push_back(from_csv);
+                    ++checked;
+                }
+                // All of them at once: the same in turn.
+                options.statistics.clear();
+                for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
+                    options.statistics.push_back(statistic);
+                }
+                options.format = Format::kReport;
+                EXPECT_EQ(kova::cli::ToolOutput(options, input), all_reports);
+                options.format = Format::kCsv;
+                EXPECT_EQ(kova::cli::ToolOutput(options, input), all_csv);
+                options.format = Format::kJson;
+                const cli::test::JsonValue objects =
+                    cli::test::ReadJson(kova::cli::ToolOutput(options, input));
+                ASSERT_EQ(objects.elements.size(), statistics);
+                for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
+                    EXPECT_EQ(cli::test::CountsOfJson(objects.elements[statistic]),
+                              single_counts[statistic]);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(checked, 6 * 2 * 2 * 11);
+    EXPECT_GE(highest, 100);
+}
+
+}  // namespace
