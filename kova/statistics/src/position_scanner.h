@@ -95,7 +95,6 @@ class PositionScanner {
     std::uint8_t CounterOf(Find find, const unsigned char* here) const;
 
     int counter_count_;
-    bool removes_marks_;
     bool reads_written_numbers_;
     PairTable finds_;  // by the two bytes at f
     std::array<FindMeaning, 256> meanings_{};
