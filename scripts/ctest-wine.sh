@@ -12,7 +12,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Messages that only Wine's loader and client library print.
+# Messages of Wine's own failures: those only its loader and client library
+# print, and one of the tests' own for a start that Wine refused.
 signatures=(
   'wine client error'
   'wine: failed to start'
@@ -22,6 +23,10 @@ signatures=(
   'a wine server seems to be running, but I cannot connect'
   'wine: could not load kernel32.dll'
   'failed to start wineboot'
+  # The tests' process runner (platform/tests/run_program.cpp) when Wine
+  # could not start a program of the build, which exists: seen once in a
+  # run of -j2 beside the window tests, with nothing on its streams.
+  'CreateProcessW failed: error'
 )
 
 results=build/mingw/Testing/Temporary

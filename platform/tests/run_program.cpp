@@ -94,6 +94,7 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
     const fs::path& folder = run_folder.path();
     std::ofstream(folder / "in", std::ios::binary) << input;
     ProgramRun run;
+    std::string start_failure;  // said in the caught error output, where tests show it
 #ifdef _WIN32
     std::wstring command_line = Quoted(WindowsPath(program));
     for (const std::string& argument : arguments) {
@@ -122,6 +123,8 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
         run.status = static_cast<int>(status);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
+    } else {
+        start_failure = "CreateProcessW failed: error " + std::to_string(GetLastError());
     }
     for (const HANDLE handle : {in, out, err}) {
         if (handle != INVALID_HANDLE_VALUE) {
@@ -177,7 +180,7 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
     }
 #endif
     run.out = ReadFile(folder / "out");
-    run.err = ReadFile(folder / "err");
+    run.err = ReadFile(folder / "err") + start_failure;
     return run;
 }
 
