@@ -24,8 +24,9 @@ signatures=(
   'wine: could not load kernel32.dll'
   'failed to start wineboot'
   # The tests' process runner (platform/tests/run_program.cpp) when Wine
-  # could not start a program of the build, which exists: seen once in a
-  # run of -j2 beside the window tests, with nothing on its streams.
+  # could not start a program of the build, which exists. (A run of -j2
+  # beside the window tests once met a tool run that ended with no exit
+  # status and nothing on its streams; the runner now names the cause.)
   'CreateProcessW failed: error'
 )
 
