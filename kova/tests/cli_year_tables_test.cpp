@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "cli_options.h"
 #include "platform/codepage.h"
 #include "run_program.h"
+#include "temp_folder.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
@@ -21,20 +21,11 @@ namespace fs = std::filesystem;
 using kova::cli::ParsedCommandLine;
 using platform::test::ProgramRun;
 
-fs::path TempPath(std::string_view name) {
-    return fs::path(::testing::TempDir()) / name;
-}
-
-fs::path WriteFile(std::string_view name, const std::string& bytes) {
-    const fs::path path = TempPath(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
 // The release's file, as the generator program writes it.
 const fs::path& GeneratedFile() {
+    static const platform::test::TempFolder folder;
     static const fs::path file = [] {
-        const fs::path path = TempPath("kova_cli_YearTables.txt");
+        const fs::path path = folder.path() / "YearTables.txt";
         const ProgramRun run =
             platform::test::RunProgram(YEAR_TABLES_PATH, {"2011", "2040", path.string()}, "");
         EXPECT_EQ(run.status, 0) << run.err;
@@ -94,7 +85,8 @@ TEST(KovaCliYearTables, AFaultyFileIsTheErrorWithItsLine) {
     const std::string with_gap =
         generated +
         platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(2014)));
-    const fs::path file = WriteFile("kova_cli_gap.txt", with_gap);
+    const platform::test::TempFolder folder;
+    const fs::path file = folder.Write("gap.txt", with_gap);
     const ProgramRun run = platform::test::RunProgram(
         KOVA_CLI_PATH, {"number", "--year-tables", file.string(), "--year", "2011"}, "马");
     EXPECT_EQ(run.status, 2);
@@ -105,7 +97,7 @@ TEST(KovaCliYearTables, AFaultyFileIsTheErrorWithItsLine) {
                   "却是 2014 年。");
 
     const ProgramRun missing = platform::test::RunProgram(
-        KOVA_CLI_PATH, {"zodiac", "--year-tables", TempPath("kova_cli_none.txt").string()}, "");
+        KOVA_CLI_PATH, {"zodiac", "--year-tables", (folder.path() / "none.txt").string()}, "");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("无法读取年份表文件"), std::string::npos) << missing.err;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/codepage.h"
+#include "temp_folder.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
@@ -35,12 +36,6 @@ std::string Replaced(std::string text, std::string_view from, std::string_view t
 
 LoadResult Parse(std::string_view utf8) {
     return ParseYearTables(U16(utf8), u"YearTables.txt");
-}
-
-fs::path TempFile(std::string_view name, std::string_view bytes) {
-    const fs::path path = fs::path(::testing::TempDir()) / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
 }
 
 TEST(YearTablesReader, GeneratedFileReadsBackAsTheRules) {
@@ -100,8 +95,9 @@ TEST(YearTablesReader, ReadsEveryEncodingNotepadSaves) {
         {"utf8bom.txt", "\xEF\xBB\xBF" + utf8},
         {"utf16.txt", utf16le},
     };
+    const platform::test::TempFolder folder;
     for (const auto& [name, bytes] : saved) {
-        const LoadResult read = ReadYearTablesFile(TempFile(name, bytes));
+        const LoadResult read = ReadYearTablesFile(folder.Write(name, bytes));
         ASSERT_FALSE(read.fault) << name << ": " << U8(*read.fault);
         EXPECT_EQ(read.years.LastYear(), 2012) << name;
         EXPECT_EQ(*read.years.Find(2012), StandardYearRow(2012)) << name;
@@ -188,17 +184,17 @@ TEST(YearTablesReader, QuotesOfTheUsersTextStayShortAndOnOneLine) {
 }
 
 TEST(YearTablesReader, AFileThatCannotBeReadIsAFault) {
-    const fs::path missing = fs::path(::testing::TempDir()) / "no-such-year-tables.txt";
+    const platform::test::TempFolder folder;
+    const fs::path missing = folder.path() / "no-such-year-tables.txt";
     const LoadResult read = ReadYearTablesFile(missing);
     ASSERT_TRUE(read.fault);
     EXPECT_EQ(U8(*read.fault), "无法读取年份表文件“" + missing.string() + "”。");
-    EXPECT_TRUE(ReadYearTablesFile(fs::path(::testing::TempDir())).fault);  // a folder
+    EXPECT_TRUE(ReadYearTablesFile(folder.path()).fault);  // a folder
 }
 
 TEST(YearTablesReader, BesideTheProgramNoFileIsNoFault) {
-    const fs::path folder = fs::path(::testing::TempDir()) / "year-tables-beside";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const platform::test::TempFolder temp;
+    const fs::path& folder = temp.path();
     LoadResult read = LoadYearTablesBeside(folder);
     EXPECT_FALSE(read.fault);
     EXPECT_EQ(read.years.LastYear(), 2010);

@@ -2,16 +2,14 @@
 // with a file that has a fault, in the in-memory window.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
 #include "kova/window/form1.h"
 #include "platform/codepage.h"
 #include "platform/memory_form.h"
+#include "temp_folder.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
@@ -23,33 +21,6 @@ namespace fs = std::filesystem;
 std::u16string U16(std::string_view utf8) {
     return platform::Utf8ToUtf16(utf8);
 }
-
-// The program's folder: fresh and empty, removed with what it holds.
-class EmptyProgramFolder {
-  public:
-    EmptyProgramFolder() {
-        static std::atomic<int> serial{0};
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = fs::temp_directory_path() /
-                ("kova-window-" + std::to_string(stamp) + "-" + std::to_string(serial++));
-        fs::create_directories(path_);
-    }
-    ~EmptyProgramFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    EmptyProgramFolder(const EmptyProgramFolder&) = delete;
-    EmptyProgramFolder& operator=(const EmptyProgramFolder&) = delete;
-
-    const fs::path& path() const { return path_; }
-    fs::path YearTablesFile() const { return path_ / yeartables::kYearTablesFileName; }
-    void WriteYearTables(std::string_view bytes) const {
-        std::ofstream(YearTablesFile(), std::ios::binary) << bytes;
-    }
-
-  private:
-    fs::path path_;
-};
 
 // The window as kova.exe opens it from the folder, on a day of today_year.
 struct OpenedWindow {
@@ -87,8 +58,8 @@ struct OpenedWindow {
 // The release's file: the selector runs to 2040, the window opens at
 // today's year with its animal, and 码统计 takes that year's tables.
 TEST(Form1WithYearTables, OpensAtTodaysYearOfTheFileAndCountsByItsTables) {
-    EmptyProgramFolder folder;
-    folder.WriteYearTables(yeartables::GeneratedYearTables(2011, 2040));
+    const platform::test::TempFolder folder;
+    folder.Write(yeartables::kYearTablesFileName, yeartables::GeneratedYearTables(2011, 2040));
 
     const struct {
         int today, position;
@@ -126,7 +97,7 @@ TEST(Form1WithYearTables, OpensAtTodaysYearOfTheFileAndCountsByItsTables) {
 // Without the file the window is exactly the window of the built-in tables,
 // whatever today's year.
 TEST(Form1WithYearTables, WithoutTheFileEveryStartIsAsBefore) {
-    EmptyProgramFolder folder;
+    const platform::test::TempFolder folder;
     for (int today = 1990; today <= 2050; ++today) {
         OpenedWindow from_folder(folder.path(), today);
         TForm1 built_in;
@@ -147,17 +118,18 @@ TEST(Form1WithYearTables, WithoutTheFileEveryStartIsAsBefore) {
 // A file with a fault is not used: one message box names the file, the line
 // and the fault, and the window works with the built-in years.
 TEST(Form1WithYearTables, AFaultyFileIsToldOnceAndTheBuiltInYearsWork) {
-    EmptyProgramFolder folder;
+    const platform::test::TempFolder folder;
     // 2012 left out: the third line should be 2012.
-    folder.WriteYearTables(
+    folder.Write(
+        yeartables::kYearTablesFileName,
         "# 年份表\r\n" +
-        platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(2011))) +
-        "\r\n" +
-        platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(2013))));
+            platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(2011))) +
+            "\r\n" +
+            platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(2013))));
     OpenedWindow opened(folder.path(), 2026);
     ASSERT_EQ(opened.window.Messages().size(), 1u);
     EXPECT_EQ(opened.window.Messages()[0].text,
-              u"年份表文件“" + U16(folder.YearTablesFile().string()) +
+              u"年份表文件“" + U16((folder.path() / yeartables::kYearTablesFileName).string()) +
                   u"”第 3 行有错：年份要从 2011 年起逐年连续，这一行应是 2012 年，却是 2013 年。");
     EXPECT_EQ(opened.window.Messages()[0].icon, platform::MessageIcon::kError);
     opened.form.FormShow();
