@@ -63,26 +63,12 @@ const ::cli::ToolDescription kDescription{
         "read for every statistic",
 };
 
-ParsedArguments Failure(std::string message) {
-    ParsedArguments parsed;
-    parsed.action = ParsedArguments::Action::Fail;
-    parsed.error = std::move(message);
-    return parsed;
-}
-
 }  // namespace
 
 ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
     const ::cli::ParsedArguments parsed = ::cli::ParseArguments(kDescription, arguments);
-    switch (parsed.outcome) {
-        case ::cli::ParsedArguments::Outcome::kHelp:
-            return {ParsedArguments::Action::ShowHelp, {}, {}};
-        case ::cli::ParsedArguments::Outcome::kVersion:
-            return {ParsedArguments::Action::ShowVersion, {}, {}};
-        case ::cli::ParsedArguments::Outcome::kError:
-            return Failure(parsed.error);
-        case ::cli::ParsedArguments::Outcome::kRun:
-            break;
+    if (parsed.outcome != ::cli::ParsedArguments::Outcome::kRun) {
+        return {parsed.outcome, {}, parsed.error};
     }
     ParsedArguments result;
     Options& options = result.options;
@@ -107,12 +93,8 @@ std::span<const ::cli::StatisticName> StatisticNames() {
     return kStatistics;
 }
 
-std::string UsageText() {
-    return ::cli::UsageText(kDescription);
-}
-
-std::string VersionText() {
-    return ::cli::VersionText(kDescription);
+const ::cli::ToolDescription& Description() {
+    return kDescription;
 }
 
 }  // namespace chgu::cli

@@ -35,10 +35,10 @@ struct Options {
 };
 
 struct ParsedArguments {
-    enum class Action { Run, ShowHelp, ShowVersion, Fail };
-    Action action = Action::Run;
+    using Outcome = ::cli::ParsedArguments::Outcome;
+    Outcome outcome = Outcome::kRun;
     Options options;
-    std::string error;  // one line, for Fail
+    std::string error;  // one line, for kError
 };
 
 // Reads the arguments that follow the program name.
@@ -47,8 +47,7 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments);
 // The statistics by name, Command2's index being the place in the list.
 std::span<const ::cli::StatisticName> StatisticNames();
 
-// The texts --help and --version print (UTF-8, LF line ends).
-std::string UsageText();
-std::string VersionText();
+// The tool as its usage text and its messages name it.
+const ::cli::ToolDescription& Description();
 
 }  // namespace chgu::cli

@@ -12,12 +12,6 @@
 #include "platform/codepage.h"
 #include "platform/command_line.h"
 
-namespace {
-
-constexpr std::string_view kTool = "chgu-cli";
-
-}  // namespace
-
 int main(int argc, char** argv) {
     using namespace chgu::cli;
     ::cli::UseBinaryStandardStreams();
@@ -25,32 +19,26 @@ int main(int argc, char** argv) {
     const std::vector<std::string> argument_texts = platform::CommandLineArguments(argc, argv);
     const std::vector<std::string_view> arguments(argument_texts.begin(), argument_texts.end());
     const ParsedArguments parsed = ParseArguments(arguments);
-    switch (parsed.action) {
-        case ParsedArguments::Action::ShowHelp:
-            return ::cli::Print(kTool, UsageText());
-        case ParsedArguments::Action::ShowVersion:
-            return ::cli::Print(kTool, VersionText());
-        case ParsedArguments::Action::Fail:
-            return ::cli::Fail(kTool, parsed.error);
-        case ParsedArguments::Action::Run:
-            break;
+    if (parsed.outcome != ParsedArguments::Outcome::kRun) {
+        return ::cli::AnswerWithoutRunning(Description(), parsed.outcome, parsed.error);
     }
+    const std::string_view tool = Description().tool;
     const Options& options = parsed.options;
     const yeartables::LoadResult year_tables = ReadYearTables(options);
     if (year_tables.fault) {
-        return ::cli::Fail(kTool, platform::Utf16ToUtf8(*year_tables.fault));
+        return ::cli::Fail(tool, platform::Utf16ToUtf8(*year_tables.fault));
     }
     const chgu::YearTables tables(year_tables.years);
 
     std::string error;
     std::optional<std::string> bytes = ::cli::ReadWholeInput(options.file, error);
     if (!bytes) {
-        return ::cli::Fail(kTool, error);
+        return ::cli::Fail(tool, error);
     }
     const std::u16string text = DecodeInput(*bytes, options.encoding);
     bytes.reset();  // large inputs: keep only one copy of the text
 
     const auto store = chgu::SystemChangeDateStore();
     const std::u16string TableYear = TableYearOf(options, *store, chgu::LocalToday());
-    return ::cli::Print(kTool, ToolOutput(options, text, TableYear, tables));
+    return ::cli::Print(tool, ToolOutput(options, text, TableYear, tables));
 }

@@ -20,7 +20,7 @@ TEST(CliArguments, NumberOptionsNeedTheNumberStatistic) {
     const ParsedArguments parsed =
         Parse({"halfwave", "--table-year", "2009", "--cumulative", "--no-brackets", "--short-lines",
                "--encoding", "gbk", "tips.txt"});
-    ASSERT_EQ(parsed.action, ParsedArguments::Action::Fail);
+    ASSERT_EQ(parsed.outcome, ParsedArguments::Outcome::kError);
     EXPECT_EQ(parsed.error, "--table-year does not apply to halfwave (see --help)");
 }
 
@@ -28,7 +28,7 @@ TEST(CliArguments, StatisticsListsAndOptions) {
     const ParsedArguments parsed =
         Parse({"halfwave,number", "--table-year", "2009", "--cumulative", "--no-brackets",
                "--short-lines", "--encoding", "gbk", "tips.txt"});
-    ASSERT_EQ(parsed.action, ParsedArguments::Action::Run) << parsed.error;
+    ASSERT_EQ(parsed.outcome, ParsedArguments::Outcome::kRun) << parsed.error;
     EXPECT_EQ(parsed.options.statistics, (std::vector<std::int16_t>{10, 0}));
     EXPECT_EQ(parsed.options.table_year, "2009");
     EXPECT_TRUE(parsed.options.cumulative);
@@ -38,7 +38,7 @@ TEST(CliArguments, StatisticsListsAndOptions) {
     EXPECT_EQ(parsed.options.file, "tips.txt");
 
     const ParsedArguments defaults = Parse({"normalise"});
-    ASSERT_EQ(defaults.action, ParsedArguments::Action::Run);
+    ASSERT_EQ(defaults.outcome, ParsedArguments::Outcome::kRun);
     EXPECT_EQ(defaults.options.statistics, std::vector<std::int16_t>{11});
     EXPECT_EQ(defaults.options.table_year, std::nullopt);
     EXPECT_TRUE(defaults.options.skip_brackets);
@@ -52,9 +52,8 @@ TEST(CliArguments, StatisticsListsAndOptions) {
     // "all" is every statistic with counts: 全转半 has none.
     EXPECT_EQ(Parse({"all"}).options.statistics.size(), 11u);
     EXPECT_EQ(Parse({"--table-year=2007", "number"}).options.table_year, "2007");
-    EXPECT_EQ(Parse({"number", "--help"}).action, ParsedArguments::Action::ShowHelp);
-    EXPECT_EQ(Parse({"number", "--table-year", "--help"}).action,
-              ParsedArguments::Action::ShowHelp);
+    EXPECT_EQ(Parse({"number", "--help"}).outcome, ParsedArguments::Outcome::kHelp);
+    EXPECT_EQ(Parse({"number", "--table-year", "--help"}).outcome, ParsedArguments::Outcome::kHelp);
 }
 
 TEST(CliArguments, MistakesAreReported) {
@@ -67,7 +66,7 @@ TEST(CliArguments, MistakesAreReported) {
                                                     {"number", "--cumulative=yes"},
                                                     {"number", "a.txt", "b.txt"}}) {
         const ParsedArguments parsed = ParseArguments(arguments);
-        EXPECT_EQ(parsed.action, ParsedArguments::Action::Fail);
+        EXPECT_EQ(parsed.outcome, ParsedArguments::Outcome::kError);
         EXPECT_FALSE(parsed.error.empty());
         EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
     }

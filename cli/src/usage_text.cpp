@@ -4,6 +4,7 @@
 #include <array>
 
 #include "cli/arguments.h"
+#include "cli/tool_io.h"
 #include "common_options.h"
 
 namespace cli {
@@ -95,6 +96,20 @@ std::string UsageText(const ToolDescription& description) {
 
 std::string VersionText(const ToolDescription& description) {
     return std::string(description.tool) + " " + std::string(description.version) + "\n";
+}
+
+int AnswerWithoutRunning(const ToolDescription& description, ParsedArguments::Outcome outcome,
+                         std::string_view error) {
+    switch (outcome) {
+        case ParsedArguments::Outcome::kHelp:
+            return Print(description.tool, UsageText(description));
+        case ParsedArguments::Outcome::kVersion:
+            return Print(description.tool, VersionText(description));
+        case ParsedArguments::Outcome::kError:
+        case ParsedArguments::Outcome::kRun:
+            break;
+    }
+    return Fail(description.tool, error);
 }
 
 }  // namespace cli

@@ -70,7 +70,7 @@ TEST(CommandLine, HelpWinsOverEverythingElse) {
     EXPECT_EQ(Parse({"number", "--version"}).outcome, ParsedCommandLine::Outcome::kVersion);
     // After "--" it is a file's name.
     EXPECT_EQ(Parse({"number", "--", "--help"}).options.file, "--help");
-    EXPECT_NE(UsageText().find("sumoddeven"), std::string::npos);
+    EXPECT_NE(::cli::UsageText(Description()).find("sumoddeven"), std::string::npos);
 }
 
 TEST(CommandLine, MistakesAreOneLineErrors) {

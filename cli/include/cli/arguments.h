@@ -86,4 +86,9 @@ std::string BadValue(std::string_view option, std::string_view allowed, std::str
 std::string UsageText(const ToolDescription& description);
 std::string VersionText(const ToolDescription& description);
 
+// For a command line that does not run: prints the usage text (kHelp), the
+// version (kVersion) or the error (kError) and gives the exit status.
+int AnswerWithoutRunning(const ToolDescription& description, ParsedArguments::Outcome outcome,
+                         std::string_view error);
+
 }  // namespace cli

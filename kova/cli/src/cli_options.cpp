@@ -67,15 +67,8 @@ ParsedCommandLine Failure(std::string message) {
 
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, int today_year) {
     const ParsedArguments parsed = ::cli::ParseArguments(kDescription, arguments);
-    switch (parsed.outcome) {
-        case ParsedArguments::Outcome::kHelp:
-            return {ParsedCommandLine::Outcome::kHelp, {}, {}};
-        case ParsedArguments::Outcome::kVersion:
-            return {ParsedCommandLine::Outcome::kVersion, {}, {}};
-        case ParsedArguments::Outcome::kError:
-            return Failure(parsed.error);
-        case ParsedArguments::Outcome::kRun:
-            break;
+    if (parsed.outcome != ParsedArguments::Outcome::kRun) {
+        return {parsed.outcome, {}, parsed.error};
     }
 
     CliOptions options;
@@ -117,12 +110,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, 
     return {ParsedCommandLine::Outcome::kRun, std::move(options), {}};
 }
 
-std::string UsageText() {
-    return ::cli::UsageText(kDescription);
-}
-
-std::string VersionText() {
-    return ::cli::VersionText(kDescription);
+const ::cli::ToolDescription& Description() {
+    return kDescription;
 }
 
 }  // namespace kova::cli

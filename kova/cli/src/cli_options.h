@@ -34,7 +34,7 @@ struct CliOptions {
 };
 
 struct ParsedCommandLine {
-    enum class Outcome { kRun, kHelp, kVersion, kError };
+    using Outcome = ::cli::ParsedArguments::Outcome;
     Outcome outcome = Outcome::kError;
     CliOptions options;
     std::string error;  // one line, for kError
@@ -46,8 +46,7 @@ struct ParsedCommandLine {
 // error.
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, int today_year);
 
-// The texts --help and --version print (UTF-8, LF line ends).
-std::string UsageText();
-std::string VersionText();
+// The tool as its usage text and its messages name it.
+const ::cli::ToolDescription& Description();
 
 }  // namespace kova::cli

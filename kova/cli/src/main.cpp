@@ -10,12 +10,6 @@
 #include "platform/command_line.h"
 #include "run_statistic.h"
 
-namespace {
-
-constexpr std::string_view kTool = "kova-cli";
-
-}  // namespace
-
 int main(int argc, char** argv) {
     using namespace kova::cli;
     ::cli::UseBinaryStandardStreams();
@@ -23,23 +17,17 @@ int main(int argc, char** argv) {
     const std::vector<std::string> argument_texts = platform::CommandLineArguments(argc, argv);
     const std::vector<std::string_view> arguments(argument_texts.begin(), argument_texts.end());
     const ParsedCommandLine parsed = ParseCommandLine(arguments, platform::LocalDateToday().year);
-    switch (parsed.outcome) {
-        case ParsedCommandLine::Outcome::kHelp:
-            return ::cli::Print(kTool, UsageText());
-        case ParsedCommandLine::Outcome::kVersion:
-            return ::cli::Print(kTool, VersionText());
-        case ParsedCommandLine::Outcome::kError:
-            return ::cli::Fail(kTool, parsed.error);
-        case ParsedCommandLine::Outcome::kRun:
-            break;
+    if (parsed.outcome != ParsedCommandLine::Outcome::kRun) {
+        return ::cli::AnswerWithoutRunning(Description(), parsed.outcome, parsed.error);
     }
+    const std::string_view tool = Description().tool;
 
     std::string error;
     std::optional<std::string> input = ::cli::ReadWholeInput(parsed.options.file, error);
     if (!input) {
-        return ::cli::Fail(kTool, error);
+        return ::cli::Fail(tool, error);
     }
     const std::string output = ToolOutput(parsed.options, *input);
     input.reset();
-    return ::cli::Print(kTool, output);
+    return ::cli::Print(tool, output);
 }
