@@ -32,7 +32,7 @@ std::vector<::cli::ItemCount> ItemsOf(std::int16_t Index, const Counts& counts) 
 ::cli::StatisticOutput Run(const Options& options, std::int16_t Index, std::u16string_view text,
                            std::u16string_view TableYear, const YearTables& tables) {
     ::cli::StatisticOutput output;
-    output.tool = "chgu-cli";
+    output.tool = Description().tool;
     output.statistic = StatisticNames()[static_cast<std::size_t>(Index)].name;
     if (!IsStatisticsPress(Index)) {
         output.report = EncodeOutput(NormaliseText(text), options.encoding);

@@ -14,7 +14,7 @@ std::string TwoDigits(int number) {
 ::cli::StatisticOutput Run(const CliOptions& options, std::size_t statistic,
                            std::string_view gbk_text) {
     ::cli::StatisticOutput output;
-    output.tool = "kova-cli";
+    output.tool = Description().tool;
     output.statistic = StatisticNames()[statistic].name;
     ReportLines report;
     if (const auto attribute = AttributeOf(statistic)) {
