@@ -119,13 +119,7 @@ std::string RebuiltReport(std::int16_t Index, const ItemCounts& counts, const Op
 }
 
 const YearTables& TablesTo2040() {
-    static const YearTables tables = [] {
-        yeartables::FileYears years;
-        for (int year = 2011; year <= 2040; ++year) {
-            years.rows.push_back(yeartables::StandardYearRow(year));
-        }
-        return YearTables(years);
-    }();
+    static const YearTables tables(yeartables::StandardFileYears(2040));
     return tables;
 }
 

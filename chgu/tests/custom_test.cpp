@@ -52,8 +52,8 @@ TEST(DefineFile, ReadInTheEncodingItWasSavedIn) {
         utf16le.push_back(static_cast<char>(c & 0xFF));
         utf16le.push_back(static_cast<char>(c >> 8));
     }
-    for (const std::string& bytes : {platform::Utf8ToGbk(lines), lines, "\xEF\xBB\xBF" + lines,
-                                     utf16le}) {
+    for (const std::string& bytes :
+         {platform::Utf8ToGbk(lines), lines, "\xEF\xBB\xBF" + lines, utf16le}) {
         TempFolder folder;
         folder.Write("Define.txt", bytes);
         EXPECT_EQ(Loaded(folder), (Lines{"禽畜|牛马羊鸡狗猪", "a|牛"}));

@@ -142,7 +142,9 @@ struct TwoKeyWindow {
     Form1 form;
 
     explicit TwoKeyWindow(ChangeDateStore& store)
-        : form(controls, store, folder.path(), [] { return CivilDate{2009, 3, 1}; }) {}
+        : form(controls, store, folder.path(), [] {
+              return CivilDate{2009, 3, 1};
+          }) {}
 };
 
 TEST(FormLoad, ReadsTheUsersKeyFirstAndTheMachinesWhenTheUsersHasNoValue) {
@@ -160,8 +162,8 @@ TEST(FormLoad, ReadsTheUsersKeyFirstAndTheMachinesWhenTheUsersHasNoValue) {
     for (const auto& stored : cases) {
         TwoKeys keys;
         if (stored.user) {
-            keys.user->bytes = stored.user->size() > 255 ? *stored.user
-                                                         : platform::Utf8ToGbk(*stored.user);
+            keys.user->bytes =
+                stored.user->size() > 255 ? *stored.user : platform::Utf8ToGbk(*stored.user);
         }
         if (stored.machine) {
             keys.machine->bytes = platform::Utf8ToGbk(*stored.machine);
@@ -184,10 +186,10 @@ TEST(Command3, EveryCombinationOfRefusedWritesKeepsTheTypedDateAndTheInput) {
         const bool machine_refuses = (combination & 2) != 0;
         const bool user_holds_older = (combination & 4) != 0;
         const bool machine_holds_older = (combination & 8) != 0;
-        SCOPED_TRACE(testing::Message() << "user refuses " << user_refuses << ", machine refuses "
-                                        << machine_refuses << ", older under user "
-                                        << user_holds_older << ", under machine "
-                                        << machine_holds_older);
+        SCOPED_TRACE(testing::Message()
+                     << "user refuses " << user_refuses << ", machine refuses " << machine_refuses
+                     << ", older under user " << user_holds_older << ", under machine "
+                     << machine_holds_older);
         TwoKeys keys;
         keys.user->refuses_writes = user_refuses;
         keys.machine->refuses_writes = machine_refuses;

@@ -144,13 +144,7 @@ std::string RebuiltReport(std::size_t statistic, const ItemCounts& counts,
 }
 
 const kova::YearTables& TablesTo2040() {
-    static const kova::YearTables tables = [] {
-        yeartables::FileYears years;
-        for (int year = 2011; year <= 2040; ++year) {
-            years.rows.push_back(yeartables::StandardYearRow(year));
-        }
-        return kova::YearTables(years);
-    }();
+    static const kova::YearTables tables(yeartables::StandardFileYears(2040));
     return tables;
 }
 

@@ -36,13 +36,7 @@ const fs::path& GeneratedFile() {
 
 // The tables of 2011..2040 by the rules, as the generator is to write them.
 const kova::YearTables& StandardTables() {
-    static const kova::YearTables tables = [] {
-        yeartables::FileYears years;
-        for (int year = 2011; year <= 2040; ++year) {
-            years.rows.push_back(yeartables::StandardYearRow(year));
-        }
-        return kova::YearTables(years);
-    }();
+    static const kova::YearTables tables(yeartables::StandardFileYears(2040));
     return tables;
 }
 

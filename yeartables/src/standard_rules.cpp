@@ -52,4 +52,12 @@ YearRow StandardYearRow(int year) {
     return row;
 }
 
+FileYears StandardFileYears(int last) {
+    FileYears years;
+    for (int year = kFirstFileYear; year <= last; ++year) {
+        years.rows.push_back(StandardYearRow(year));
+    }
+    return years;
+}
+
 }  // namespace yeartables

@@ -24,6 +24,9 @@ int SoundElementOfYear(int year);
 
 YearRow StandardYearRow(int year);
 
+// The years kFirstFileYear..last by the rules, as a file of them reads.
+FileYears StandardFileYears(int last);
+
 }  // namespace yeartables
 
 #include <string>

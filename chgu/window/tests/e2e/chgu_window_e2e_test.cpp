@@ -35,8 +35,7 @@ using e2e::Text;
 // The key this test run stores under, named for the process so that no two
 // runs share it; chgu.exe started from here inherits its name.
 const std::string& TestKey() {
-    static const std::string key =
-        "Software\\ChguStatTest" + std::to_string(GetCurrentProcessId());
+    static const std::string key = "Software\\ChguStatTest" + std::to_string(GetCurrentProcessId());
     return key;
 }
 
@@ -47,12 +46,20 @@ class TestKeyEnvironment : public ::testing::Environment {
     }
 };
 
-const auto* const kTestKeyEnvironment =
-    ::testing::AddGlobalTestEnvironment(new TestKeyEnvironment);
+const auto* const kTestKeyEnvironment = ::testing::AddGlobalTestEnvironment(new TestKeyEnvironment);
 
 std::u16string U16(std::string_view utf8) {
     return platform::Utf8ToUtf16(utf8);
 }
+
+// The worked example of the README and of chgu-cli, and its number report
+// with the change date passed in 2008, long lines.
+constexpr std::string_view kWorkedExample = "3期 鼠,05,05";
+constexpr std::string_view kWorkedExampleReport =
+    "共00次:02,03,04,06,07,08,09,10,11,12,14,15,16,17,18,19,20,21,22,23,24,26,27,28,"
+    "29,30,31,32,33,34,35,36,38,39,40,41,42,43,44,45,46,47,48,（43码）\r\n"
+    "共01次:01,13,25,37,49,（5码）\r\n"
+    "共02次:05,（1码）\r\n";
 
 void DeleteStoredDates() {
     for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
@@ -86,7 +93,8 @@ void DeleteStoredDates() {
     PSECURITY_DESCRIPTOR security = nullptr;
     bool refused = ConvertStringSecurityDescriptorToSecurityDescriptorA(
                        "D:(D;;0x2;;;WD)(A;;KA;;;WD)", SDDL_REVISION_1, &security, nullptr) != 0;
-    refused = refused && RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security) == ERROR_SUCCESS;
+    refused =
+        refused && RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security) == ERROR_SUCCESS;
     LocalFree(security);
     RegCloseKey(key);
     return refused;
@@ -317,18 +325,13 @@ TEST_F(ChguWindow, HelpShowsTheUsageNotesInTheInputBox) {
     EXPECT_EQ(TextOf(ids::kText1), chgu::UsageNotes());
 }
 
-// The worked example of the README and of chgu-cli: 3期 鼠,05,05 with the
-// change date passed in 2008, long lines.
+// The worked example with the change date passed in 2008.
 TEST_F(ChguWindow, NumberStatisticsWritesTheReportAndClearEmptiesTheInput) {
     ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
     ASSERT_NO_FATAL_FAILURE(Start());
-    SetText(Get(ids::kText1), U16("3期 鼠,05,05"));
+    SetText(Get(ids::kText1), U16(kWorkedExample));
     ClickId(ids::kCommand2);
-    EXPECT_EQ(TextOf(ids::kText2),
-              U16("共00次:02,03,04,06,07,08,09,10,11,12,14,15,16,17,18,19,20,21,22,23,24,26,27,28,"
-                  "29,30,31,32,33,34,35,36,38,39,40,41,42,43,44,45,46,47,48,（43码）\r\n"
-                  "共01次:01,13,25,37,49,（5码）\r\n"
-                  "共02次:05,（1码）\r\n"));
+    EXPECT_EQ(TextOf(ids::kText2), U16(kWorkedExampleReport));
     ClickId(ids::kCommand2 + 12);
     EXPECT_EQ(TextOf(ids::kText1), u"");
 }
@@ -601,8 +604,8 @@ TEST_F(ChguWindow, TabWalksBothWindowsInReadingOrder) {
     const platform::FormLayout main = chgu::Form1Layout({});
     ASSERT_TRUE(e2e::BringToFront(Window()));
     ASSERT_EQ(e2e::FocusedControl(Window()), Get(ids::kText1));
-    const auto stops = e2e::RoundFrom(e2e::ExpectedTabStops(main, main.client_width, Window()),
-                                      "Text1");
+    const auto stops =
+        e2e::RoundFrom(e2e::ExpectedTabStops(main, main.client_width, Window()), "Text1");
     EXPECT_EQ(e2e::NamesOf(main, e2e::TabWalk(Window(), stops.size())), e2e::NamesOf(stops));
     EXPECT_EQ(e2e::NamesOf(main, e2e::TabWalk(Window(), 2, true)),
               (std::vector<std::string>{"Text5", "Command1(68)"}));
@@ -688,13 +691,9 @@ TEST_F(ChguWindow, AFaultyYearTablesFileIsToldAndTheProgramWorksOn) {
     EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
 
     EXPECT_EQ(TextOf(ids::kText3), U16("2008年01月01日"));
-    SetText(Get(ids::kText1), U16("3期 鼠,05,05"));
+    SetText(Get(ids::kText1), U16(kWorkedExample));
     ClickId(ids::kCommand2);
-    EXPECT_EQ(TextOf(ids::kText2),
-              U16("共00次:02,03,04,06,07,08,09,10,11,12,14,15,16,17,18,19,20,21,22,23,24,26,27,28,"
-                  "29,30,31,32,33,34,35,36,38,39,40,41,42,43,44,45,46,47,48,（43码）\r\n"
-                  "共01次:01,13,25,37,49,（5码）\r\n"
-                  "共02次:05,（1码）\r\n"));
+    EXPECT_EQ(TextOf(ids::kText2), U16(kWorkedExampleReport));
 }
 
 }  // namespace

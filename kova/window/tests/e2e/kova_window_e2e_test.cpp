@@ -7,15 +7,16 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "file_beside.h"
 #include "huge_input.h"
-#include "tab_walk.h"
 #include "kova/window/control_ids.h"
 #include "kova/window/form1.h"
 #include "platform/codepage.h"
+#include "tab_walk.h"
 #include "window_driver.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -28,8 +29,14 @@ using e2e::Click;
 using e2e::SetText;
 using e2e::Text;
 
+// kova.exe, started as the test begins, with YearTables.txt beside it when
+// the test gives its bytes; closed as a user closes it.
 class KovaWindow : public ::testing::Test {
   protected:
+    KovaWindow() = default;
+    explicit KovaWindow(std::string_view year_tables)
+        : year_tables_(std::in_place, L"YearTables.txt", year_tables) {}
+
     void SetUp() override { ASSERT_NE(kova_.Window(), nullptr) << "kova.exe did not open"; }
     // Every test ends as a user ends the program: by closing its window.
     void TearDown() override {
@@ -56,6 +63,7 @@ class KovaWindow : public ::testing::Test {
         return text;
     }
 
+    std::optional<e2e::FileBeside> year_tables_;  // before the program, which reads it at start
     e2e::RunningProgram kova_{L"kova.exe", L"TipstatForm"};
 };
 
@@ -222,8 +230,9 @@ TEST_F(KovaWindow, ATextTooLargeToSendLeavesTheProgramRunningWithAWholeInput) {
     EXPECT_TRUE(e2e::SameText(TextOf(ids::kMemo1), sent ? huge : before)) << "sent: " << sent;
     if (!sent) {
         ClickId(ids::kButton7);
-        EXPECT_EQ(TextOf(ids::kMemo2), u" 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,"
-                                       u"\r\n【共01次】：鼠,牛,\r\n");
+        EXPECT_EQ(TextOf(ids::kMemo2),
+                  u" 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,"
+                  u"\r\n【共01次】：鼠,牛,\r\n");
     }
 }
 
@@ -312,9 +321,10 @@ TEST_F(KovaWindow, ScreenshotsOfBothWidths) {
     ClickId(ids::kButton66);
     ClickId(ids::kRadioButton2);
     ASSERT_TRUE(e2e::WaitUntilPainted(kova_.Window()));
-    const e2e::Screenshot wide = e2e::CaptureSettled(kova_.Window(), [](const e2e::Screenshot& shot) {
-        return shot.ClientPixel(555, 445) == RGB(166, 202, 240);
-    });
+    const e2e::Screenshot wide =
+        e2e::CaptureSettled(kova_.Window(), [](const e2e::Screenshot& shot) {
+            return shot.ClientPixel(555, 445) == RGB(166, 202, 240);
+        });
     EXPECT_TRUE(wide.SavePng(folder + L"/kova-693.png"));
     EXPECT_EQ(wide.ClientPixel(555, 445), RGB(166, 202, 240));        // the sky-blue number panel
     EXPECT_EQ(wide.ClientPixel(20, 480), GetSysColor(COLOR_WINDOW));  // inside Memo2
@@ -372,20 +382,11 @@ TEST_F(KovaWindow, ArrowKeysWorkTheOptionsAndTheYearAndCtrlTabTypesATab) {
     EXPECT_TRUE(e2e::WaitUntil([&] { return TextOf(ids::kEdit3) == u" 2004(猴)年"; }));
 }
 
-// kova.exe started with YearTables.txt beside it; closed as a user closes it.
-class KovaWithYearTables : public ::testing::Test {
+// kova.exe with YearTables.txt beside it.
+class KovaWithYearTables : public KovaWindow {
   protected:
-    explicit KovaWithYearTables(std::string_view file_bytes)
-        : file_(L"YearTables.txt", file_bytes) {}
-    void SetUp() override { ASSERT_NE(kova_.Window(), nullptr) << "kova.exe did not open"; }
-    void TearDown() override {
-        if (kova_.Window() != nullptr) {
-            EXPECT_TRUE(kova_.Close()) << "kova.exe did not end when its window was closed";
-        }
-    }
+    explicit KovaWithYearTables(std::string_view file_bytes) : KovaWindow(file_bytes) {}
 
-    HWND Get(int id) const { return kova_.Control(id); }
-    std::u16string TextOf(int id) const { return Text(Get(id)); }
     int Year() const {
         return static_cast<int>(SendMessageW(Get(ids::kUpDown1), UDM_GETPOS32, 0, 0));
     }
@@ -406,9 +407,6 @@ class KovaWithYearTables : public ::testing::Test {
                    ? u""
                    : report.substr(start, report.find(u"\r\n", start) - start);
     }
-
-    e2e::FileBeside file_;  // before the program, which reads it at start
-    e2e::RunningProgram kova_{L"kova.exe", L"TipstatForm"};
 };
 
 // The year box's text for a year of the twelve-year cycle (2008 鼠).
@@ -474,7 +472,7 @@ TEST_F(KovaWithAFaultyYearTablesFile, TellsTheFaultAndWorksWithTheBuiltInYears) 
     const HWND box = kova_.WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no message box";
     EXPECT_EQ(e2e::MessageBoxText(box),
-              u"年份表文件“" + file_.Path() +
+              u"年份表文件“" + year_tables_->Path() +
                   u"”第 4 行有错：年份要从 2011 年起逐年连续，这一行应是 2012 年，却是 2013 年。");
     e2e::CloseMessageBox(box);
     ASSERT_TRUE(kova_.Settle(ids::kEdit4)) << "the window did not answer after the box";
