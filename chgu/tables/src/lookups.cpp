@@ -12,8 +12,6 @@ namespace chgu {
 
 namespace {
 
-constexpr std::int64_t kFirstTableYear = 2005;
-
 // The number list of word in its family, or "" when word is not one of the
 // family's class words.
 template <typename NumbersOf>
@@ -47,14 +45,6 @@ std::int64_t LeadingNumber(std::u16string_view text) {
         }
     }
     return negative ? -value : value;
-}
-
-TableColumn TableColumnOf(std::u16string_view TableYear) {
-    const std::int64_t column = LeadingNumber(TableYear) - kFirstTableYear;
-    if (column < 0 || column >= static_cast<std::int64_t>(detail::kTableYears)) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(column);
 }
 
 NumberSet NumbersOfAnimal(std::size_t animal, TableColumn column) {

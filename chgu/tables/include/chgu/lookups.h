@@ -17,12 +17,11 @@
 
 namespace chgu {
 
-// The column of the zodiac and element tables that TableYear selects: its
-// leading number minus 2005, when that is 0..5 (the years 2005..2010).
-// YearTables (year_tables.h) adds the columns of a year-tables file after
-// these; the lookups here know the built-in columns only.
+// A column of the zodiac and element tables, as YearTables::ColumnOf
+// (year_tables.h) gives it for a TableYear: 0..5 are the built-in years
+// 2005..2010, the lookups here know those only; nothing for a table year
+// without tables.
 using TableColumn = std::optional<std::size_t>;
-TableColumn TableColumnOf(std::u16string_view TableYear);
 
 // The leading number of a text: leading blanks skipped, an optional sign and
 // the digits after it; 0 when there are none. Saturates instead of wrapping.
