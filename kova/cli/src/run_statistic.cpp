@@ -7,10 +7,6 @@ namespace kova::cli {
 
 namespace {
 
-std::string TwoDigits(int number) {
-    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
-}
-
 ::cli::StatisticOutput Run(const CliOptions& options, std::size_t statistic,
                            std::string_view gbk_text) {
     ::cli::StatisticOutput output;
@@ -27,7 +23,7 @@ std::string TwoDigits(int number) {
     } else {
         const NumberCounts counts = CountNumbers(gbk_text, options.year, options.tables);
         for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
-            output.counts.push_back({TwoDigits(number), counts[static_cast<std::size_t>(number)]});
+            output.counts.push_back({NumberText(number), counts[static_cast<std::size_t>(number)]});
         }
         output.table_year = std::to_string(options.year);
         report = WriteNumberReport(counts, options.arrangement);

@@ -30,10 +30,6 @@ constexpr GroupLayout kOneLineLayout{
     .continuation_indent = "",
 };
 
-std::string NumberText(int number) {
-    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
-}
-
 // Every line ends with "（N码）", N being the numbers (commas) on that line.
 std::string LineCountSuffix(const std::string& line) {
     const auto numbers = std::count(line.begin(), line.end(), ',');
@@ -41,6 +37,10 @@ std::string LineCountSuffix(const std::string& line) {
 }
 
 }  // namespace
+
+std::string NumberText(int number) {
+    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+}
 
 ReportLines WriteNumberReport(const NumberCounts& counts, Arrangement arrangement) {
     std::vector<CountedItem> items;

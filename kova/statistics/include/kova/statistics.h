@@ -41,6 +41,8 @@ ReportLines NumberStatistics(std::string_view text, int year, Arrangement arrang
 // The counts of 码统计 and its report.
 NumberCounts CountNumbers(std::string_view text, int year, const YearTables& tables);
 ReportLines WriteNumberReport(const NumberCounts& counts, Arrangement arrangement);
+// A number as the report writes it: two digits, "05".
+std::string NumberText(int number);
 
 // The ten attribute statistics, in the order of their buttons.
 enum class AttributeStatistic {
