@@ -2,9 +2,14 @@
 
 #include <ctime>
 
+#include "test_today.h"
+
 namespace platform {
 
 LocalDate LocalDateToday() {
+    if (const auto fixed = TestToday()) {
+        return *fixed;
+    }
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32

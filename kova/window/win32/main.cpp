@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "kova/window/form1.h"
+#include "platform/clock.h"
 #include "platform/program_folder.h"
 #include "platform/win32/form_window.h"
 #include "resource_ids.h"
@@ -16,9 +17,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     }
     form1.Attach(*window);
 
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    form1.FormCreate(today.wYear);
+    form1.FormCreate(platform::LocalDateToday().year);
 
     window->Show(show_command, "Memo1");
     form1.FormShow();

@@ -9,6 +9,9 @@ struct LocalDate {
     int day = 0;    // 1..31
 };
 
+// In a build with tests, TIPSTAT_TODAY=YYYY-MM-DD in the environment stands
+// in for the clock, so that tests which start a program as a separate
+// process (under Wine too, whose clock no tool can move) check one fixed day.
 LocalDate LocalDateToday();
 
 }  // namespace platform
