@@ -1,9 +1,11 @@
 #include "run_program.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <thread>
 
 #include "temp_folder.h"
 
@@ -11,6 +13,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,6 +25,16 @@ namespace platform::test {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Longer than any run of a sound program takes, even under Wine on a busy
+// machine, and shorter than ctest's limit for the whole test, so that a
+// program that hangs is named by the test that ran it.
+constexpr std::chrono::seconds kLongestRun{120};
+
+std::string Hung(const std::string& program) {
+    return program + " was still running after " + std::to_string(kLongestRun.count()) +
+           " s and was ended";
+}
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -94,7 +107,7 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
     const fs::path& folder = run_folder.path();
     std::ofstream(folder / "in", std::ios::binary) << input;
     ProgramRun run;
-    std::string start_failure;  // said in the caught error output, where tests show it
+    std::string run_failure;  // a start or an end that went wrong, said where tests show errors
 #ifdef _WIN32
     std::wstring command_line = Quoted(WindowsPath(program));
     for (const std::string& argument : arguments) {
@@ -117,14 +130,20 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
     PROCESS_INFORMATION process{};
     if (CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                        &startup, &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD status = 0;
-        GetExitCodeProcess(process.hProcess, &status);
-        run.status = static_cast<int>(status);
+        const auto limit = std::chrono::milliseconds(kLongestRun).count();
+        if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(limit)) == WAIT_OBJECT_0) {
+            DWORD status = 0;
+            GetExitCodeProcess(process.hProcess, &status);
+            run.status = static_cast<int>(status);
+        } else {
+            TerminateProcess(process.hProcess, 1);
+            WaitForSingleObject(process.hProcess, INFINITE);
+            run_failure = Hung(program);
+        }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     } else {
-        start_failure = "CreateProcessW failed: error " + std::to_string(GetLastError());
+        run_failure = "CreateProcessW failed: error " + std::to_string(GetLastError());
     }
     for (const HANDLE handle : {in, out, err}) {
         if (handle != INVALID_HANDLE_VALUE) {
@@ -175,12 +194,22 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
         _exit(127);
     }
     int status = 0;
-    if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) {
+    pid_t ended = 0;
+    const auto deadline = std::chrono::steady_clock::now() + kLongestRun;
+    while (child > 0 && (ended = waitpid(child, &status, WNOHANG)) == 0 &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (child > 0 && ended == 0) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        run_failure = Hung(program);
+    } else if (ended == child && WIFEXITED(status)) {
         run.status = WEXITSTATUS(status);
     }
 #endif
     run.out = ReadFile(folder / "out");
-    run.err = ReadFile(folder / "err") + start_failure;
+    run.err = ReadFile(folder / "err") + run_failure;
     return run;
 }
 

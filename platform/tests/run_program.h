@@ -28,6 +28,8 @@ struct FailingStreams {
     std::optional<std::string> output_to;
 };
 
+// A program that has not ended after two minutes is ended, and the caught
+// error output says so, naming it.
 // program: a path of the build (on Windows under Wine, a POSIX path is
 // reached through drive Z:). Arguments are bytes on POSIX; on Windows they
 // are read as UTF-8 in which UTF-16 surrogates may stand alone (encoded as
