@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int kLatestYear = 9999;  // the file's years have four digits
-
 constexpr std::string_view kUsage =
     "usage: year-tables FIRST LAST [FILE]\n"
     "\n"
@@ -31,11 +29,12 @@ constexpr std::string_view kUsage =
     "by the standard rules, one line per year, to FILE or standard output.\n"
     "A year-tables file starts at 2011; a later FIRST gives lines to add to one.\n";
 
+// A year as written: digits only, at most four of them.
 std::optional<int> YearOf(std::string_view text) {
     int year = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        year < yeartables::kFirstFileYear || year > kLatestYear) {
+    if (text.empty() || text.size() > 4 || error != std::errc() ||
+        end != text.data() + text.size() || year < 0) {
         return std::nullopt;
     }
     return year;
@@ -59,9 +58,16 @@ int main(int argc, char** argv) {
     }
     const auto first = YearOf(arguments[0]);
     const auto last = YearOf(arguments[1]);
-    if (!first || !last || *last < *first) {
-        return Fail("FIRST and LAST must be years with 2011 <= FIRST <= LAST <= 9999, not '" +
-                    arguments[0] + "' and '" + arguments[1] + "'");
+    if (!first || !last) {
+        return Fail("'" + arguments[first ? 1 : 0] + "' is not a year (see --help)");
+    }
+    if (*first < yeartables::kFirstFileYear) {
+        const std::string start = std::to_string(yeartables::kFirstFileYear);
+        return Fail("FIRST " + arguments[0] + " is before " + start +
+                    ": the programs hold the earlier years' tables, a file starts at " + start);
+    }
+    if (*first > *last) {
+        return Fail("FIRST " + arguments[0] + " is after LAST " + arguments[1]);
     }
     const std::string text = yeartables::GeneratedYearTables(*first, *last);
     if (arguments.size() == 3) {
