@@ -5,7 +5,6 @@
 
 #include "chgu/custom_attributes.h"
 #include "platform/codepage.h"
-#include "platform/text_file.h"
 #include "test_support.h"
 
 namespace chgu {
@@ -79,10 +78,10 @@ TEST(DefineFile, HundredThousandLinesAllReachTheList) {
     EXPECT_EQ(U8(controls.Text1), "鼠牛40");
 }
 
-// Binary bytes read as code page 936 (they are not UTF-8): whatever they
-// decode to, no line is empty or holds a line break, and nothing is lost but
-// the line breaks.
-TEST(DefineFile, BinaryBytesGiveLinesWithoutLineBreaks) {
+// Whatever the bytes, no line is empty or holds a line break; and lines of
+// code page 936 text, mixed with breaks of every kind and empty lines, hold
+// the whole text but its breaks.
+TEST(DefineFile, LinesAreNeverEmptyAndHoldTheWholeTextButItsBreaks) {
     std::mt19937 random(7);
     for (int round = 0; round < 20; ++round) {
         std::string bytes(1 + random() % 5000, '\0');
@@ -91,15 +90,32 @@ TEST(DefineFile, BinaryBytesGiveLinesWithoutLineBreaks) {
         }
         TempFolder folder;
         folder.Write("Define.txt", bytes);
-        const std::vector<std::u16string> lines = LoadCustomAttributes(folder.path());
-        std::u16string joined;
-        for (const std::u16string& line : lines) {
+        for (const std::u16string& line : LoadCustomAttributes(folder.path())) {
             ASSERT_FALSE(line.empty());
             ASSERT_EQ(line.find_first_of(u"\r\n"), std::u16string::npos);
+        }
+    }
+
+    // Code page 936 bytes and the text they stand for.
+    const struct {
+        std::string_view bytes;
+        std::u16string_view text;
+    } pieces[] = {{"\xCA\xF3", u"鼠"}, {"\xC5\xA3", u"牛"}, {"\x80", u"€"}, {"|", u"|"},
+                  {"05", u"05"},       {" ", u" "},        {"\r", u""},    {"\n", u""}};
+    for (int round = 0; round < 20; ++round) {
+        std::string bytes = "\xCA\xF3";  // never UTF-8, so read as code page 936
+        std::u16string expected = u"鼠";
+        for (int count = 0; count < 2000; ++count) {
+            const auto& piece = pieces[random() % std::size(pieces)];
+            bytes += piece.bytes;
+            expected += piece.text;
+        }
+        TempFolder folder;
+        folder.Write("Define.txt", bytes);
+        std::u16string joined;
+        for (const std::u16string& line : LoadCustomAttributes(folder.path())) {
             joined += line;
         }
-        std::u16string expected = platform::DecodeTextFile(bytes);
-        std::erase_if(expected, [](char16_t c) { return c == u'\r' || c == u'\n'; });
         EXPECT_EQ(joined, expected);
     }
 }
