@@ -208,13 +208,12 @@ HWND RunningProgram::Control(int id) const {
 
 HWND RunningProgram::WaitForMessageBox(std::chrono::milliseconds timeout) const {
     HWND box = nullptr;
-    WaitUntil(
-        [&] {
-            box = FindVisibleWindow(process_.dwProcessId, L"#32770");
-            return box != nullptr;
-        },
-        timeout);
+    WaitUntil([&] { return (box = VisibleMessageBox()) != nullptr; }, timeout);
     return box;
+}
+
+HWND RunningProgram::VisibleMessageBox() const {
+    return FindVisibleWindow(process_.dwProcessId, L"#32770");
 }
 
 bool RunningProgram::Settle(int sentinel_box_id) {
@@ -228,12 +227,16 @@ bool RunningProgram::Settle(int sentinel_box_id) {
     });
 }
 
+bool Answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+}
+
 bool WaitUntilPainted(HWND window) {
     // A message sent after the posted ones returns once the program is
     // waiting for input again; what is then left to paint is in the update
     // regions.
-    DWORD_PTR result = 0;
-    if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) == 0) {
+    if (!Answers(window)) {
         return false;
     }
     return WaitUntil([&] {

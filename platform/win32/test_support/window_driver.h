@@ -34,10 +34,13 @@ class RunningProgram {
     // The program's visible dialog of class #32770 (a message box), once it
     // has appeared; nullptr if none does within the timeout.
     HWND WaitForMessageBox(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+    // The message box the program shows now, or nullptr. To see that none
+    // came, first let the program handle what could open one (Settle).
+    HWND VisibleMessageBox() const;
     // Waits until every posted message so far has been handled: posts a
-    // sentinel (a selection change in the given read-only box) behind them
-    // and waits until the program has taken it; false if it has not within
-    // the timeout.
+    // sentinel (a selection change in the given box, which must hold at
+    // least six characters) behind them and waits until the program has
+    // taken it; false if it has not within the timeout.
     [[nodiscard]] bool Settle(int sentinel_box_id);
     // Closes the window as its close box does; true when the program has
     // ended within a few seconds. A program still running then is ended
@@ -51,6 +54,9 @@ class RunningProgram {
     bool ended_ = false;
 };
 
+// True when the window's thread takes a message sent to it within the
+// timeout: it is in its message loop, not ended, hung or gone.
+[[nodiscard]] bool Answers(HWND window);
 // Waits until the window and all its controls have painted; false if they
 // have not within the timeout.
 [[nodiscard]] bool WaitUntilPainted(HWND window);

@@ -16,10 +16,11 @@
 #include "chgu/startup.h"
 #include "chgu/window/control_ids.h"
 #include "chgu/window/layouts.h"
-#include "file_beside.h"
 #include "huge_input.h"
 #include "platform/codepage.h"
+#include "program_copy.h"
 #include "tab_walk.h"
+#include "test_day.h"
 #include "window_driver.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -136,11 +137,6 @@ std::optional<std::u16string> ClipboardText() {
     return text;
 }
 
-// Define.txt beside chgu.exe in the build folder, for one test.
-struct DefineTxt : e2e::FileBeside {
-    explicit DefineTxt(std::string_view bytes) : FileBeside(L"Define.txt", bytes) {}
-};
-
 std::u16string ComboItem(HWND combo, int index) {
     const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) {
@@ -190,7 +186,7 @@ class ChguWindow : public ::testing::Test {
 
     // Use as ASSERT_NO_FATAL_FAILURE(Start()).
     void Start() {
-        chgu_.emplace(L"chgu.exe", L"TipstatForm");
+        chgu_.emplace(copy_.Exe(), L"TipstatForm");
         ASSERT_NE(chgu_->Window(), nullptr) << "chgu.exe did not open";
     }
     void Stop() {
@@ -211,6 +207,11 @@ class ChguWindow : public ::testing::Test {
         return page;
     }
 
+    // A day after every change date the tests store, unless a test says
+    // otherwise.
+    e2e::TestDay today_{"2026-03-01"};
+    // chgu.exe in a folder of the test's own, with the files a test puts there.
+    e2e::ProgramCopy copy_{"chgu.exe"};
     std::optional<e2e::RunningProgram> chgu_;
 };
 
@@ -306,7 +307,8 @@ TEST_F(ChguWindow, ADateThatCannotBeSavedHoldsUntilTheProgramEndsAndTheUserIsTol
     ASSERT_NE(box, nullptr) << "no message box";
     EXPECT_EQ(e2e::MessageBoxText(box), chgu::kChangeDateNotSaved);
     e2e::CloseMessageBox(box);
-    EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    ASSERT_TRUE(chgu_->Settle(ids::kText3)) << "the window did not answer after the box";
+    EXPECT_EQ(chgu_->VisibleMessageBox(), nullptr);
     EXPECT_EQ(TextOf(ids::kText3), U16("2009年01月26日"));
     EXPECT_EQ(TextOf(ids::kText1), U16("鼠"));
     // 2009's tables: 鼠 names 02, 14, 26 and 38.
@@ -390,7 +392,8 @@ TEST_F(ChguWindow, CopyWhileAnotherProgramHoldsTheClipboardLosesNothing) {
     EXPECT_EQ(TextOf(ids::kText2), U16("共02次: 07,\r\n"));
     EXPECT_EQ(ClipboardText(), U16("共01次: 05,\r\n"));
     EXPECT_EQ(TextOf(ids::kText1), u"01");
-    EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    ASSERT_TRUE(chgu_->Settle(ids::kText3));
+    EXPECT_EQ(chgu_->VisibleMessageBox(), nullptr);
 
     ClickId(ids::kCommand1 + 70);
     EXPECT_EQ(ClipboardText(), U16("共02次: 07,\r\n"));
@@ -412,7 +415,7 @@ bool CaretAtEnd(HWND box) {
 }
 
 TEST_F(ChguWindow, DefineTxtBesideTheProgramFillsTheListAndAPickAppendsItsMembersAtTheEnd) {
-    const DefineTxt define(platform::Utf8ToGbk("禽畜|牛马羊鸡狗猪\r\n\r\n野兽|鼠虎兔龙蛇猴\r\n"));
+    copy_.Put("Define.txt", platform::Utf8ToGbk("禽畜|牛马羊鸡狗猪\r\n\r\n野兽|鼠虎兔龙蛇猴\r\n"));
     ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
     ASSERT_NO_FATAL_FAILURE(Start());
     const HWND combo = Get(ids::kCombo1);
@@ -441,7 +444,7 @@ TEST_F(ChguWindow, AHundredThousandCustomAttributesAreListedAndTheLastOneTypes) 
         lines += "组" + std::to_string(i) + "|" + animals[i % 12] + animals[i * 7 % 12] + "," +
                  std::to_string(i % 49 + 1) + "\r\n";
     }
-    const DefineTxt define(platform::Utf8ToGbk(lines));
+    copy_.Put("Define.txt", platform::Utf8ToGbk(lines));
     ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
     ASSERT_NO_FATAL_FAILURE(Start());
     const HWND combo = Get(ids::kCombo1);
@@ -465,7 +468,7 @@ TEST_F(ChguWindow, DefineTxtOfRandomBytesStillStartsTheProgram) {
         const unsigned value = random() % 288;
         byte = static_cast<char>(value < 256 ? value : (value % 2 == 0 ? '\r' : '\n'));
     }
-    const DefineTxt define(bytes);
+    copy_.Put("Define.txt", bytes);
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_GT(SendMessageW(Get(ids::kCombo1), CB_GETCOUNT, 0, 0), 20);
     EXPECT_EQ(TextOf(ids::kCombo1), chgu::kCombo1Caption);
@@ -555,7 +558,10 @@ TEST_F(ChguWindow, ClosingTheMainWindowLeavesThePageOpenUntilItClosesToo) {
     EXPECT_FALSE(IsWindow(Window()));
     ASSERT_TRUE(IsWindow(page));
     EXPECT_TRUE(Click(GetDlgItem(page, ids::kPageCommand4)));  // writes nowhere, harms nothing
-    EXPECT_EQ(WaitForSingleObject(process, 500), static_cast<DWORD>(WAIT_TIMEOUT));
+    // Had the close ended the message loop, the program would not take a
+    // message after the click.
+    EXPECT_TRUE(e2e::Answers(page));
+    EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
     PostMessageW(page, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
     CloseHandle(process);
@@ -624,11 +630,6 @@ TEST_F(ChguWindow, TabWalksBothWindowsInReadingOrder) {
     EXPECT_FALSE(Checked(GetDlgItem(page, ids::kPageOption1)));
 }
 
-// YearTables.txt beside chgu.exe for one test.
-struct YearTablesTxt : e2e::FileBeside {
-    explicit YearTablesTxt(std::string_view bytes) : FileBeside(L"YearTables.txt", bytes) {}
-};
-
 // The numbers a report names once, "" when it names none once.
 std::u16string NamedOnce(const std::u16string& report) {
     const std::size_t start = report.find(U16("共01次:"));
@@ -640,14 +641,11 @@ std::u16string NamedOnce(const std::u16string& report) {
 // The release's file and the change date of 2026 (the Spring Festival):
 // the zodiac and element words count by the file's 2026 tables.
 TEST_F(ChguWindow, YearTablesBesideTheProgramCountTheChangeDatesYearByTheFile) {
-    const YearTablesTxt file(yeartables::GeneratedYearTables(2011, 2040));
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    ASSERT_GE(today.wYear * 10000 + today.wMonth * 100 + today.wDay, 20260217)
-        << "the machine's clock is before the change date";
+    copy_.Put("YearTables.txt", yeartables::GeneratedYearTables(2011, 2040));
     ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2026年02月17日"));
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    ASSERT_TRUE(chgu_->Settle(ids::kText3)) << "the window did not answer";
+    EXPECT_EQ(chgu_->VisibleMessageBox(), nullptr);
     EXPECT_EQ(TextOf(ids::kText3), U16("2026年02月17日"));
 
     SetText(Get(ids::kText1), U16("马"));
@@ -659,36 +657,42 @@ TEST_F(ChguWindow, YearTablesBesideTheProgramCountTheChangeDatesYearByTheFile) {
               U16("共01次:02,03,10,11,18,19,32,33,40,41,48,49,（12码）"));
 }
 
-// A change date in 2030 turns the tables on its day, not before: until
-// then the table year is 2029 (鸡, 马 is number 04), from it 2030 (狗, 05).
+// A change date in 2030 turns the tables on its day, not before: the day
+// before the table year is 2029 (鸡, 马 is number 04), on it 2030 (狗, 05).
 TEST_F(ChguWindow, AChangeDateIn2030TurnsTheFilesTablesOnItsDay) {
-    const YearTablesTxt file(yeartables::GeneratedYearTables(2011, 2040));
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    const bool passed = today.wYear * 10000 + today.wMonth * 100 + today.wDay >= 20300203;
+    copy_.Put("YearTables.txt", yeartables::GeneratedYearTables(2011, 2040));
     ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2030年02月03日"));
-    ASSERT_NO_FATAL_FAILURE(Start());
-    SetText(Get(ids::kText1), U16("马"));
-    ClickId(ids::kCommand2);
-    EXPECT_EQ(NamedOnce(TextOf(ids::kText2)),
-              passed ? U16("共01次:05,17,29,41,（4码）") : U16("共01次:04,16,28,40,（4码）"));
+    const struct {
+        const char* today;
+        std::string_view named_once;
+    } days[] = {{"2030-02-02", "共01次:04,16,28,40,（4码）"}, {"2030-02-03", "共01次:05,17,29,41,（4码）"}};
+    for (const auto& day : days) {
+        const e2e::TestDay today(day.today);
+        ASSERT_NO_FATAL_FAILURE(Start());
+        SetText(Get(ids::kText1), U16("马"));
+        ClickId(ids::kCommand2);
+        EXPECT_EQ(NamedOnce(TextOf(ids::kText2)), U16(day.named_once)) << day.today;
+        Stop();
+    }
 }
 
 // A file with a fault: one message box names it, its line and the fault,
 // and the program works on with its built-in years.
 TEST_F(ChguWindow, AFaultyYearTablesFileIsToldAndTheProgramWorksOn) {
-    const YearTablesTxt file("# 年份表\r\n" + platform::Utf16ToUtf8(yeartables::FormatYearLine(
-                                                  yeartables::StandardYearRow(2010))));
+    const std::u16string file = copy_.Put(
+        "YearTables.txt", "# 年份表\r\n" + platform::Utf16ToUtf8(yeartables::FormatYearLine(
+                                                 yeartables::StandardYearRow(2010))));
     ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
     ASSERT_NO_FATAL_FAILURE(Start());
     const HWND box = chgu_->WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no message box";
     EXPECT_EQ(e2e::MessageBoxText(box),
-              u"年份表文件“" + file.Path() +
+              u"年份表文件“" + file +
                   U16("”第 2 行有错：2010 年及以前的表是程序内置的，不能写在文件里（这一行是 2010 "
                       "年）。"));
     e2e::CloseMessageBox(box);
-    EXPECT_EQ(chgu_->WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    ASSERT_TRUE(chgu_->Settle(ids::kText3)) << "the window did not answer after the box";
+    EXPECT_EQ(chgu_->VisibleMessageBox(), nullptr);
 
     EXPECT_EQ(TextOf(ids::kText3), U16("2008年01月01日"));
     SetText(Get(ids::kText1), U16(kWorkedExample));

@@ -5,18 +5,16 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "file_beside.h"
 #include "huge_input.h"
 #include "kova/window/control_ids.h"
 #include "kova/window/form1.h"
 #include "platform/codepage.h"
+#include "program_copy.h"
 #include "tab_walk.h"
+#include "test_day.h"
 #include "window_driver.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -29,13 +27,17 @@ using e2e::Click;
 using e2e::SetText;
 using e2e::Text;
 
-// kova.exe, started as the test begins, with YearTables.txt beside it when
-// the test gives its bytes; closed as a user closes it.
+// A day of 2005, one of the built-in years, unless a test says otherwise.
+constexpr const char* kDayOf2005 = "2005-06-15";
+
+// A copy of kova.exe, started as the test begins on the day given, with
+// YearTables.txt beside it when the test gives its bytes; closed as a user
+// closes it.
 class KovaWindow : public ::testing::Test {
   protected:
     KovaWindow() = default;
-    explicit KovaWindow(std::string_view year_tables)
-        : year_tables_(std::in_place, L"YearTables.txt", year_tables) {}
+    KovaWindow(const char* today, std::string_view year_tables)
+        : today_(today), year_tables_(copy_.Put("YearTables.txt", year_tables)) {}
 
     void SetUp() override { ASSERT_NE(kova_.Window(), nullptr) << "kova.exe did not open"; }
     // Every test ends as a user ends the program: by closing its window.
@@ -63,8 +65,11 @@ class KovaWindow : public ::testing::Test {
         return text;
     }
 
-    std::optional<e2e::FileBeside> year_tables_;  // before the program, which reads it at start
-    e2e::RunningProgram kova_{L"kova.exe", L"TipstatForm"};
+    // All before the program, which reads them at start.
+    e2e::TestDay today_{kDayOf2005};
+    e2e::ProgramCopy copy_{"kova.exe"};
+    std::u16string year_tables_;  // its path as the program names it
+    e2e::RunningProgram kova_{copy_.Exe(), L"TipstatForm"};
 };
 
 TEST_F(KovaWindow, OpensWithItsCaptionSizeAndStartingState) {
@@ -83,16 +88,9 @@ TEST_F(KovaWindow, OpensWithItsCaptionSizeAndStartingState) {
     EXPECT_FALSE(Checked(Get(ids::kRadioButton1)));
     EXPECT_FALSE(Checked(Get(ids::kRadioButton2)));
 
-    // The year selector starts from today's year, held within the tables.
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    const int year = today.wYear;
-    const bool in_tables = year >= 2003 && year <= 2010;
-    EXPECT_EQ(SendMessageW(Get(ids::kUpDown1), UDM_GETPOS32, 0, 0),
-              year < 2003 ? 2003 : (year > 2010 ? 2010 : year));
-    if (!in_tables) {
-        EXPECT_EQ(TextOf(ids::kEdit3), u"");
-    }
+    // The year selector starts at today's year.
+    EXPECT_EQ(SendMessageW(Get(ids::kUpDown1), UDM_GETPOS32, 0, 0), 2005);
+    EXPECT_EQ(TextOf(ids::kEdit3), u" 2005(鸡)年");
 }
 
 TEST_F(KovaWindow, EveryControlStandsWhereTheLayoutPutsIt) {
@@ -110,8 +108,11 @@ TEST_F(KovaWindow, EveryControlStandsWhereTheLayoutPutsIt) {
         EXPECT_EQ(actual.top, expected.top) << row.name;
         EXPECT_EQ(actual.right - actual.left, expected.width) << row.name;
         EXPECT_EQ(actual.bottom - actual.top, expected.height) << row.name;
-        EXPECT_EQ(Text(control), row.kind == platform::ControlKind::kUpDown ? u"" : row.caption)
-            << row.name;
+        // The year box names today's year; the up-down control has no text.
+        const std::u16string text = row.id == ids::kEdit3 ? u" 2005(鸡)年"
+                                    : row.kind == platform::ControlKind::kUpDown ? u""
+                                                                                 : row.caption;
+        EXPECT_EQ(Text(control), text) << row.name;
     }
     // Spot checks against the layout as drawn on paper.
     EXPECT_EQ(e2e::RectInParent(Get(ids::kBitBtn1 + 48)).top, 157 + 22 * 12);
@@ -385,7 +386,9 @@ TEST_F(KovaWindow, ArrowKeysWorkTheOptionsAndTheYearAndCtrlTabTypesATab) {
 // kova.exe with YearTables.txt beside it.
 class KovaWithYearTables : public KovaWindow {
   protected:
-    explicit KovaWithYearTables(std::string_view file_bytes) : KovaWindow(file_bytes) {}
+    // A day in 2026, when the window needs the file to show its year.
+    explicit KovaWithYearTables(std::string_view file_bytes)
+        : KovaWindow("2026-12-09", file_bytes) {}
 
     int Year() const {
         return static_cast<int>(SendMessageW(Get(ids::kUpDown1), UDM_GETPOS32, 0, 0));
@@ -409,36 +412,21 @@ class KovaWithYearTables : public KovaWindow {
     }
 };
 
-// The year box's text for a year of the twelve-year cycle (2008 鼠).
-std::u16string YearCaption(int year) {
-    static constexpr std::array<std::u16string_view, 12> kAnimals = {
-        u"鼠", u"牛", u"虎", u"兔", u"龙", u"蛇", u"马", u"羊", u"猴", u"鸡", u"狗", u"猪"};
-    const std::string digits = std::to_string(year);
-    std::u16string caption = u" ";
-    caption.append(digits.begin(), digits.end());
-    caption.append(u"(")
-        .append(kAnimals[static_cast<std::size_t>(((year - 2008) % 12 + 12) % 12)])
-        .append(u")年");
-    return caption;
-}
-
 class KovaWithTheReleasesYearTables : public KovaWithYearTables {
   protected:
     KovaWithTheReleasesYearTables()
         : KovaWithYearTables(yeartables::GeneratedYearTables(2011, 2040)) {}
 };
 
-// The release's file, 2011..2040: the window opens at today's year held
-// within 2003..2040 with its caption, the arrows run to 2040, and 码统计
-// counts by the file's tables.
+// The release's file, 2011..2040: in 2026 the window opens at 2026 with its
+// caption and no message, the arrows run to 2040, and 码统计 counts by the
+// file's tables.
 TEST_F(KovaWithTheReleasesYearTables, OpensAtTodaysYearAndCountsByTheFilesTables) {
-    EXPECT_EQ(kova_.WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    ASSERT_TRUE(kova_.Settle(ids::kEdit4)) << "the window did not answer";
+    EXPECT_EQ(kova_.VisibleMessageBox(), nullptr);
     EXPECT_EQ(YearRange(), std::make_pair(2003, 2040));
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    const int year = today.wYear;
-    EXPECT_EQ(Year(), std::clamp(year, 2003, 2040));
-    EXPECT_EQ(TextOf(ids::kEdit3), year >= 2003 && year <= 2040 ? YearCaption(year) : u"");
+    EXPECT_EQ(Year(), 2026);
+    EXPECT_EQ(TextOf(ids::kEdit3), u" 2026(马)年");
 
     const HWND up_down = Get(ids::kUpDown1);
     SendMessageW(up_down, UDM_SETPOS32, 0, 2025);
@@ -472,16 +460,16 @@ TEST_F(KovaWithAFaultyYearTablesFile, TellsTheFaultAndWorksWithTheBuiltInYears) 
     const HWND box = kova_.WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no message box";
     EXPECT_EQ(e2e::MessageBoxText(box),
-              u"年份表文件“" + year_tables_->Path() +
+              u"年份表文件“" + year_tables_ +
                   u"”第 4 行有错：年份要从 2011 年起逐年连续，这一行应是 2012 年，却是 2013 年。");
     e2e::CloseMessageBox(box);
     ASSERT_TRUE(kova_.Settle(ids::kEdit4)) << "the window did not answer after the box";
-    EXPECT_EQ(kova_.WaitForMessageBox(std::chrono::milliseconds(500)), nullptr);
+    EXPECT_EQ(kova_.VisibleMessageBox(), nullptr);
 
+    // 2026 held at 2010, with an empty year box.
     EXPECT_EQ(YearRange(), std::make_pair(2003, 2010));
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    EXPECT_EQ(Year(), std::clamp(static_cast<int>(today.wYear), 2003, 2010));
+    EXPECT_EQ(Year(), 2010);
+    EXPECT_EQ(TextOf(ids::kEdit3), u"");
     SendMessageW(Get(ids::kUpDown1), UDM_SETPOS32, 0, 2010);
     EXPECT_EQ(NamedOnce(u"鼠"), u"共01次：03,15,27,39,（4码）");
     EXPECT_EQ(NamedOnce(u"马"), u"共01次：09,21,33,45,（4码）");
