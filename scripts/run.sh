@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds both programs for Windows and opens their windows, under Wine on
-# Linux: kova.exe (program A) and chgu.exe (program B), or the one named.
-# With no display to open them on, says so and shows an example of each
-# command-line tool instead.
+# Linux: kova.exe (program A) and chgu.exe (program B), or the one named,
+# from build/mingw/release, a folder laid out as the release archive holds
+# them (YearTables.txt, Define.txt and readme.txt beside them), so that they
+# open as a player's copy does today. With no display to open them on, says
+# so and shows an example of each command-line tool instead.
 # Usage: scripts/run.sh [kova|chgu]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,14 +35,19 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw -j"$(nproc)" --target "${programs[@]}"
-declare -A exe=([kova]=build/mingw/kova/window/kova.exe [chgu]=build/mingw/chgu/window/chgu.exe)
+# Everything the archive holds; its folder is laid out below.
+cmake --build --preset mingw -j"$(nproc)" --target kova chgu year-tables
+release=build/mingw/release
 commands=()
 for program in "${programs[@]}"; do
-  echo "Opening ${exe[$program]} under Wine."
-  commands+=("wine ${exe[$program]} &")
+  echo "Opening $release/$program.exe under Wine."
+  commands+=("wine $release/$program.exe &")
 done
 echo "Close the window(s) to end (or press Ctrl-C)."
 # All in one run of Wine's server, which ends when every window has closed;
-# Ctrl-C stops the wait, and the run's end closes the windows.
-scripts/wine-run.sh bash -c "trap 'exit 130' INT TERM; ${commands[*]} wait"
+# Ctrl-C stops the wait, and the run's end closes the windows. The folder is
+# laid out there too: its YearTables.txt is written by the generator under
+# Wine, in the prepared prefix.
+scripts/wine-run.sh bash -c "trap 'exit 130' INT TERM
+  cmake -DBUILD=build/mingw -DFOLDER=$release -P cmake/release-folder.cmake || exit
+  ${commands[*]} wait"
