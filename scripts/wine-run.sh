@@ -23,6 +23,20 @@
 set -euo pipefail
 scripts=$(dirname "$0")
 
+# Every Windows process of the run starts with the same address-space layout
+# (no randomisation, which children inherit). Debian's Wine maps a page of its
+# own at a fixed address (the shared user data, 0x7ffe0000) only after the C
+# library has placed its heap, and the kernel puts that heap anywhere within
+# 1 GB above the loader (/usr/lib/wine/wine64, at 0x7d000000): about one start
+# in a thousand the heap covers the page and the new process ends before it
+# runs, which its parent sees as CreateProcessW failing with error 1359 and
+# nothing printed (WINEDEBUG=-all hides Wine's "failed to map the shared user
+# data"). Without randomisation the heap starts right after the loader.
+if [ -z "${TIPSTAT_WINE_FIXED_LAYOUT:-}" ]; then
+  export TIPSTAT_WINE_FIXED_LAYOUT=1
+  exec setarch "$(uname -m)" --addr-no-randomize "$0" "$@"
+fi
+
 usage() {
   echo "usage: scripts/wine-run.sh [--virtual-display] COMMAND [ARGS...]" >&2
   exit 2
