@@ -38,7 +38,7 @@ std::u16string Quoted(std::u16string_view text) {
 template <std::size_t N>
 std::optional<std::uint8_t> IndexOf(const std::array<std::u16string_view, N>& names,
                                     std::u16string_view name) {
-    const auto found = std::ranges::find(names, name);
+    const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end()) {
         return std::nullopt;
     }
@@ -64,7 +64,8 @@ bool IsAsciiDigit(char16_t c) {
 
 // One or two ASCII digits making 1..49.
 std::optional<int> NumberOf(std::u16string_view token) {
-    if (token.empty() || token.size() > 2 || !std::ranges::all_of(token, IsAsciiDigit)) {
+    if (token.empty() || token.size() > 2 ||
+        !std::all_of(token.begin(), token.end(), IsAsciiDigit)) {
         return std::nullopt;
     }
     int value = 0;
@@ -78,7 +79,7 @@ std::optional<int> NumberOf(std::u16string_view token) {
 }
 
 std::optional<Fault> ReadYear(std::u16string_view field, int expected_year, YearRow& row) {
-    if (field.size() != 4 || !std::ranges::all_of(field, IsAsciiDigit)) {
+    if (field.size() != 4 || !std::all_of(field.begin(), field.end(), IsAsciiDigit)) {
         return Joined({u"年份", Quoted(field), u"不是四位数字"});
     }
     row.year = 0;

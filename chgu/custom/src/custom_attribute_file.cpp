@@ -12,7 +12,8 @@ bool SameNameIgnoringCase(std::u8string_view a, std::u8string_view b) {
     const auto lower = [](char8_t c) {
         return c >= u8'A' && c <= u8'Z' ? static_cast<char8_t>(c - u8'A' + u8'a') : c;
     };
-    return std::ranges::equal(a, b, [&](char8_t x, char8_t y) { return lower(x) == lower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char8_t x, char8_t y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -38,7 +39,7 @@ std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesyst
         if (matches.empty()) {
             return std::nullopt;
         }
-        return *std::ranges::min_element(matches);
+        return *std::min_element(matches.begin(), matches.end());
     } catch (...) {
         return std::nullopt;
     }
