@@ -28,6 +28,9 @@ class TForm1 {
     // tells the user why.
     explicit TForm1(const std::filesystem::path& program_folder);
 
+    // The tables in force: the built-in years and those of the file.
+    const YearTables& Tables() const { return tables_; }
+
     // The window's controls, with every handler bound to this form. The
     // year selector's range runs over the years of the tables.
     platform::FormLayout Layout();
