@@ -37,18 +37,29 @@
     }
   }
 
+  // The tab switch is one stop of the Tab key, the tab shown; the arrow
+  // keys move between the tabs.
+  const tabButtons = [...document.querySelectorAll('[role="tab"]')];
   function showTab(name) {
-    for (const tab of document.querySelectorAll('[role="tab"]')) {
+    for (const tab of tabButtons) {
       const selected = tab.getAttribute('aria-controls') === name;
       tab.setAttribute('aria-selected', String(selected));
+      tab.tabIndex = selected ? 0 : -1;
       document.getElementById(tab.getAttribute('aria-controls')).hidden = !selected;
     }
     Storage.write('tab', name);
   }
 
-  for (const tab of document.querySelectorAll('[role="tab"]')) {
+  tabButtons.forEach((tab, i) => {
     tab.addEventListener('click', () => showTab(tab.getAttribute('aria-controls')));
-  }
+    tab.addEventListener('keydown', (event) => {
+      const step = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
+      if (!step) return;
+      const next = tabButtons[(i + step + tabButtons.length) % tabButtons.length];
+      showTab(next.getAttribute('aria-controls'));
+      next.focus();
+    });
+  });
 
   document.getElementById('year-tables-file').addEventListener('change', async (event) => {
     const file = event.target.files[0];
