@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -85,9 +86,12 @@ class StoredChangeDate {
   public:
     explicit StoredChangeDate(std::u16string_view date)
         : key_("Software\\ChguStatBench" + std::to_string(GetCurrentProcessId())),
-          store_(chgu::RegistryRoot::kCurrentUser, key_) {
+          store_(platform::SystemStoredValue(
+              platform::ValueScope::kUser,
+              {key_, chgu::kChangeDatePlace.name, chgu::kChangeDatePlace.folder,
+               chgu::kChangeDateReadCapacity})) {
         SetEnvironmentVariableA("CHGU_CHANGE_DATE_KEY", key_.c_str());
-        stored_ = chgu::WriteChangeDate(store_, date);
+        stored_ = chgu::WriteChangeDate(*store_, date);
     }
     StoredChangeDate(const StoredChangeDate&) = delete;
     StoredChangeDate& operator=(const StoredChangeDate&) = delete;
@@ -101,7 +105,7 @@ class StoredChangeDate {
 
   private:
     std::string key_;
-    chgu::RegistryChangeDateStore store_;
+    std::unique_ptr<chgu::ChangeDateStore> store_;
     bool stored_ = false;
 };
 

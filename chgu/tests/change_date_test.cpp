@@ -87,28 +87,33 @@ TEST(ReadChangeDate, NoValueOrOneThatDoesNotFitIsEmpty) {
     EXPECT_EQ(ReadChangeDate(store), u"");
 }
 
+// The change date in the file that holds it where there is no registry.
+platform::FileValue FileStore(std::filesystem::path file) {
+    return platform::FileValue(std::move(file), kChangeDateReadCapacity);
+}
+
 TEST(FileChangeDateStore, KeepsTheRawBytesAcrossStores) {
     TempFolder folder;
     const auto file = folder.path() / "config" / "chgu" / "ChangeDate";
-    EXPECT_EQ(FileChangeDateStore(file).Read(), std::nullopt);
+    EXPECT_EQ(FileStore(file).Read(), std::nullopt);
     {
-        FileChangeDateStore store(file);
+        platform::FileValue store = FileStore(file);
         WriteChangeDate(store, U16("2009年01月26日"));
         WriteChangeDate(store, U16("2010年02月14日"));
     }
-    EXPECT_EQ(FileChangeDateStore(file).Read(), platform::Utf8ToGbk("2010年02月14日"));
-    EXPECT_EQ(U8(ReadChangeDate(FileChangeDateStore(file))), "2010年02月14日");
+    EXPECT_EQ(FileStore(file).Read(), platform::Utf8ToGbk("2010年02月14日"));
+    EXPECT_EQ(U8(ReadChangeDate(FileStore(file))), "2010年02月14日");
 }
 
 TEST(FileChangeDateStore, UnusableFolderIsNoValueAndNoCrash) {
     TempFolder folder;
     const auto blocker = folder.Write("config", "not a folder");
-    FileChangeDateStore store(blocker / "chgu" / "ChangeDate");
+    platform::FileValue store = FileStore(blocker / "chgu" / "ChangeDate");
     WriteChangeDate(store, U16("2009年01月26日"));
     EXPECT_EQ(store.Read(), std::nullopt);
     EXPECT_EQ(ReadChangeDate(store), u"");
 
-    FileChangeDateStore nowhere{std::filesystem::path()};
+    platform::FileValue nowhere = FileStore({});
     WriteChangeDate(nowhere, u"2009");
     EXPECT_EQ(nowhere.Read(), std::nullopt);
 }
@@ -116,17 +121,19 @@ TEST(FileChangeDateStore, UnusableFolderIsNoValueAndNoCrash) {
 TEST(FileChangeDateStore, OversizedFileReadsAsNoValue) {
     TempFolder folder;
     const auto file = folder.Write("ChangeDate", std::string(100000, '1'));
-    EXPECT_EQ(ReadChangeDate(FileChangeDateStore(file)), u"");
+    EXPECT_EQ(ReadChangeDate(FileStore(file)), u"");
 }
 
 TEST(UserChangeDateFile, UnderTheUsersConfigurationFolder) {
     const std::filesystem::path home = std::filesystem::temp_directory_path() / "home";
     const std::filesystem::path xdg = std::filesystem::temp_directory_path() / "xdg";
-    EXPECT_EQ(UserChangeDateFile(xdg.string().c_str(), home.string().c_str()),
+    EXPECT_EQ(platform::UserConfigurationFile(xdg.string().c_str(), home.string().c_str(),
+                                              kChangeDatePlace),
               xdg / "chgu" / "ChangeDate");
-    EXPECT_EQ(UserChangeDateFile("relative/config", home.string().c_str()),
+    EXPECT_EQ(platform::UserConfigurationFile("relative/config", home.string().c_str(),
+                                              kChangeDatePlace),
               home / ".config" / "chgu" / "ChangeDate");
-    EXPECT_EQ(UserChangeDateFile(nullptr, nullptr), std::nullopt);
+    EXPECT_EQ(platform::UserConfigurationFile(nullptr, nullptr, kChangeDatePlace), std::nullopt);
 }
 
 }  // namespace

@@ -8,10 +8,6 @@
 #include "platform/text_file.h"
 #include "test_support.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace chgu {
 namespace {
 
@@ -128,21 +124,6 @@ TEST(DefineFile, NoFileOrAFolderOfThatNameGivesNoList) {
     std::filesystem::create_directory(folder.path() / "define.txt");
     EXPECT_TRUE(Loaded(folder).empty());
     EXPECT_TRUE(LoadCustomAttributes(folder.path() / "missing").empty());
-}
-
-TEST(FileExists, OnlyPlainFilesCount) {
-    TempFolder folder;
-    EXPECT_TRUE(FileExists(folder.Write("Define.txt", "")));
-    EXPECT_FALSE(FileExists(folder.path()));
-    EXPECT_FALSE(FileExists(folder.path() / "missing.txt"));
-    EXPECT_FALSE(FileExists(folder.path() / "missing" / "Define.txt"));
-#ifdef _WIN32
-    const auto hidden = folder.Write("hidden.txt", "");
-    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_FALSE(FileExists(hidden));
-#else
-    EXPECT_FALSE(FileExists(folder.Write(".hidden", "")));
-#endif
 }
 
 TEST(MembersOf, EverythingAfterTheLastBar) {

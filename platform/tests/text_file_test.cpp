@@ -4,6 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/codepage.h"
+#include "platform/file_exists.h"
+#include "temp_folder.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace platform {
 namespace {
@@ -52,6 +58,21 @@ TEST(TextFile, CodePage936ThatHappensToBeValidUtf8StaysCodePage936) {
     EXPECT_EQ(DecodeTextFile("ţ|牛"), u"ţ|牛");
     // Plain ASCII reads the same either way.
     EXPECT_EQ(DecodeTextFile("a|05 12\r\n"), u"a|05 12\r\n");
+}
+
+TEST(FileExists, OnlyPlainFilesCount) {
+    test::TempFolder folder;
+    EXPECT_TRUE(FileExists(folder.Write("Define.txt", "")));
+    EXPECT_FALSE(FileExists(folder.path()));
+    EXPECT_FALSE(FileExists(folder.path() / "missing.txt"));
+    EXPECT_FALSE(FileExists(folder.path() / "missing" / "Define.txt"));
+#ifdef _WIN32
+    const auto hidden = folder.Write("hidden.txt", "");
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_FALSE(FileExists(hidden));
+#else
+    EXPECT_FALSE(FileExists(folder.Write(".hidden", "")));
+#endif
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "chgu/custom_attributes.h"
+#include "platform/file_exists.h"
 #include "platform/text_file.h"
 
 namespace chgu {
@@ -21,7 +22,7 @@ bool SameNameIgnoringCase(std::u8string_view a, std::u8string_view b) {
 std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesystem::path& folder) {
     try {
         const std::filesystem::path exact = folder / kCustomAttributeFileName;
-        if (FileExists(exact)) {
+        if (platform::FileExists(exact)) {
             return exact;
         }
         // Names differ only in case on file systems that tell them apart;
@@ -32,7 +33,7 @@ std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesyst
         for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
              entry.increment(error)) {
             if (SameNameIgnoringCase(entry->path().filename().u8string(), wanted) &&
-                FileExists(entry->path())) {
+                platform::FileExists(entry->path())) {
                 matches.push_back(entry->path());
             }
         }

@@ -23,14 +23,18 @@ class RegistryStore : public ::testing::Test {
             return false;
         }
         const LONG result =
-            RegSetValueExA(key, kChangeDateValueName, 0, type,
+            RegSetValueExA(key, kChangeDatePlace.name.c_str(), 0, type,
                            reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
         RegCloseKey(key);
         return result == ERROR_SUCCESS;
     }
 
     const std::string key_ = "Software\\ChguStatStoreTest" + std::to_string(GetCurrentProcessId());
-    RegistryChangeDateStore store_{RegistryRoot::kCurrentUser, key_};
+    // The user's value of the system's store, under this test's key.
+    std::unique_ptr<ChangeDateStore> user_store_ = platform::SystemStoredValue(
+        platform::ValueScope::kUser, {key_, kChangeDatePlace.name, kChangeDatePlace.folder,
+                                      kChangeDateReadCapacity});
+    ChangeDateStore& store_ = *user_store_;
 };
 
 TEST_F(RegistryStore, NoKeyIsNoValueAndAWriteCreatesIt) {

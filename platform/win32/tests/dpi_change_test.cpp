@@ -1,94 +1,72 @@
-// Both programs' windows, built in this process by the shared builder from
-// their own control tables, through a change of the monitor's scale as the
-// system announces it: every control keeps a font that exists, of the new
-// size. (A font handle means nothing in another process, so the windows are
-// built here rather than in the running programs.)
+// The builder through a change of the monitor's scale, on a window of every
+// kind of control: each control keeps a live font of the new size, and the
+// window and its controls take the new scale.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "chgu/window/control_ids.h"
-#include "chgu/window/layouts.h"
-#include "kova/window/form1.h"
+#include "dpi_check.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_window.h"
 
 namespace {
 
-using platform::win32::FormWindow32;
+using platform::ControlKind;
+using platform::Row;
 
-struct Built {
-    std::string name;
-    std::unique_ptr<FormWindow32> window;
-    platform::FormLayout layout;
-};
-
-std::unique_ptr<FormWindow32> Build(const platform::FormLayout& layout) {
-    return FormWindow32::Create(GetModuleHandleW(nullptr), layout, [] {});
+platform::FormLayout EveryKind() {
+    platform::FormLayout form;
+    form.caption = u"scale";
+    form.client_width = 300;
+    form.client_height = 200;
+    form.font = {u"宋体", 12, 134};
+    form.controls = {
+        Row("Frame", ControlKind::kFrame, u"框", {150, 0, 140, 60}, 10),
+        Row("Option1", ControlKind::kOption, u"一", {4, 8, 60, 13}, 11).Within("Frame").Selected(),
+        Row("Option2", ControlKind::kOption, u"二", {4, 24, 60, 13}, 12).Within("Frame"),
+        Row("Button", ControlKind::kButton, u"按钮", {4, 4, 45, 25}, 13),
+        Row("Label", ControlKind::kLabel, u"标签", {54, 10, 0, 0}, 14),
+        Row("Box", ControlKind::kTextBox, u"01", {4, 40, 60, 20}, 15).MaxLength(2),
+        Row("ReadOnly", ControlKind::kReadOnlyBox, u"", {70, 40, 60, 20}, 16),
+        Row("Memo", ControlKind::kMultiLineBox, u"", {4, 70, 200, 100}, 17),
+        Row("Check", ControlKind::kCheckBox, u"", {210, 70, 13, 12}, 18),
+        Row("List", ControlKind::kDropDown, u"", {210, 90, 87, 20}, 19),
+        Row("UpDown", ControlKind::kUpDown, u"", {210, 120, 23, 27}, 20).Range(1, 9, 5),
+        Row("Wrapped", ControlKind::kButton, u"全转半", {240, 120, 29, 43}, 21).WrapsCaption(),
+    };
+    return form;
 }
 
-// The character height of the font each control of the window draws with,
-// or 0 where the font no longer exists; controls without text are left out.
-std::vector<std::pair<std::string, int>> FontHeights(const Built& built) {
-    std::vector<std::pair<std::string, int>> heights;
-    for (const platform::ControlLayout& row : built.layout.controls) {
-        if (row.kind == platform::ControlKind::kUpDown) {
-            continue;
-        }
-        const HWND control = GetDlgItem(built.window->Handle(), row.id);
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-        LOGFONTW described = {};
-        const bool alive = font != nullptr && GetObjectW(font, sizeof described, &described) != 0;
-        heights.emplace_back(row.name, alive ? -described.lfHeight : 0);
-    }
-    return heights;
-}
-
-void ChangeDpi(HWND window, UINT dpi) {
-    RECT suggested;
-    GetWindowRect(window, &suggested);
-    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, 96);
-    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, 96);
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
-TEST(DpiChange, EveryControlOfBothProgramsKeepsALiveFontOfTheScaledSize) {
-    kova::TForm1 kova_form;
-    std::vector<Built> windows;
-    windows.push_back({"kova", nullptr, kova_form.Layout()});
-    windows.push_back({"chgu Form1", nullptr, chgu::Form1Layout({})});
-    windows.push_back({"chgu Form2", nullptr, chgu::Form2Layout({})});
-    for (Built& built : windows) {
-        built.window = Build(built.layout);
-        ASSERT_NE(built.window, nullptr) << built.name;
-    }
-    // The screen of the tests is at 96 DPI; the layouts' font is 12 pixels.
-    ASSERT_EQ(platform::win32::DpiOf(windows[0].window->Handle()), 96u);
-    for (const UINT dpi : {144u, 120u, 96u}) {
-        const int expected = platform::win32::Scale(12, dpi);
-        for (Built& built : windows) {
-            ChangeDpi(built.window->Handle(), dpi);
-            for (const auto& [name, height] : FontHeights(built)) {
-                EXPECT_EQ(height, expected) << built.name << " " << name << " at " << dpi;
-            }
+TEST(DpiChange, EveryKindOfControlKeepsALiveFontOfTheScaledSize) {
+    const platform::FormLayout layout = EveryKind();
+    const auto window = platform::win32::FormWindow32::Create(GetModuleHandleW(nullptr), layout, [] {});
+    ASSERT_NE(window, nullptr);
+    // The screen of the tests is at 96 DPI.
+    ASSERT_EQ(platform::win32::DpiOf(window->Handle()), 96u);
+    for (const e2e::ScaledFont& scaled : e2e::kScaledFonts) {
+        e2e::AnnounceDpi(window->Handle(), scaled.dpi);
+        for (const auto& [name, height] : e2e::FontHeights(layout, window->Handle())) {
+            EXPECT_EQ(height, scaled.height) << name << " at " << scaled.dpi;
         }
     }
-    // The window and its controls take the new scale too (at 150 %, the
-    // largest that fits the tests' 1024 x 768 screen).
-    ChangeDpi(windows[1].window->Handle(), 144);
+    // At 150 %, the largest that fits the tests' 1024 x 768 screen, the
+    // client area and every control grow by half; the window still reports
+    // its width at 96 DPI. A drop-down list's box keeps its list below it.
+    e2e::AnnounceDpi(window->Handle(), 144);
     RECT client;
-    GetClientRect(windows[1].window->Handle(), &client);
-    EXPECT_EQ(client.right, 821);  // 547 * 1.5, rounded half up
-    EXPECT_EQ(windows[1].window->ClientWidth(), 547);
-    RECT combo;
-    GetWindowRect(GetDlgItem(windows[1].window->Handle(), chgu::ids::kCombo1), &combo);
-    MapWindowPoints(HWND_DESKTOP, windows[1].window->Handle(), reinterpret_cast<POINT*>(&combo), 2);
-    EXPECT_EQ(combo.left, 684);
-    EXPECT_EQ(combo.right - combo.left, 131);  // 87 * 1.5, rounded half up
+    GetClientRect(window->Handle(), &client);
+    EXPECT_EQ(client.right, 450);
+    EXPECT_EQ(window->ClientWidth(), 300);
+    RECT option;
+    GetWindowRect(GetDlgItem(window->Handle(), 12), &option);
+    MapWindowPoints(HWND_DESKTOP, window->Handle(), reinterpret_cast<POINT*>(&option), 2);
+    EXPECT_EQ(option.left, 231);  // (150 + 4) * 1.5 within the frame
+    EXPECT_EQ(option.top, 36);
+    RECT list;
+    GetWindowRect(GetDlgItem(window->Handle(), 19), &list);
+    MapWindowPoints(HWND_DESKTOP, window->Handle(), reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(list.left, 315);
+    EXPECT_EQ(list.right - list.left, 131);  // 87 * 1.5, rounded half up
 }
 
 }  // namespace

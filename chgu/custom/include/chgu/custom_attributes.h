@@ -15,11 +15,6 @@ namespace chgu {
 
 inline constexpr char kCustomAttributeFileName[] = "Define.txt";
 
-// True when path names an existing file with normal attributes: hidden and
-// system files and folders are not files (on POSIX: a regular file whose
-// name does not start with "."). Any failure gives false.
-bool FileExists(const std::filesystem::path& path) noexcept;
-
 // Define.txt in folder, its name matched without regard to letter case.
 std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesystem::path& folder);
 

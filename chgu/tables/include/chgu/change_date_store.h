@@ -7,31 +7,28 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/stored_value.h"
+
 namespace chgu {
 
-inline constexpr char kChangeDateKey[] = "Software\\ChguStat";
-inline constexpr char kChangeDateValueName[] = "ChangeDate";
 inline constexpr std::uint32_t kChangeDateValueType = 0;  // REG_NONE, not REG_SZ
 // Readers use a 256-byte buffer: at most 255 bytes of data and a terminator.
 // A longer value does not fit and reads as no value.
 inline constexpr std::size_t kChangeDateReadCapacity = 255;
 
+// Where the change date is kept: the value of this key, or elsewhere the
+// file chgu/ChangeDate of the user's configuration folder.
+inline const platform::ValuePlace kChangeDatePlace = {"Software\\ChguStat", "ChangeDate", "chgu",
+                                                      kChangeDateReadCapacity};
+
 // Where the change date is kept. Failures are silent: a value that cannot be
 // read is no value, and a write that fails leaves what was stored.
-class ChangeDateStore {
-  public:
-    virtual ~ChangeDateStore() = default;
-    // The stored bytes, or nothing. A store may stop reading once it has
-    // more than kChangeDateReadCapacity bytes.
-    virtual std::optional<std::string> Read() const = 0;
-    virtual void Write(std::uint32_t type, std::string_view bytes) = 0;
-};
+using ChangeDateStore = platform::StoredValue;
 
 // The bytes stored for the text of Text3: its code page 936 form, counted as
 // its length in characters plus 3 but never beyond the text and its
@@ -78,46 +75,12 @@ class UserFirstChangeDateStore final : public ChangeDateStore {
     std::unique_ptr<ChangeDateStore> machine_;
 };
 
-// The raw value bytes in one file. Folders are created on the first write;
-// a missing or unreadable folder or file is no value.
-class FileChangeDateStore final : public ChangeDateStore {
-  public:
-    explicit FileChangeDateStore(std::filesystem::path file) : file_(std::move(file)) {}
-
-    std::optional<std::string> Read() const override;
-    void Write(std::uint32_t type, std::string_view bytes) override;
-
-  private:
-    std::filesystem::path file_;
-};
-
-// The per-user file of the change date: $XDG_CONFIG_HOME/chgu/ChangeDate, or
-// ~/.config/chgu/ChangeDate; nothing when neither folder is known. The
-// arguments are the values of the two environment variables (or null).
-std::optional<std::filesystem::path> UserChangeDateFile(const char* xdg_config_home,
-                                                        const char* home);
-
-#ifdef _WIN32
-enum class RegistryRoot { kCurrentUser, kLocalMachine };
-
-// The registry value under one root, in the key "Software\ChguStat" or
-// another key path. The key is closed after each read and write.
-class RegistryChangeDateStore final : public ChangeDateStore {
-  public:
-    explicit RegistryChangeDateStore(RegistryRoot root, std::string key = kChangeDateKey)
-        : root_(root), key_(std::move(key)) {}
-
-    std::optional<std::string> Read() const override;
-    void Write(std::uint32_t type, std::string_view bytes) override;
-
-  private:
-    RegistryRoot root_;
-    std::string key_;
-};
-#endif
-
-// The store of this platform: on Windows the registry under
-// HKEY_CURRENT_USER, then HKEY_LOCAL_MACHINE; the per-user file elsewhere.
+// The store of this system (platform/stored_value.h): the user's value
+// first, then the machine's. The environment variable CHGU_CHANGE_DATE_KEY
+// names another key path, used under both roots in place of
+// "Software\ChguStat": only the end-to-end tests and the window benchmark
+// set it, for the programs they start, so that they never touch the date a
+// user of the machine has stored.
 std::unique_ptr<ChangeDateStore> SystemChangeDateStore();
 
 }  // namespace chgu

@@ -1,11 +1,11 @@
 #include <fstream>
 #include <system_error>
 
-#include "chgu/change_date_store.h"
+#include "platform/stored_value.h"
 
-namespace chgu {
+namespace platform {
 
-std::optional<std::string> FileChangeDateStore::Read() const {
+std::optional<std::string> FileValue::Read() const {
     if (file_.empty()) {
         return std::nullopt;
     }
@@ -14,7 +14,7 @@ std::optional<std::string> FileChangeDateStore::Read() const {
         return std::nullopt;
     }
     // One byte more than a reader takes is enough to know a value does not fit.
-    std::string bytes(kChangeDateReadCapacity + 1, '\0');
+    std::string bytes(read_capacity_ + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
         return std::nullopt;
@@ -23,14 +23,14 @@ std::optional<std::string> FileChangeDateStore::Read() const {
     return bytes;
 }
 
-void FileChangeDateStore::Write(std::uint32_t /*type*/, std::string_view bytes) {
+void FileValue::Write(std::uint32_t /*type*/, std::string_view bytes) {
     if (file_.empty()) {
         return;
     }
     std::error_code error;
     std::filesystem::create_directories(file_.parent_path(), error);
     // Written beside the file and renamed over it, so that a failed write
-    // leaves the stored date as it was.
+    // leaves the stored value as it was.
     std::filesystem::path fresh = file_;
     fresh += ".new";
     {
@@ -48,8 +48,9 @@ void FileChangeDateStore::Write(std::uint32_t /*type*/, std::string_view bytes) 
     }
 }
 
-std::optional<std::filesystem::path> UserChangeDateFile(const char* xdg_config_home,
-                                                        const char* home) {
+std::optional<std::filesystem::path> UserConfigurationFile(const char* xdg_config_home,
+                                                           const char* home,
+                                                           const ValuePlace& place) {
     std::filesystem::path folder;
     if (xdg_config_home != nullptr && std::filesystem::path(xdg_config_home).is_absolute()) {
         folder = xdg_config_home;
@@ -58,7 +59,7 @@ std::optional<std::filesystem::path> UserChangeDateFile(const char* xdg_config_h
     } else {
         return std::nullopt;
     }
-    return folder / "chgu" / "ChangeDate";
+    return folder / place.folder / place.name;
 }
 
-}  // namespace chgu
+}  // namespace platform
