@@ -12,12 +12,12 @@ const FormView = (() => {
   };
 
   // A radio button or check box with its caption, the caption being the
-  // control's text.
-  const captioned = (type, row) => {
+  // control's text. Option groups are told apart by the tab's scope.
+  const captioned = (type, row, scope) => {
     const label = element('label', 'choice');
     const input = element('input');
     input.type = type;
-    if (type === 'radio') input.name = row.group;
+    if (type === 'radio') input.name = `${scope}:${row.group}`;
     input.checked = row.checked;
     const caption = element('span');
     caption.textContent = row.caption;
@@ -42,8 +42,8 @@ const FormView = (() => {
       button.textContent = row.caption;
       return { element: button };
     },
-    option: (row) => captioned('radio', row),
-    checkBox: (row) => captioned('checkbox', row),
+    option: (row, scope) => captioned('radio', row, scope),
+    checkBox: (row, scope) => captioned('checkbox', row, scope),
     textBox: (row) => {
       const input = box('input', row);
       input.type = 'text';
@@ -115,12 +115,13 @@ const FormView = (() => {
   // after every helper button; there the focus stays where the user put it.
   const focusOpensKeyboard = () => window.matchMedia('(pointer: coarse)').matches;
 
-  // Makes the elements of `rows`; `window` is what the host does for the
-  // window itself: showMessage(text, isError), putOnClipboard(text).
-  function create(rows, window) {
+  // Makes the elements of `rows` in a tab named `scope`; `window` is what
+  // the host does beyond the controls: showMessage(text, isError, title),
+  // putOnClipboard(text), and the tab's own additions.
+  function create(rows, scope, window) {
     const controls = new Map();
     for (const row of rows) {
-      const control = makers[row.kind](row);
+      const control = makers[row.kind](row, scope);
       control.row = row;
       control.element.dataset.control = row.name;
       if (row.textColour) control.element.style.color = row.textColour;
@@ -166,12 +167,11 @@ const FormView = (() => {
         control.items.push(option);
         control.element.append(option);
       },
-      showMessage: (text, isError) => window.showMessage(text, isError),
       clientWidth: () => clientWidth,
       setClientWidth: (width) => {
         clientWidth = width;
       },
-      putOnClipboard: (text) => window.putOnClipboard(text),
+      ...window,
     };
     return { controls, host, get };
   }

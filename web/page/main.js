@@ -5,8 +5,7 @@
 // release), and the notice of storage that is refused.
 (async () => {
   const module = await TipstatModule();
-  const yearTablesFile = 'YearTables.txt';
-  const programs = { kova: KovaTab };
+  const programs = { kova: KovaTab, chgu: ChguTab };
   const tabs = {};
 
   Storage.whenRefused(() => {
@@ -16,13 +15,25 @@
     Shell.showMessage('统计器', note.textContent, false);
   });
 
+  // The files the user gives, as they stand beside the programs in the
+  // release: the year tables (checked by the programs' reader first; a
+  // faulty file is told and not used) and program B's custom attributes.
+  const userFiles = [
+    { name: 'YearTables.txt', input: 'year-tables-file', remove: 'year-tables-remove', state: 'year-tables-state',
+      builtIn: '用的是内置年份表（2003–2040 年）', check: (bytes, fileName) => module.yearTablesFault(bytes, fileName) },
+    { name: 'Define.txt', input: 'define-file', remove: 'define-remove', state: 'define-state',
+      builtIn: '没有自定义属性', check: () => null },
+  ];
+
   // The user's files go back into the programs' folder before the programs
   // start, as files beside the programs are there before they start.
   function putBackUserFiles() {
-    const bytes = Storage.readBytes(`file.${yearTablesFile}`);
-    if (bytes) module.putUserFile(yearTablesFile, bytes);
-    const state = document.getElementById('year-tables-state');
-    state.textContent = bytes ? `用的是载入的${Storage.read(`name.${yearTablesFile}`) ?? yearTablesFile}` : '用的是内置年份表（2003–2040 年）';
+    for (const file of userFiles) {
+      const bytes = Storage.readBytes(`file.${file.name}`);
+      if (bytes) module.putUserFile(file.name, bytes);
+      document.getElementById(file.state).textContent =
+        bytes ? `用的是载入的 ${Storage.read(`name.${file.name}`) ?? file.name}` : file.builtIn;
+    }
   }
 
   // A program reads its files once, at start: a changed file counts from
@@ -61,30 +72,31 @@
     });
   });
 
-  document.getElementById('year-tables-file').addEventListener('change', async (event) => {
-    const file = event.target.files[0];
-    event.target.value = '';
-    if (!file) return;
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    const fault = module.yearTablesFault(bytes, file.name);
-    if (fault !== null) {
-      Shell.showMessage('年份表', fault, true);
-      return;
-    }
-    Storage.writeBytes(`file.${yearTablesFile}`, bytes);
-    Storage.write(`name.${yearTablesFile}`, file.name);
-    module.putUserFile(yearTablesFile, bytes);
-    putBackUserFiles();
-    startPrograms();
-  });
-
-  document.getElementById('year-tables-remove').addEventListener('click', () => {
-    Storage.remove(`file.${yearTablesFile}`);
-    Storage.remove(`name.${yearTablesFile}`);
-    module.removeUserFile(yearTablesFile);
-    putBackUserFiles();
-    startPrograms();
-  });
+  for (const file of userFiles) {
+    document.getElementById(file.input).addEventListener('change', async (event) => {
+      const picked = event.target.files[0];
+      event.target.value = '';
+      if (!picked) return;
+      const bytes = new Uint8Array(await picked.arrayBuffer());
+      const fault = file.check(bytes, picked.name);
+      if (fault !== null) {
+        Shell.showMessage(file.name, fault, true);
+        return;
+      }
+      Storage.writeBytes(`file.${file.name}`, bytes);
+      Storage.write(`name.${file.name}`, picked.name);
+      module.putUserFile(file.name, bytes);
+      putBackUserFiles();
+      startPrograms();
+    });
+    document.getElementById(file.remove).addEventListener('click', () => {
+      Storage.remove(`file.${file.name}`);
+      Storage.remove(`name.${file.name}`);
+      module.removeUserFile(file.name);
+      putBackUserFiles();
+      startPrograms();
+    });
+  }
 
   window.addEventListener('pagehide', () => Object.values(tabs).forEach((tab) => tab.save()));
 

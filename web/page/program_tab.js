@@ -68,18 +68,39 @@ const ProgramTab = (() => {
   const namesOf = (section, rows) => section.names.flatMap((entry) => (
     typeof entry === 'string' ? [entry] : rows.filter((row) => entry.test(row.name)).map((row) => row.name)));
 
-  // description: { panel, create, places, labels, key, start }.
-  // create(host) makes the C++ tab on the host that its window's elements
+  // Values the programs keep between runs (program B's change date), in
+  // the browser's storage instead of the registry.
+  const storedValues = {
+    readStored: (name) => Storage.readBytes(`stored.${name}`),
+    writeStored: (name, bytes) => Storage.writeBytes(`stored.${name}`, bytes),
+  };
+
+  // description: { panel, create, places, labels, captions, key, start }.
+  // create(host) makes the C++ tab on the host that its windows' elements
   // will answer through; start(program, restore) runs the window's start-up
-  // with the kept state put back at the right moment.
+  // with the kept state put back at the right moment. captions names the
+  // options and check boxes whose words stand in a label beside them in the
+  // window.
   function mount(description) {
     const { panel, places, labels, key } = description;
     const host = {};
     const program = description.create(host);
     const caption = program.caption();
     const rows = program.rows();
-    const view = FormView.create(rows, Shell.forWindow(caption));
+    const view = FormView.create(rows, key, {
+      showMessage: (text, isError, title) => Shell.showMessage(title, text, isError),
+      putOnClipboard: Shell.putOnClipboard,
+      showNumberPage: () => {
+        const numbers = panel.querySelector('.number-page');
+        numbers.closest('details').open = true;
+        numbers.scrollIntoView({ block: 'nearest' });
+      },
+      ...storedValues,
+    });
     Object.assign(host, view.host);
+    for (const [name, words] of Object.entries(description.captions ?? {})) {
+      view.get(name).caption.textContent = words;
+    }
     panel.replaceChildren();
     const title = element('h1', 'window-caption');
     title.textContent = caption;

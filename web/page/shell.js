@@ -48,12 +48,5 @@ const Shell = (() => {
     return copyThroughEvent(text);
   }
 
-  return {
-    // The window part of a tab's host, for a window of that caption.
-    forWindow: (caption) => ({
-      showMessage: (text, isError) => showMessage(caption, text, isError),
-      putOnClipboard,
-    }),
-    showMessage,
-  };
+  return { showMessage, putOnClipboard };
 })();

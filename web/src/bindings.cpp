@@ -6,21 +6,15 @@
 
 #include <string>
 
+#include "chgu_tab.h"
+#include "js_bytes.h"
 #include "kova_tab.h"
-#include "layout_rows.h"
 #include "platform/codepage.h"
 #include "program_files.h"
 
 namespace {
 
 using emscripten::val;
-
-val Bytes(const std::string& bytes) {
-    return val::global("Uint8Array")
-        .new_(emscripten::typed_memory_view(bytes.size(),
-                                            reinterpret_cast<const unsigned char*>(bytes.data())))
-        .call<val>("slice");
-}
 
 val OptionalText(const std::optional<std::u16string>& text) {
     return text ? val(*text) : val::null();
@@ -30,19 +24,17 @@ val OptionalText(const std::optional<std::u16string>& text) {
 template <typename Tab>
 void BindWindow(emscripten::class_<Tab>& tab) {
     using emscripten::optional_override;
-    tab.function("caption",
-                 optional_override([](Tab& t) { return t.Window().Layout().caption; }))
-        .function("rows",
-                  optional_override([](Tab& t) { return web::RowsOf(t.Window().Layout()); }))
+    tab.function("caption", optional_override([](Tab& t) { return t.Caption(); }))
+        .function("rows", optional_override([](Tab& t) { return t.Windows().Rows(); }))
         .function("click", optional_override([](Tab& t, const std::string& name) {
-                      t.Window().Click(name);
+                      t.Windows().Click(name);
                   }))
         .function("clickArrow", optional_override([](Tab& t, const std::string& name, int step) {
-                      t.Window().ClickArrow(name, step);
+                      t.Windows().ClickArrow(name, step);
                   }))
         .function("pick", optional_override([](Tab& t, const std::string& name,
                                                const std::u16string& item) {
-                      t.Window().Pick(name, item);
+                      t.Windows().Pick(name, item);
                   }))
         .function("picture", &Tab::Picture);
 }
@@ -60,6 +52,13 @@ EMSCRIPTEN_BINDINGS(tipstat) {
         .function("formShow", &web::KovaTab::FormShow);
     BindWindow(kova);
 
+    class_<web::ChguTab> chgu("ChguTab");
+    chgu.constructor(+[](val host) { return new web::ChguTab(std::move(host), web::ProgramFolder()); },
+                     emscripten::allow_raw_pointers())
+        .function("formLoad", &web::ChguTab::FormLoad)
+        .function("formActivate", &web::ChguTab::FormActivate);
+    BindWindow(chgu);
+
     function("putUserFile", +[](const std::string& name, const std::string& bytes) {
         return web::PutUserFile(name, bytes);
     });
@@ -71,5 +70,5 @@ EMSCRIPTEN_BINDINGS(tipstat) {
     // Code page 936 as the programs read and write it.
     function("gbkToUtf16", +[](const std::string& bytes) { return platform::GbkToUtf16(bytes); });
     function("utf16ToGbk",
-             +[](const std::u16string& text) { return Bytes(platform::Utf16ToGbk(text)); });
+             +[](const std::u16string& text) { return web::BytesToJs(platform::Utf16ToGbk(text)); });
 }

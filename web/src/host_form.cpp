@@ -10,12 +10,13 @@ using emscripten::val;
 
 class HostForm::HostControl : public platform::Control {
   public:
-    HostControl(const platform::ControlLayout& row, val& host) : row_(row), host_(host) {}
+    HostControl(const platform::ControlLayout& row, val& host, const std::string& prefix)
+        : row_(row), host_(host), name_(prefix + row.name) {}
 
     std::u16string Text() const override { return Ask<std::u16string>("text"); }
     void SetText(std::u16string_view text) override { Tell("setText", std::u16string(text)); }
     void ReplaceText(std::size_t start, std::size_t length, std::u16string_view text) override {
-        host_.call<void>("replaceText", row_.name, static_cast<double>(start),
+        host_.call<void>("replaceText", name_, static_cast<double>(start),
                          static_cast<double>(length), std::u16string(text));
     }
     void Focus() override { Tell("focus"); }
@@ -35,21 +36,22 @@ class HostForm::HostControl : public platform::Control {
   private:
     template <typename Result>
     Result Ask(const char* what) const {
-        return host_.call<Result>(what, row_.name);
+        return host_.call<Result>(what, name_);
     }
     template <typename... Arguments>
     void Tell(const char* what, Arguments&&... arguments) {
-        host_.call<void>(what, row_.name, std::forward<Arguments>(arguments)...);
+        host_.call<void>(what, name_, std::forward<Arguments>(arguments)...);
     }
 
     const platform::ControlLayout& row_;
     val& host_;
+    std::string name_;  // as the host knows it
 };
 
-HostForm::HostForm(platform::FormLayout layout, val host)
-    : layout_(std::move(layout)), host_(std::move(host)) {
+HostForm::HostForm(platform::FormLayout layout, val host, std::string prefix)
+    : layout_(std::move(layout)), host_(std::move(host)), prefix_(std::move(prefix)) {
     for (const platform::ControlLayout& row : layout_.controls) {
-        controls_.emplace(row.name, std::make_unique<HostControl>(row, host_));
+        controls_.emplace(row.name, std::make_unique<HostControl>(row, host_, prefix_));
     }
 }
 
@@ -68,7 +70,8 @@ void HostForm::SetClientWidth(int width) {
 }
 
 void HostForm::ShowMessage(std::u16string_view text, platform::MessageIcon icon) {
-    host_.call<void>("showMessage", std::u16string(text), icon == platform::MessageIcon::kError);
+    host_.call<void>("showMessage", std::u16string(text), icon == platform::MessageIcon::kError,
+                     layout_.caption);
 }
 
 bool HostForm::PutOnClipboard(std::u16string_view text) {
@@ -92,6 +95,10 @@ void HostForm::Pick(const std::string& name, const std::u16string& item) {
     if (const platform::ControlLayout& row = Get(name).Row(); row.on_pick) {
         row.on_pick(item);
     }
+}
+
+void HostForm::SelectOption(std::string_view name) {
+    Get(name).Select();
 }
 
 HostForm::HostControl& HostForm::Get(std::string_view name) {

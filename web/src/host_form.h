@@ -6,8 +6,10 @@
 //
 // The host answers, for a control's name: text, setText, replaceText,
 // focus, checked, select, position, setPosition, clearList, addListItem;
-// and for the window: showMessage(text, isError), clientWidth,
-// setClientWidth, putOnClipboard(text).
+// and for the window: showMessage(text, isError, title), clientWidth,
+// setClientWidth, putOnClipboard(text). A window shown beside another in
+// one tab gives its names a prefix of its own, so that the host tells them
+// apart.
 #pragma once
 
 #include <emscripten/val.h>
@@ -24,7 +26,7 @@ namespace web {
 
 class HostForm : public platform::FormWindow {
   public:
-    HostForm(platform::FormLayout layout, emscripten::val host);
+    HostForm(platform::FormLayout layout, emscripten::val host, std::string prefix = "");
     HostForm(const HostForm&) = delete;
     HostForm& operator=(const HostForm&) = delete;
     ~HostForm() override;
@@ -35,8 +37,10 @@ class HostForm : public platform::FormWindow {
     void ShowMessage(std::u16string_view text, platform::MessageIcon icon) override;
     bool PutOnClipboard(std::u16string_view text);
 
-    // The control table, for the page to make its elements from.
+    // The control table, for the page to make its elements from, and the
+    // prefix of its names there.
     const platform::FormLayout& Layout() const { return layout_; }
+    const std::string& Prefix() const { return prefix_; }
 
     // What a user does. A click on a button, option or check box, after the
     // page has ticked the option or check box as the browser does; a click
@@ -45,6 +49,8 @@ class HostForm : public platform::FormWindow {
     void Click(const std::string& name);
     void ClickArrow(const std::string& name, int step);
     void Pick(const std::string& name, const std::u16string& item);
+    // Makes an option the selected one of its group.
+    void SelectOption(std::string_view name);
 
   private:
     class HostControl;
@@ -53,6 +59,7 @@ class HostForm : public platform::FormWindow {
 
     platform::FormLayout layout_;
     emscripten::val host_;
+    std::string prefix_;
     std::map<std::string, std::unique_ptr<HostControl>, std::less<>> controls_;
 };
 

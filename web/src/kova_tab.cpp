@@ -40,6 +40,7 @@ constexpr StatisticsButton kStatisticsButtons[] = {
 KovaTab::KovaTab(emscripten::val host, const std::filesystem::path& program_folder)
     : form1_(program_folder), window_(form1_.Layout(), std::move(host)) {
     form1_.Attach(window_);
+    windows_.Add(window_);
 }
 
 void KovaTab::FormCreate() {

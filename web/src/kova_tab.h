@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host_form.h"
+#include "tab_windows.h"
 #include "kova/window/form1.h"
 
 namespace web {
@@ -18,7 +19,8 @@ class KovaTab {
     // it is read once, here.
     KovaTab(emscripten::val host, const std::filesystem::path& program_folder);
 
-    HostForm& Window() { return window_; }
+    TabWindows& Windows() { return windows_; }
+    const std::u16string& Caption() const { return window_.Layout().caption; }
     // Window creation (the year selector from today) and the window shown
     // (the fault of a year-tables file that could not be used).
     void FormCreate();
@@ -31,6 +33,7 @@ class KovaTab {
   private:
     kova::TForm1 form1_;
     HostForm window_;
+    TabWindows windows_;
 };
 
 }  // namespace web

@@ -26,18 +26,18 @@ std::string CssColour(const platform::Colour& colour) {
 
 }  // namespace
 
-val RowsOf(const platform::FormLayout& form) {
+val RowsOf(const platform::FormLayout& form, const std::string& prefix) {
     val rows = val::array();
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
         const platform::ControlLayout& control = form.controls[i];
         val row = val::object();
-        row.set("name", control.name);
+        row.set("name", prefix + control.name);
         row.set("kind", kKindNames[static_cast<std::size_t>(control.kind)]);
         row.set("caption", control.caption);
         row.set("textColour", CssColour(control.text_colour));
         row.set("background", CssColour(control.background));
         row.set("group", control.kind == ControlKind::kOption
-                             ? form.controls[platform::OptionGroup(form, i).first].name
+                             ? prefix + form.controls[platform::OptionGroup(form, i).first].name
                              : std::string());
         row.set("checked", control.checked);
         row.set("maxLength", control.max_length);

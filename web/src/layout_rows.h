@@ -4,6 +4,8 @@
 
 #include <emscripten/val.h>
 
+#include <string>
+
 #include "platform/control_table.h"
 
 namespace web {
@@ -12,7 +14,8 @@ namespace web {
 // minimum, maximum, position}: kind is "button", "option", "textBox",
 // "readOnlyBox", "multiLineBox", "label", "frame", "panel", "upDown",
 // "checkBox" or "dropDown"; colours are CSS colours, "" for the control's
-// default; group names the first option of an option's group.
-emscripten::val RowsOf(const platform::FormLayout& form);
+// default; group names the first option of an option's group. Names carry
+// the window's prefix (see HostForm).
+emscripten::val RowsOf(const platform::FormLayout& form, const std::string& prefix);
 
 }  // namespace web
