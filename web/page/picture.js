@@ -12,43 +12,43 @@ const Picture = (() => {
     return made;
   };
 
-  function numbers(picture, highest) {
-    const grid = cell('div', 'number-grid');
-    grid.setAttribute('role', 'img');
-    grid.setAttribute('aria-label', '49 个号码按次数深浅');
-    picture.labels.forEach((label, i) => {
-      const count = picture.counts[i];
-      const square = cell('div', 'number-cell');
-      square.dataset.number = label;
-      square.dataset.count = count;
-      square.style.setProperty('--level', highest > 0 ? count / highest : 0);
-      if (highest > 0 && count / highest > 0.55) square.classList.add('dark');
-      square.title = `${label}：${count}次`;
-      square.append(cell('span', 'number', label), cell('span', 'count', String(count)));
-      grid.append(square);
-    });
-    return grid;
+  // One number or class: its count against the highest sets its shade
+  // or bar (--level, 0..1).
+  function item(className, label, count, highest) {
+    const made = cell('div', className);
+    const level = highest > 0 ? count / highest : 0;
+    made.dataset.label = label;
+    made.dataset.count = count;
+    made.style.setProperty('--level', level);
+    made.title = `${label}：${count}次`;
+    return { made, level };
   }
 
-  function classes(picture, highest) {
-    const bars = cell('div', 'class-bars');
-    picture.labels.forEach((label, i) => {
-      const count = picture.counts[i];
-      const row = cell('div', 'class-bar');
-      row.dataset.label = label;
-      row.dataset.count = count;
-      row.style.setProperty('--level', highest > 0 ? count / highest : 0);
-      const bar = cell('span', 'bar');
-      bar.append(cell('span', 'fill'));
-      row.append(cell('span', 'name', label), bar, cell('span', 'count', String(count)));
-      bars.append(row);
-    });
-    return bars;
-  }
+  const numberCell = (label, count, highest) => {
+    const { made, level } = item('number-cell', label, count, highest);
+    if (level > 0.55) made.classList.add('dark');
+    made.append(cell('span', 'number', label), cell('span', 'count', String(count)));
+    return made;
+  };
+
+  const classBar = (label, count, highest) => {
+    const { made } = item('class-bar', label, count, highest);
+    const bar = cell('span', 'bar');
+    bar.append(cell('span', 'fill'));
+    made.append(cell('span', 'name', label), bar, cell('span', 'count', String(count)));
+    return made;
+  };
 
   function draw(container, picture) {
     const highest = Math.max(0, ...picture.counts);
-    container.replaceChildren(picture.numbers ? numbers(picture, highest) : classes(picture, highest));
+    const whole = cell('div', picture.numbers ? 'number-grid' : 'class-bars');
+    if (picture.numbers) {
+      whole.setAttribute('role', 'img');
+      whole.setAttribute('aria-label', '49 个号码按次数深浅');
+    }
+    const made = picture.numbers ? numberCell : classBar;
+    picture.labels.forEach((label, i) => whole.append(made(label, picture.counts[i], highest)));
+    container.replaceChildren(whole);
     container.hidden = false;
   }
 

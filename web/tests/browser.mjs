@@ -54,3 +54,10 @@ export async function openBrowser({ width = 1280, height = 900 } = {}) {
     },
   };
 }
+
+// A browser with the page loaded, for a test file's walk through it.
+export async function openLoaded(size) {
+  const browser = await openBrowser(size);
+  await browser.load();
+  return browser;
+}

@@ -11,7 +11,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { openBrowser } from './browser.mjs';
+import { openLoaded } from './browser.mjs';
 import { generatedYearTables, runTool, splitReports, typed } from './native_tools.mjs';
 import { randomSource, randomText, seed } from './random_texts.mjs';
 
@@ -24,8 +24,7 @@ const dates = ['2006年01月29日', '2008年01月01日', '2005年02月09日', '2
 let browser;
 let config;
 before(async () => {
-  browser = await openBrowser();
-  await browser.load();
+  browser = await openLoaded();
   config = fs.mkdtempSync(path.join(os.tmpdir(), 'tipstat-chgu-config-'));
 });
 after(async () => {

@@ -4,14 +4,13 @@
 // saves, and 复制 putting the report on the clipboard with CR LF.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { openBrowser } from './browser.mjs';
+import { openLoaded } from './browser.mjs';
 import { runTool } from './native_tools.mjs';
 
 let browser;
 let page;
 before(async () => {
-  browser = await openBrowser({ width: 1280, height: 900 });
-  await browser.load();
+  browser = await openLoaded({ width: 1280, height: 900 });
   page = browser.page;
   await page.click('#tab-chgu');
 });

@@ -5,15 +5,14 @@
 // follows GB 18030 and Windows keeps private-use characters.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { openBrowser } from './browser.mjs';
+import { openLoaded } from './browser.mjs';
 import { runTool } from './native_tools.mjs';
 
 let browser;
 let native;
 let page;
 before(async () => {
-  browser = await openBrowser();
-  await browser.load();
+  browser = await openLoaded();
   // cp936-walk's lines: "8140 4E02", "-" for a code that is no character.
   native = runTool('walk', []).trim().split('\n').map((line) => {
     const [code, character] = line.split(' ');

@@ -4,7 +4,7 @@
 // a click calls them); a share through real clicks, typing and all.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { openBrowser } from './browser.mjs';
+import { openLoaded } from './browser.mjs';
 import { generatedYearTables, runTool, splitReports, typed } from './native_tools.mjs';
 import { randomSource, randomText, seed } from './random_texts.mjs';
 
@@ -20,8 +20,7 @@ const lastYear = 2040;
 
 let browser;
 before(async () => {
-  browser = await openBrowser();
-  await browser.load();
+  browser = await openLoaded();
 });
 after(() => browser.close());
 

@@ -9,14 +9,13 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { nativeFolder, openBrowser } from './browser.mjs';
+import { nativeFolder, openLoaded } from './browser.mjs';
 import { runTool } from './native_tools.mjs';
 
 let browser;
 let page;
 before(async () => {
-  browser = await openBrowser({ width: 1280, height: 900 });
-  await browser.load();
+  browser = await openLoaded({ width: 1280, height: 900 });
   page = browser.page;
 });
 after(() => browser.close());
