@@ -8,7 +8,7 @@
   const programs = { kova: KovaTab, chgu: ChguTab };
   const tabs = {};
 
-  Storage.whenRefused(() => {
+  PageStorage.whenRefused(() => {
     const note = document.getElementById('storage-state');
     note.textContent = '浏览器不让本页保存资料（存储已满或被拒绝）：框里的内容都还在，但重新打开本页后不会保留。';
     note.hidden = false;
@@ -29,10 +29,10 @@
   // start, as files beside the programs are there before they start.
   function putBackUserFiles() {
     for (const file of userFiles) {
-      const bytes = Storage.readBytes(`file.${file.name}`);
+      const bytes = PageStorage.readBytes(`file.${file.name}`);
       if (bytes) module.putUserFile(file.name, bytes);
       document.getElementById(file.state).textContent =
-        bytes ? `用的是载入的 ${Storage.read(`name.${file.name}`) ?? file.name}` : file.builtIn;
+        bytes ? `用的是载入的 ${PageStorage.read(`name.${file.name}`) ?? file.name}` : file.builtIn;
     }
   }
 
@@ -58,7 +58,7 @@
       tab.tabIndex = selected ? 0 : -1;
       document.getElementById(tab.getAttribute('aria-controls')).hidden = !selected;
     }
-    Storage.write('tab', name);
+    PageStorage.write('tab', name);
   }
 
   tabButtons.forEach((tab, i) => {
@@ -83,15 +83,15 @@
         Shell.showMessage(file.name, fault, true);
         return;
       }
-      Storage.writeBytes(`file.${file.name}`, bytes);
-      Storage.write(`name.${file.name}`, picked.name);
+      PageStorage.writeBytes(`file.${file.name}`, bytes);
+      PageStorage.write(`name.${file.name}`, picked.name);
       module.putUserFile(file.name, bytes);
       putBackUserFiles();
       startPrograms();
     });
     document.getElementById(file.remove).addEventListener('click', () => {
-      Storage.remove(`file.${file.name}`);
-      Storage.remove(`name.${file.name}`);
+      PageStorage.remove(`file.${file.name}`);
+      PageStorage.remove(`name.${file.name}`);
       module.removeUserFile(file.name);
       putBackUserFiles();
       startPrograms();
@@ -102,7 +102,7 @@
 
   putBackUserFiles();
   startPrograms();
-  showTab(Storage.read('tab') === 'chgu' ? 'chgu' : 'kova');
+  showTab(PageStorage.read('tab') === 'chgu' ? 'chgu' : 'kova');
   // What the tests reach: the module and the tabs as they run.
   window.tipstat = { module, tabs };
   document.documentElement.dataset.ready = 'true';

@@ -71,8 +71,8 @@ const ProgramTab = (() => {
   // Values the programs keep between runs (program B's change date), in
   // the browser's storage instead of the registry.
   const storedValues = {
-    readStored: (name) => Storage.readBytes(`stored.${name}`),
-    writeStored: (name, bytes) => Storage.writeBytes(`stored.${name}`, bytes),
+    readStored: (name) => PageStorage.readBytes(`stored.${name}`),
+    writeStored: (name, bytes) => PageStorage.writeBytes(`stored.${name}`, bytes),
   };
 
   // description: { panel, create, places, labels, captions, key, start }.
@@ -134,23 +134,27 @@ const ProgramTab = (() => {
     }
     panel.append(unseen);
 
-    const save = () => Storage.write(key, stateOf(view));
+    // Kept a moment after the last change, away from the press itself: a
+    // megabyte of text takes the browser's storage a while.
+    const save = () => PageStorage.write(key, stateOf(view));
     let saving = 0;
-    panel.addEventListener('input', () => {
+    const saveSoon = () => {
       clearTimeout(saving);
       saving = setTimeout(save, 400);
-    });
+    };
+    panel.addEventListener('input', saveSoon);
     FormView.wire(view, program, (name) => {
       const picture = program.picture(name);
       if (picture) Picture.draw(pictureBox, picture);
-      save();
+      saveSoon();
     });
-    description.start(program, () => restore(view, Storage.read(key)));
+    description.start(program, () => restore(view, PageStorage.read(key)));
     return {
       view,
       program,
       save,
       destroy: () => {
+        clearTimeout(saving);
         save();
         program.delete();
       },

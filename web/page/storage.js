@@ -4,7 +4,7 @@
 // texts and settings, program B's change date, the files the user gave.
 // Storage that is full or refused is told once; what the user typed stays
 // in its box all the same.
-const Storage = (() => {
+const PageStorage = (() => {
   const prefix = 'tipstat.';
   let told = false;
   let tell = () => {};
