@@ -62,6 +62,12 @@ std::vector<std::u16string> CustomAttributeLines(std::u16string_view text) {
     return lines;
 }
 
+std::u16string MembersOf(std::u16string_view line) {
+    const std::size_t bar = line.rfind(u'|');
+    return bar == std::u16string_view::npos ? std::u16string()
+                                            : std::u16string(line.substr(bar + 1));
+}
+
 std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& folder) {
     const auto file = FindCustomAttributeFile(folder);
     if (!file) {

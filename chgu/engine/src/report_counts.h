@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "chgu/decimal_text.h"
+#include "chgu/number_list.h"
 
 namespace chgu::detail {
 

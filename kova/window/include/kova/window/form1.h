@@ -12,6 +12,7 @@
 #include "kova/year_tables.h"
 #include "platform/control_table.h"
 #include "platform/controls.h"
+#include "yeartables/year_tables_file.h"
 
 namespace kova {
 
@@ -76,8 +77,8 @@ class TForm1 {
     std::string InputText() const;
     void ShowReport(const ReportLines& report);
 
+    yeartables::LoadResult year_tables_file_;
     YearTables tables_;
-    std::optional<std::u16string> year_tables_fault_;
 
     platform::FormWindow* window_ = nullptr;
     platform::Control* Memo1 = nullptr;

@@ -1,22 +1,17 @@
-// The start-up sequence, "更改" and "帮助" on a window held in memory.
+// The start-up sequence, "更改" and "帮助" on Form1 in memory.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 #include <random>
 
-#include "chgu/command2.h"
-#include "chgu/form1.h"
-#include "chgu/startup.h"
-#include "platform/codepage.h"
-#include "test_support.h"
+#include "chgu/window/window_texts.h"
+#include "form1_window.h"
 
 namespace chgu {
 namespace {
 
-using test::TempFolder;
-using test::U16;
-using test::U8;
+using test::Form1Window;
 
 std::vector<std::string> Lines(std::string_view text) {
     std::vector<std::string> lines;
@@ -29,25 +24,21 @@ std::vector<std::string> Lines(std::string_view text) {
     return lines;
 }
 
-struct Window {
-    explicit Window(CivilDate today_date) : today(today_date) {}
-
-    MemoryForm1Controls controls;
-    MemoryChangeDateStore store;
-    TempFolder folder;
-    CivilDate today;
-    Form1 form{controls, store, folder.path(), [this] { return today; }};
-};
+std::string U8(std::u16string_view text) {
+    return platform::Utf16ToUtf8(text);
+}
 
 TEST(FormLoad, FirstStartShowsTheWelcomeTextAndUsesTheDesignDate) {
-    Window window({2008, 5, 1});
-    window.controls.Text1 = u"01 02";
-    window.form.Form_Load();
-    EXPECT_EQ(window.controls.Text1, WelcomeText());
-    EXPECT_EQ(U8(window.controls.Text3), "2006年01月29日");
-    EXPECT_EQ(U8(window.form.State().TableYear), "2006");
-    EXPECT_EQ(U8(window.controls.Combo1), "自定义");
-    EXPECT_TRUE(window.controls.Combo1List.empty());
+    Form1Window window({2008, 5, 1});
+    window.Make();
+    window.SetText("Text1", "01 02");
+    window.Start();
+    EXPECT_EQ(window.Text("Text1"), U8(WelcomeText()));
+    EXPECT_EQ(window.Text("Text3"), "2006年01月29日");
+    EXPECT_EQ(window.TableYear(), "2006");
+    EXPECT_EQ(window.Text("Combo1"), "自定义");
+    EXPECT_TRUE(window.window->ListItems("Combo1").empty());
+    EXPECT_TRUE(window.Messages().empty());
 }
 
 TEST(FormLoad, WelcomeTextHasElevenLinesAndNoFinalLineBreak) {
@@ -67,13 +58,14 @@ TEST(FormLoad, WelcomeTextHasElevenLinesAndNoFinalLineBreak) {
 }
 
 TEST(FormLoad, StoredDateReplacesTheDesignDateAndLeavesTheInput) {
-    Window window({2009, 3, 1});
+    Form1Window window({2009, 3, 1});
     window.store.bytes = platform::Utf8ToGbk("2009年01月26日");
-    window.controls.Text1 = u"01 02";
-    window.form.Form_Load();
-    EXPECT_EQ(window.controls.Text1, u"01 02");
-    EXPECT_EQ(U8(window.controls.Text3), "2009年01月26日");
-    EXPECT_EQ(U8(window.form.State().TableYear), "2009");
+    window.Make();
+    window.SetText("Text1", "01 02");
+    window.Start();
+    EXPECT_EQ(window.Text("Text1"), "01 02");
+    EXPECT_EQ(window.Text("Text3"), "2009年01月26日");
+    EXPECT_EQ(window.TableYear(), "2009");
 }
 
 // Values another program or a damaged registry may leave: the longest value
@@ -92,30 +84,30 @@ TEST(FormLoad, HostileStoredValuesStartWithWhatTheyDecodeTo) {
         values.push_back(bytes);
     }
     for (const std::string& value : values) {
-        Window window({2009, 3, 1});
+        Form1Window window({2009, 3, 1});
         window.store.bytes = value;
-        window.controls.Text1 = u"01 02";
-        window.form.Form_Load();
+        window.Make();
+        window.SetText("Text1", "01 02");
+        window.Start();
         const std::u16string decoded = ReadChangeDate(window.store);
-        EXPECT_EQ(window.controls.Text3, decoded.empty() ? kDesignChangeDate : decoded);
-        EXPECT_EQ(window.controls.Text1, decoded.empty() ? WelcomeText() : u"01 02");
-        window.form.Command2_Click(kNumberStatisticsIndex);
-        EXPECT_TRUE(window.controls.Text2.starts_with(u"共")) << U8(window.controls.Text2);
+        EXPECT_EQ(window.Text("Text3"), U8(decoded.empty() ? kDesignChangeDate : decoded));
+        EXPECT_EQ(window.Text("Text1"), decoded.empty() ? U8(WelcomeText()) : "01 02");
+        EXPECT_TRUE(window.Report("01 02").starts_with("共")) << window.Text("Text2");
     }
 }
 
 TEST(Command3, StoresTheDateAndTurnsTheTableYear) {
-    Window window({2009, 3, 1});
-    window.form.Form_Load();
-    window.controls.Text3 = U16("2009年01月26日");
-    window.form.Command3_Click();
+    Form1Window window({2009, 3, 1});
+    window.Open();
+    window.SetText("Text3", "2009年01月26日");
+    window.Click("Command3");
     EXPECT_EQ(window.store.bytes, platform::Utf8ToGbk("2009年01月26日"));
     EXPECT_EQ(window.store.bytes->size(), 14u);
-    EXPECT_EQ(U8(window.form.State().TableYear), "2009");
+    EXPECT_EQ(window.TableYear(), "2009");
 
-    window.controls.Text3 = U16("2010年02月14日");
-    window.form.Command3_Click();
-    EXPECT_EQ(U8(window.form.State().TableYear), "2009");  // not yet 14 February 2010
+    window.SetText("Text3", "2010年02月14日");
+    window.Click("Command3");
+    EXPECT_EQ(window.TableYear(), "2009");  // not yet 14 February 2010
 }
 
 // The registry as Windows keeps it for an ordinary user: the user's key and
@@ -134,17 +126,6 @@ struct TwoKeys {
     MemoryChangeDateStore* user;
     MemoryChangeDateStore* machine;
     std::unique_ptr<ChangeDateStore> store;
-};
-
-struct TwoKeyWindow {
-    MemoryForm1Controls controls;
-    TempFolder folder;
-    Form1 form;
-
-    explicit TwoKeyWindow(ChangeDateStore& store)
-        : form(controls, store, folder.path(), [] {
-              return CivilDate{2009, 3, 1};
-          }) {}
 };
 
 TEST(FormLoad, ReadsTheUsersKeyFirstAndTheMachinesWhenTheUsersHasNoValue) {
@@ -168,9 +149,9 @@ TEST(FormLoad, ReadsTheUsersKeyFirstAndTheMachinesWhenTheUsersHasNoValue) {
         if (stored.machine) {
             keys.machine->bytes = platform::Utf8ToGbk(*stored.machine);
         }
-        TwoKeyWindow window(*keys.store);
-        window.form.Form_Load();
-        EXPECT_EQ(U8(window.controls.Text3), stored.shown);
+        Form1Window window({2009, 3, 1});
+        window.Open(keys.store.get());
+        EXPECT_EQ(window.Text("Text3"), stored.shown);
     }
 }
 
@@ -199,56 +180,56 @@ TEST(Command3, EveryCombinationOfRefusedWritesKeepsTheTypedDateAndTheInput) {
         if (machine_holds_older) {
             keys.machine->bytes = older;
         }
-        TwoKeyWindow window(*keys.store);
-        window.form.Form_Load();
-        window.controls.Text1 = u"05,06";
-        window.controls.Text3 = U16(typed);
-        window.form.Command3_Click();
+        Form1Window window({2009, 3, 1});
+        window.Open(keys.store.get());
+        window.SetText("Text1", "05,06");
+        window.SetText("Text3", typed);
+        window.Click("Command3");
 
-        EXPECT_EQ(U8(window.controls.Text3), typed);
-        EXPECT_EQ(window.controls.Text1, u"05,06");
-        EXPECT_EQ(U8(window.form.State().TableYear), "2009");
-        EXPECT_EQ(U8(window.controls.Combo1), "自定义");
+        EXPECT_EQ(window.Text("Text3"), typed);
+        EXPECT_EQ(window.Text("Text1"), "05,06");
+        EXPECT_EQ(window.TableYear(), "2009");
+        EXPECT_EQ(window.Text("Combo1"), "自定义");
         const bool saved = !user_refuses || (!machine_refuses && !user_holds_older);
         if (saved) {
-            EXPECT_TRUE(window.controls.Messages.empty());
+            EXPECT_TRUE(window.Messages().empty());
         } else {
-            ASSERT_EQ(window.controls.Messages.size(), 1u);
-            EXPECT_EQ(window.controls.Messages[0], kChangeDateNotSaved);
+            EXPECT_EQ(window.Messages(), std::vector<std::string>{U8(kChangeDateNotSaved)});
         }
         // The table year holds until the program ends: a press does not
         // read the store again.
-        window.form.Command2_Click(kNumberStatisticsIndex);
-        EXPECT_EQ(U8(window.form.State().TableYear), "2009");
+        window.Press("Command2", 0);
+        EXPECT_EQ(window.TableYear(), "2009");
 
         // The next start shows the typed date exactly when it was saved.
-        TwoKeyWindow next(*keys.store);
-        next.form.Form_Load();
+        Form1Window next({2009, 3, 1});
+        next.Open(keys.store.get());
         const bool older_stored = user_holds_older || machine_holds_older;
-        EXPECT_EQ(U8(next.controls.Text3),
+        EXPECT_EQ(next.Text("Text3"),
                   saved ? typed : (older_stored ? "2008年02月07日" : "2006年01月29日"));
     }
 }
 
 TEST(Command3, ReloadsTheCustomAttributesWithoutDuplicates) {
-    Window window({2009, 3, 1});
+    Form1Window window({2009, 3, 1});
     window.folder.Write("Define.txt",
                         platform::Utf8ToGbk("禽畜|牛马羊鸡狗猪\r\n野兽|鼠虎兔龙蛇猴\r\n"));
-    window.form.Form_Load();
-    window.controls.Combo1 = U16("禽畜|牛马羊鸡狗猪");
-    window.form.Command3_Click();
-    ASSERT_EQ(window.controls.Combo1List.size(), 2u);
-    EXPECT_EQ(U8(window.controls.Combo1List[1]), "野兽|鼠虎兔龙蛇猴");
-    EXPECT_EQ(U8(window.controls.Combo1), "自定义");
+    window.Open();
+    window.window->Pick("Combo1", 0);
+    window.Click("Command3");
+    ASSERT_EQ(window.window->ListItems("Combo1").size(), 2u);
+    EXPECT_EQ(U8(window.window->ListItems("Combo1")[1]), "野兽|鼠虎兔龙蛇猴");
+    EXPECT_EQ(window.Text("Combo1"), "自定义");
 }
 
 TEST(Command4, UsageNotesReplaceTheInput) {
-    Window window({2009, 3, 1});
-    window.controls.Text1 = u"01 02";
-    window.controls.focus = TextControl::Text2;
-    window.form.Command4_Click();
-    EXPECT_EQ(window.controls.focus, TextControl::Text1);
-    const std::string notes = U8(window.controls.Text1);
+    Form1Window window({2009, 3, 1});
+    window.Open();
+    window.SetText("Text1", "01 02");
+    window.window->Find("Text2").Focus();
+    window.Click("Command4");
+    EXPECT_EQ(window.window->Focused(), "Text1");
+    const std::string notes = window.Text("Text1");
     EXPECT_TRUE(
         notes.starts_with("                     使  用  说  明                       \r\n\r\n"))
         << notes;

@@ -1,6 +1,6 @@
 #include <array>
 
-#include "chgu/startup.h"
+#include "chgu/window/window_texts.h"
 
 namespace chgu {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace chgu::win32 {
+namespace platform::win32 {
 
 bool PutTextOnClipboard(HWND owner, std::u16string_view text) {
     if (!OpenClipboard(owner)) {
@@ -26,4 +26,4 @@ bool PutTextOnClipboard(HWND owner, std::u16string_view text) {
     return placed;
 }
 
-}  // namespace chgu::win32
+}  // namespace platform::win32

@@ -1,26 +1,12 @@
-// The handler of the Command1 buttons of the main window: 68 attribute
-// buttons that type their word into the input box, "段" (the range box),
-// "号码页" and "复制".
+// How the input helpers of the main window add to the input box Text1:
+// always at the end, with a line break once the last line grows wide.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "chgu/window/main_window.h"
-
 namespace chgu {
-
-inline constexpr std::int16_t kAttributeButtonCount = 68;
-inline constexpr std::int16_t kRangeButton = 68;       // 段
-inline constexpr std::int16_t kNumberPageButton = 69;  // 号码页
-inline constexpr std::int16_t kCopyButton = 70;        // 复制
-
-// The caption of Command1(Index), 0 <= Index <= 70.
-std::u16string_view Command1Caption(std::int16_t Index);
-
-void Command1_Click(MainWindow& window, std::int16_t Index);
 
 // ",5,6,7" for the range box text "0507": the start read from its first two
 // characters, the end from its last two, by the leading-number rule; "" when
