@@ -21,7 +21,7 @@ class HostForm::HostControl : public platform::Control {
     }
     void Focus() override { Tell("focus"); }
     bool Checked() const override { return Ask<bool>("checked"); }
-    void Select() { Tell("select"); }
+    void Select() override { Tell("select"); }
     int Position() const override { return Ask<int>("position"); }
     void SetPosition(int position) override {
         Tell("setPosition", std::clamp(position, row_.minimum, row_.maximum));
@@ -95,10 +95,6 @@ void HostForm::Pick(const std::string& name, const std::u16string& item) {
     if (const platform::ControlLayout& row = Get(name).Row(); row.on_pick) {
         row.on_pick(item);
     }
-}
-
-void HostForm::SelectOption(std::string_view name) {
-    Get(name).Select();
 }
 
 HostForm::HostControl& HostForm::Get(std::string_view name) {

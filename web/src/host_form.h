@@ -35,7 +35,7 @@ class HostForm : public platform::FormWindow {
     int ClientWidth() const override;
     void SetClientWidth(int width) override;
     void ShowMessage(std::u16string_view text, platform::MessageIcon icon) override;
-    bool PutOnClipboard(std::u16string_view text);
+    bool PutOnClipboard(std::u16string_view text) override;
 
     // The control table, for the page to make its elements from, and the
     // prefix of its names there.
@@ -49,8 +49,6 @@ class HostForm : public platform::FormWindow {
     void Click(const std::string& name);
     void ClickArrow(const std::string& name, int step);
     void Pick(const std::string& name, const std::u16string& item);
-    // Makes an option the selected one of its group.
-    void SelectOption(std::string_view name);
 
   private:
     class HostControl;

@@ -71,6 +71,8 @@ class Form1 {
     platform::Control& InputBox() { return *Text1; }
     // The year whose zodiac and element tables are in force.
     const std::u16string& TableYearInForce() const { return TableYear; }
+    // The tables TableYear selects from: the built-in years and the file's.
+    const YearTables& Tables() const { return tables_; }
 
   private:
     // The start-up sequence from its table year step on: what follows Text3.
