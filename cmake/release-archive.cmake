@@ -1,6 +1,6 @@
-# The release archive of the Windows build: both programs, the year tables
-# after 2010 and their generator, an example Define.txt and a read-me for
-# users, in one ZIP file.
+# The release archive of the Windows build: both programs, the page that
+# runs both in a browser, the year tables after 2010 and their generator, an
+# example Define.txt and a read-me for users, in one ZIP file.
 #   cmake --build --preset mingw --target package
 if(NOT WIN32)
   return()
@@ -36,6 +36,15 @@ install(CODE "
   include(\"${PROJECT_SOURCE_DIR}/cmake/write-year-tables.cmake\")
 ")
 install(FILES ${year_tables_file} DESTINATION .)
+
+# tipstat.html, built by the web preset as the archive is made (emscripten),
+# in the archive and beside it.
+install(CODE "
+  set(PAGE_SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
+  set(PAGE_COPY \"${CMAKE_BINARY_DIR}/tipstat.html\")
+  include(\"${PROJECT_SOURCE_DIR}/cmake/build-page.cmake\")
+")
+install(FILES ${PROJECT_SOURCE_DIR}/build/web/tipstat.html DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME tipstat)

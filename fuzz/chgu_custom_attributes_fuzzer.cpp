@@ -13,8 +13,9 @@
 #include <unistd.h>
 
 #include "chgu/custom_attributes.h"
-#include "chgu/form1_controls.h"
+#include "chgu/window/form1.h"
 #include "fuzz_input.h"
+#include "platform/memory_form.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -69,20 +70,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(joined == WithoutLineBreaks(text));
 
-    chgu::MemoryForm1Controls controls;
-    chgu::LoadCombo1(controls, folder.path());
-    FUZZ_CHECK(controls.Combo1List == lines);
+    // The main window lists the lines, and a pick types its members in.
+    chgu::MemoryChangeDateStore store;
+    chgu::Form1 form(store, folder.path(), [] { return chgu::CivilDate{2009, 3, 1}; });
+    platform::MemoryForm window(form.Layout());
+    form.Attach(window);
+    form.Form_Load();
+    FUZZ_CHECK(window.ListItems("Combo1") == lines);
 
-    controls.Text1 = u"1期";
-    std::u16string expected = controls.Text1;
-    for (const std::u16string& line : lines) {
+    platform::Control& text1 = window.Find("Text1");
+    text1.SetText(u"1期");
+    std::u16string expected = text1.Text();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::u16string& line = lines[i];
         const std::u16string members = chgu::MembersOf(line);
         const std::size_t bar = line.rfind(u'|');
         FUZZ_CHECK(bar == std::u16string::npos ? members.empty() : members == line.substr(bar + 1));
-        chgu::Combo1_Click(controls, line);
+        window.Pick("Combo1", i);
         expected += members;
-        FUZZ_CHECK(controls.Text1 == expected);
-        FUZZ_CHECK(controls.focus == chgu::TextControl::Text1);
+        FUZZ_CHECK(text1.Text() == expected);
+        FUZZ_CHECK(window.Focused() == "Text1");
     }
     return 0;
 }

@@ -7,9 +7,11 @@
 #include <string>
 
 #include "chgu/change_date_store.h"
-#include "chgu/startup.h"
+#include "chgu/window/form1.h"
+#include "chgu/window/window_texts.h"
 #include "fuzz_input.h"
 #include "platform/codepage.h"
+#include "platform/memory_form.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput input(data, size);
@@ -36,29 +38,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     chgu::WriteChangeDate(again, settled);
     FUZZ_CHECK(chgu::ReadChangeDate(again) == settled);
 
-    chgu::MemoryForm1Controls controls;
-    controls.Text1 = u"3期 鼠,05";
-    chgu::Form1State state;
-    const chgu::StartupSources sources{store, {}, {2009, 1, 26}};
-    chgu::Form_Load(controls, state, sources);
+    // The start-up sequence with that value stored.
+    chgu::Form1 form(store, {}, [] { return chgu::CivilDate{2009, 1, 26}; });
+    platform::MemoryForm window(form.Layout());
+    form.Attach(window);
+    platform::Control& text1 = window.Find("Text1");
+    platform::Control& text3 = window.Find("Text3");
+    text1.SetText(u"3期 鼠,05");
+    form.Form_Load();
     if (read.empty()) {
-        FUZZ_CHECK(controls.Text3 == chgu::kDesignChangeDate);
-        FUZZ_CHECK(controls.Text1 == chgu::WelcomeText());
-        controls.Text1 = u"3期 鼠,05";
+        FUZZ_CHECK(text3.Text() == chgu::kDesignChangeDate);
+        FUZZ_CHECK(text1.Text() == chgu::WelcomeText());
+        text1.SetText(u"3期 鼠,05");
     } else {
-        FUZZ_CHECK(controls.Text3 == read);
-        FUZZ_CHECK(controls.Text1 == u"3期 鼠,05");
+        FUZZ_CHECK(text3.Text() == read);
+        FUZZ_CHECK(text1.Text() == u"3期 鼠,05");
     }
-    FUZZ_CHECK(state.TableYear == chgu::TableYearFromChangeDate(controls.Text3, sources.today));
+    FUZZ_CHECK(form.TableYearInForce() ==
+               chgu::TableYearFromChangeDate(text3.Text(), {2009, 1, 26}));
 
     // "更改" with that text: the same text comes back, the input is kept.
-    const std::u16string shown = controls.Text3;
-    chgu::Command3_Click(controls, state, sources);
-    FUZZ_CHECK(controls.Text3 == chgu::ReadChangeDate(store));
-    if (!controls.Text3.empty()) {
-        FUZZ_CHECK(controls.Text1 == u"3期 鼠,05");
+    const std::u16string shown = text3.Text();
+    window.Click("Command3");
+    FUZZ_CHECK(text3.Text() == chgu::ReadChangeDate(store));
+    if (!text3.Text().empty()) {
+        FUZZ_CHECK(text1.Text() == u"3期 鼠,05");
     }
     FUZZ_CHECK(shown.find(u'\0') != std::u16string::npos || shown.size() > 127 ||
-               controls.Text3.size() == shown.size());
+               text3.Text().size() == shown.size());
     return 0;
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Throughput benchmark of both engines (ratios against a plain pass over the
 # same text, and growth from 1 MB to 16 MB), then a 100 MB input through each
-# command-line tool, then the statistics buttons of both windows under Wine.
+# command-line tool, then the engines in the page's WebAssembly beside the
+# native build and a 1 MB paste through the page in headless Chromium, then
+# the statistics buttons of both windows under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
@@ -23,6 +25,20 @@ for tool in "kova/kova-cli number" "chgu/chgu-cli number --table-year 2008"; do
     echo "100 MB through ${tool%% *}: FAILED"; status=1
   fi
 done
+
+# The page: the engines built for it (WebAssembly, run by node) beside the
+# native build on the same text, and the page itself in headless Chromium.
+echo
+cmake --build --preset release -j"$(nproc)" --target engine-speed >/dev/null
+if cmake --preset web >/dev/null && cmake --build --preset web >/dev/null &&
+   cmake --build --preset web --target engine-speed >/dev/null; then
+  join -j 1 <(build/release/bench/engine-speed | sort) <(node build/web/bench/engine-speed.js | sort) |
+    awk 'BEGIN { printf "%-16s %12s %12s %8s  %s\n", "statistic", "native MB/s", "wasm MB/s", "ratio", "target" }
+         { r = $3 / $2; printf "%-16s %12.1f %12.1f %8.2f  %s\n", $1, $2, $3, r, r >= 0.5 ? "ok" : "below 1/2" }'
+  (cd web && npm ci --no-audit --no-fund --loglevel=error && node bench/paste_time.mjs) || status=1
+else
+  echo "page benchmark: the web build failed"; status=1
+fi
 
 # The window path: the Windows build's window-bench drives kova.exe and
 # chgu.exe under Wine on a virtual display, in the Wine prefix that the

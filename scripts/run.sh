@@ -5,7 +5,9 @@
 # them (YearTables.txt, Define.txt and readme.txt beside them), so that they
 # open as a player's copy does today. With no display to open them on, says
 # so and shows an example of each command-line tool instead.
-# Usage: scripts/run.sh [kova|chgu]
+# `web` builds the page tipstat.html instead and opens it in the browser, or
+# with no display prints where it is.
+# Usage: scripts/run.sh [kova|chgu|web]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,9 +15,28 @@ case ${1:-both} in
   kova) programs=(kova) ;;
   chgu) programs=(chgu) ;;
   both) programs=(kova chgu) ;;
-  *) echo "usage: scripts/run.sh [kova|chgu]" >&2; exit 2 ;;
+  web) programs=() ;;
+  *) echo "usage: scripts/run.sh [kova|chgu|web]" >&2; exit 2 ;;
 esac
 scripts/setup-debian.sh
+
+if [ ${#programs[@]} -eq 0 ]; then
+  cmake --preset web >/dev/null
+  cmake --build --preset web
+  page=$(realpath build/web/tipstat.html)
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "No display (DISPLAY is not set): open this file in any browser, on a PC or a phone:"
+    echo "$page"
+    exit 0
+  fi
+  echo "Opening $page"
+  if command -v xdg-open >/dev/null; then
+    xdg-open "$page"
+  else
+    chromium "$page"
+  fi
+  exit 0
+fi
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display (DISPLAY is not set): the windows cannot open here."

@@ -14,7 +14,10 @@ packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-
   # virtual display, with Wine's own fonts and a Chinese font for the captions;
   # imagemagick draws kova's icon (kova/window/win32/make-icon.sh).
   mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth fonts-wqy-microhei
-  imagemagick)
+  imagemagick
+  # The page tipstat.html: emscripten compiles both programs to WebAssembly;
+  # its tests drive Chromium headless from node (npm comes with nodejs).
+  emscripten nodejs chromium)
 case ${1:-} in
   --with-fuzzing)
     # clang with libFuzzer and the sanitizer runtimes, and llvm's symbolizer

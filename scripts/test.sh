@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native builds, then the Windows
+# Builds everything and runs every test: the native builds, the page (its
+# tests in headless Chromium against the native tools), then the Windows
 # build, whose tests run under Wine on a virtual display.
 # --with-sanitizers: the native tests again under AddressSanitizer and
 #   UndefinedBehaviorSanitizer.
@@ -30,6 +31,8 @@ werror=OFF
 cmake --preset release -DTIPSTAT_WERROR=$werror >/dev/null
 cmake --build --preset release -j"$jobs"
 ctest --preset release -j"$jobs"
+
+scripts/web-test.sh
 
 if $sanitizers; then
   cmake --preset asan -DTIPSTAT_WERROR=$werror >/dev/null

@@ -1,4 +1,4 @@
-// The custom attribute file Define.txt and picks from Combo1.
+// The custom attribute file Define.txt: its lines and what each inserts.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -55,10 +55,7 @@ TEST(DefineFile, ReadInTheEncodingItWasSavedIn) {
     }
     TempFolder folder;
     folder.Write("Define.txt", platform::Utf8ToGbk("a|牛"));
-    MemoryForm1Controls controls;
-    LoadCombo1(controls, folder.path());
-    Combo1_Click(controls, controls.Combo1List.at(0));
-    EXPECT_EQ(U8(controls.Text1), "牛");
+    EXPECT_EQ(U8(MembersOf(LoadCustomAttributes(folder.path()).at(0))), "牛");
 }
 
 TEST(DefineFile, HundredThousandLinesAllReachTheList) {
@@ -69,13 +66,11 @@ TEST(DefineFile, HundredThousandLinesAllReachTheList) {
                                     std::to_string(i % 49 + 1) + "\r\n");
     }
     folder.Write("Define.txt", file);
-    MemoryForm1Controls controls;
-    LoadCombo1(controls, folder.path());
-    ASSERT_EQ(controls.Combo1List.size(), 100000u);
-    EXPECT_EQ(U8(controls.Combo1List.front()), "属性0|鼠牛1");
-    EXPECT_EQ(U8(controls.Combo1List.back()), "属性99999|鼠牛40");
-    Combo1_Click(controls, controls.Combo1List.back());
-    EXPECT_EQ(U8(controls.Text1), "鼠牛40");
+    const std::vector<std::u16string> lines = LoadCustomAttributes(folder.path());
+    ASSERT_EQ(lines.size(), 100000u);
+    EXPECT_EQ(U8(lines.front()), "属性0|鼠牛1");
+    EXPECT_EQ(U8(lines.back()), "属性99999|鼠牛40");
+    EXPECT_EQ(U8(MembersOf(lines.back())), "鼠牛40");
 }
 
 // Whatever the bytes, no line is empty or holds a line break; and lines of
@@ -148,25 +143,6 @@ TEST(MembersOf, EverythingAfterTheLastBar) {
     EXPECT_EQ(U8(MembersOf(u"no bar")), "");
     EXPECT_EQ(U8(MembersOf(u"|")), "");
     EXPECT_EQ(U8(MembersOf(U16("禽畜｜牛马"))), "");  // full-width bar
-}
-
-TEST(Combo1Click, AppendsTheMembersWithNothingBetween) {
-    MemoryForm1Controls controls;
-    controls.Text1 = u"01 05";
-    Combo1_Click(controls, U16("禽畜|牛马羊鸡狗猪"));
-    EXPECT_EQ(U8(controls.Text1), "01 05牛马羊鸡狗猪");
-    EXPECT_EQ(controls.focus, TextControl::Text1);
-    Combo1_Click(controls, U16("禽畜|牛马羊鸡狗猪"));
-    EXPECT_EQ(U8(controls.Text1), "01 05牛马羊鸡狗猪牛马羊鸡狗猪");
-}
-
-TEST(Combo1Click, LineWithoutMembersStillFocusesTheInput) {
-    MemoryForm1Controls controls;
-    controls.Text1 = u"01";
-    controls.focus = TextControl::Text3;
-    Combo1_Click(controls, u"no bar");
-    EXPECT_EQ(controls.Text1, u"01");
-    EXPECT_EQ(controls.focus, TextControl::Text1);
 }
 
 }  // namespace

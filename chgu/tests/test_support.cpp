@@ -1,7 +1,6 @@
 #include "test_support.h"
 
 #include "chgu/command2.h"
-#include "chgu/form1_controls.h"
 #include "platform/codepage.h"
 
 namespace chgu::test {
@@ -15,15 +14,12 @@ std::string U8(std::u16string_view text) {
 }
 
 std::string Press(std::int16_t Index, std::string_view text, const Strip& strip) {
-    MemoryForm1Controls controls;
-    controls.Text1 = U16(text);
-    controls.Check1 = strip.Check1;
-    controls.Check2 = strip.Check2;
-    controls.Option2 = strip.Option2;
-    Form1State state;
-    state.TableYear = U16(strip.TableYear);
-    Command2_Click(controls, state, Index);
-    return U8(controls.Text2);
+    const std::u16string TableYear = U16(strip.TableYear);
+    std::int16_t InBracket = 0;
+    const auto text2 = Text2AfterPress(Index, U16(text),
+                                       {{TableYear, strip.Check1, strip.Check2}, strip.Option2},
+                                       InBracket);
+    return text2 ? U8(*text2) : "";
 }
 
 std::string Collected(std::string_view text, const Strip& strip) {

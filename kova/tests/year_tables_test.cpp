@@ -73,14 +73,5 @@ TEST(YearTables, YearsPastTheFileAreOutside) {
     EXPECT_THROW(with_file.AnimalOfYear(2002), std::out_of_range);
 }
 
-TEST(YearTables, RowsNotAsTheReaderGivesThemAreRefused) {
-    yeartables::FileYears file;
-    file.rows = {yeartables::StandardYearRow(2012)};  // a gap before it
-    EXPECT_THROW(YearTables{file}, std::invalid_argument);
-    file.rows = {yeartables::StandardYearRow(2011)};
-    file.rows[0].element[6] = 5;
-    EXPECT_THROW(YearTables{file}, std::invalid_argument);
-}
-
 }  // namespace
 }  // namespace kova

@@ -1,8 +1,18 @@
 #include "cp936_table.h"
 
+#include "cp936_data.h"
+
 namespace platform::detail {
 
 namespace {
+
+// Where two codes decode to one character, the first in code order is its
+// form; the data holds no such pair today.
+void AddEncoding(Cp936Table& table, char16_t c, unsigned code) {
+    if (c != 0 && table.encode[c] == 0) {
+        table.encode[c] = static_cast<std::uint16_t>(code);
+    }
+}
 
 std::unique_ptr<Cp936Table> BuildTable() {
     auto table = std::make_unique<Cp936Table>();
@@ -10,28 +20,17 @@ std::unique_ptr<Cp936Table> BuildTable() {
         table->encode[b] = static_cast<std::uint16_t>(b);
     }
     for (unsigned b = 0x80; b < 0x100; ++b) {
-        const unsigned char byte = static_cast<unsigned char>(b);
-        const char16_t c = SystemDecodeCp936(&byte, 1);
-        table->single[b - 0x80] = c;
-        if (c != 0 && table->encode[c] == 0) {
-            table->encode[c] = static_cast<std::uint16_t>(b);
-        }
+        table->single[b - 0x80] = kCp936SingleBytes[b - 0x80];
+        AddEncoding(*table, table->single[b - 0x80], b);
     }
-    for (unsigned lead = 0x81; lead < 0xFF; ++lead) {
-        for (unsigned trail = 0x40; trail < 0xFF; ++trail) {
-            if (trail == 0x7F) {
+    for (unsigned lead = kFirstLeadByte; lead <= kLastLeadByte; ++lead) {
+        for (unsigned trail = kFirstTrailByte; trail <= kLastTrailByte; ++trail) {
+            if (!IsTrailByte(trail)) {
                 continue;
             }
-            const unsigned char bytes[2] = {static_cast<unsigned char>(lead),
-                                            static_cast<unsigned char>(trail)};
-            const char16_t c = SystemDecodeCp936(bytes, 2);
-            if (c == 0 || (c >= 0xD800 && c < 0xE000)) {
-                continue;
-            }
+            const char16_t c = kCp936DoubleBytes[lead - kFirstLeadByte][TrailIndex(trail)];
             table->pair[((lead - 0x80) << 8) | trail] = c;
-            if (table->encode[c] == 0) {
-                table->encode[c] = static_cast<std::uint16_t>((lead << 8) | trail);
-            }
+            AddEncoding(*table, c, lead << 8 | trail);
         }
     }
     return table;

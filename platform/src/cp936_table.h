@@ -1,6 +1,6 @@
-// The code page 936 mapping as two lookup tables, built once from the
-// operating system's own conversion (iconv on POSIX, the Win32 code page
-// functions on Windows) so that both directions agree with the system.
+// The code page 936 mapping as two lookup tables, built once from the data
+// of cp936_data.h, which is how Windows decodes every code, so that both
+// directions agree with Windows in every build.
 #pragma once
 
 #include <array>
@@ -21,10 +21,6 @@ struct Cp936Table {
     // pair is not a character.
     std::array<char16_t, 0x8000> pair{};
 };
-
-// Decodes one or two bytes with the system's converter; returns 0 when the
-// sequence is not exactly one BMP character.
-char16_t SystemDecodeCp936(const unsigned char* bytes, int count);
 
 const Cp936Table& TheCp936Table();
 

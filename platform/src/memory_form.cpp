@@ -8,21 +8,30 @@ namespace platform {
 
 class MemoryForm::MemoryControl : public Control {
   public:
-    MemoryControl(const ControlLayout& layout, std::string& focused)
-        : layout_(layout),
+    MemoryControl(MemoryForm& form, const ControlLayout& layout)
+        : form_(form),
+          layout_(layout),
           text_(layout.caption),
           checked_(layout.checked),
-          position_(layout.position),
-          focused_(focused) {}
+          position_(layout.position) {}
 
     std::u16string Text() const override { return text_; }
-    void SetText(std::u16string_view text) override { text_ = text; }
+    void SetText(std::u16string_view text) override {
+        text_ = text;
+        caret_ = 0;
+    }
     void ReplaceText(std::size_t start, std::size_t length, std::u16string_view text) override {
         start = std::min(start, text_.size());
         text_.replace(start, length, text);
+        caret_ = start + text.size();
     }
-    void Focus() override { focused_ = layout_.name; }
+    void Focus() override { form_.focused_ = layout_.name; }
     bool Checked() const override { return checked_; }
+    void Select() override {
+        if (layout_.kind == ControlKind::kOption) {
+            form_.SelectOption(layout_);
+        }
+    }
     int Position() const override { return position_; }
     void SetPosition(int position) override {
         position_ = std::clamp(position, layout_.minimum, layout_.maximum);
@@ -36,19 +45,21 @@ class MemoryForm::MemoryControl : public Control {
 
     void SetChecked(bool checked) { checked_ = checked; }
     const std::vector<std::u16string>& Items() const { return items_; }
+    std::size_t Caret() const { return caret_; }
 
   private:
+    MemoryForm& form_;
     const ControlLayout& layout_;
     std::u16string text_;
+    std::size_t caret_ = 0;
     bool checked_;
     int position_;
     std::vector<std::u16string> items_;
-    std::string& focused_;
 };
 
 MemoryForm::MemoryForm(FormLayout layout) : layout_(std::move(layout)), client_width_(layout_.client_width) {
     for (const ControlLayout& control : layout_.controls) {
-        controls_.emplace(control.name, std::make_unique<MemoryControl>(control, focused_));
+        controls_.emplace(control.name, std::make_unique<MemoryControl>(*this, control));
     }
 }
 
@@ -62,15 +73,31 @@ void MemoryForm::ShowMessage(std::u16string_view text, MessageIcon icon) {
     messages_.push_back({std::u16string(text), icon});
 }
 
+bool MemoryForm::PutOnClipboard(std::u16string_view text) {
+    if (clipboard_held) {
+        return false;
+    }
+    clipboard_ = std::u16string(text);
+    return true;
+}
+
+std::size_t MemoryForm::Caret(std::string_view name) {
+    return Get(name).Caret();
+}
+
+void MemoryForm::SelectOption(const ControlLayout& option) {
+    const auto [first, last] =
+        OptionGroup(layout_, static_cast<std::size_t>(&option - layout_.controls.data()));
+    for (std::size_t row = first; row != last; ++row) {
+        const std::string& member = layout_.controls[row].name;
+        Get(member).SetChecked(member == option.name);
+    }
+}
+
 void MemoryForm::Click(std::string_view name) {
     const ControlLayout& layout = LayoutOf(name);
     if (layout.kind == ControlKind::kOption) {
-        const auto [first, last] =
-            OptionGroup(layout_, static_cast<std::size_t>(&layout - layout_.controls.data()));
-        for (std::size_t row = first; row != last; ++row) {
-            const std::string& member = layout_.controls[row].name;
-            Get(member).SetChecked(member == layout.name);
-        }
+        SelectOption(layout);
     }
     if (layout.kind == ControlKind::kCheckBox) {
         Get(name).SetChecked(!Get(name).Checked());
@@ -104,12 +131,12 @@ void MemoryForm::ClickArrow(std::string_view name, int step) {
 void MemoryForm::Type(std::string_view name, std::u16string_view text) {
     MemoryControl& control = Get(name);
     const int limit = LayoutOf(name).max_length;
-    std::u16string typed = control.Text();
-    typed.append(text);
-    if (limit > 0 && typed.size() > static_cast<std::size_t>(limit)) {
-        typed.resize(static_cast<std::size_t>(limit));
+    const std::size_t length = control.Text().size();
+    if (limit > 0) {
+        const std::size_t room = static_cast<std::size_t>(limit) - std::min<std::size_t>(length, limit);
+        text = text.substr(0, room);
     }
-    control.SetText(typed);
+    control.ReplaceText(length, 0, text);
     control.Focus();
 }
 

@@ -50,10 +50,10 @@ std::u16string DecodeTextFile(std::string_view bytes) {
         return DecodeUtf16(bytes.substr(2), true);
     }
     std::u16string utf8 = Utf8ToUtf16(bytes);
-    const bool valid = std::ranges::find(utf8, kReplacementCharacter) == utf8.end() ||
+    const bool valid = std::find(utf8.begin(), utf8.end(), kReplacementCharacter) == utf8.end() ||
                        Utf16ToUtf8(utf8) == bytes;
     const bool beyond_two_bytes =
-        std::ranges::any_of(utf8, [](char16_t unit) { return unit > 0x07FF; });
+        std::any_of(utf8.begin(), utf8.end(), [](char16_t unit) { return unit > 0x07FF; });
     if (valid && beyond_two_bytes) {
         return utf8;
     }

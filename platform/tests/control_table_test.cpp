@@ -1,5 +1,5 @@
 // Control tables: the Tab key's reading order, and the in-memory window's
-// check boxes and drop-down lists.
+// options, check boxes and drop-down lists.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -105,6 +105,21 @@ TEST(MemoryForm, CheckBoxesTickAndDropDownListsPick) {
     list.ClearList();
     EXPECT_TRUE(form.ListItems("List").empty());
     EXPECT_EQ(list.Text(), u"");
+}
+
+// Selecting an option from a handler clears the others of its group and
+// runs no handler; it means nothing to other kinds of control.
+TEST(MemoryForm, ASelectedOptionClearsItsGroupWithoutItsHandler) {
+    FormLayout layout = Strip();
+    int clicks = 0;
+    layout.controls[3].OnClick([&](Control&) { ++clicks; });
+    MemoryForm form(std::move(layout));
+    form.Find("Short").Select();
+    EXPECT_TRUE(form.Find("Short").Checked());
+    EXPECT_FALSE(form.Find("Long").Checked());
+    EXPECT_EQ(clicks, 0);
+    form.Find("Upper").Select();
+    EXPECT_FALSE(form.Find("Upper").Checked());
 }
 
 }  // namespace

@@ -32,10 +32,6 @@ int AnimalOfYear(int year) {
     return Modulo(year - kRatYear, static_cast<int>(kAnimalNames.size()));
 }
 
-int AnimalOfNumber(int year_animal, int number) {
-    return Modulo(year_animal - (number - 1), static_cast<int>(kAnimalNames.size()));
-}
-
 int SoundElementOfYear(int year) {
     return kSoundElementOfPair[static_cast<std::size_t>(
         Modulo(year - kFirstYearOfCycle, kCycleYears) / 2)];

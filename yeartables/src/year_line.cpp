@@ -17,10 +17,6 @@ constexpr std::size_t kFieldCount = 2 + kElementNames.size();
 constexpr std::size_t kLongestQuote = 12;
 constexpr int kNoElement = -1;
 
-std::u16string TwoDigits(int number) {
-    return Joined({number < 10 ? u"0" : u"", Decimal(number)});
-}
-
 // A piece of the user's line inside “”: cut short, control characters shown
 // as "?", so that the message stays one readable line.
 std::u16string Quoted(std::u16string_view text) {
@@ -38,7 +34,7 @@ std::u16string Quoted(std::u16string_view text) {
 template <std::size_t N>
 std::optional<std::uint8_t> IndexOf(const std::array<std::u16string_view, N>& names,
                                     std::u16string_view name) {
-    const auto found = std::ranges::find(names, name);
+    const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end()) {
         return std::nullopt;
     }
@@ -64,7 +60,8 @@ bool IsAsciiDigit(char16_t c) {
 
 // One or two ASCII digits making 1..49.
 std::optional<int> NumberOf(std::u16string_view token) {
-    if (token.empty() || token.size() > 2 || !std::ranges::all_of(token, IsAsciiDigit)) {
+    if (token.empty() || token.size() > 2 ||
+        !std::all_of(token.begin(), token.end(), IsAsciiDigit)) {
         return std::nullopt;
     }
     int value = 0;
@@ -78,7 +75,7 @@ std::optional<int> NumberOf(std::u16string_view token) {
 }
 
 std::optional<Fault> ReadYear(std::u16string_view field, int expected_year, YearRow& row) {
-    if (field.size() != 4 || !std::ranges::all_of(field, IsAsciiDigit)) {
+    if (field.size() != 4 || !std::all_of(field.begin(), field.end(), IsAsciiDigit)) {
         return Joined({u"年份", Quoted(field), u"不是四位数字"});
     }
     row.year = 0;
@@ -86,13 +83,13 @@ std::optional<Fault> ReadYear(std::u16string_view field, int expected_year, Year
         row.year = row.year * 10 + (c - u'0');
     }
     if (row.year <= kLastBuiltInYear) {
-        return Joined({Decimal(kLastBuiltInYear),
-                       u" 年及以前的表是程序内置的，不能写在文件里（这一行是 ", Decimal(row.year),
+        return Joined({DecimalText(kLastBuiltInYear),
+                       u" 年及以前的表是程序内置的，不能写在文件里（这一行是 ", DecimalText(row.year),
                        u" 年）"});
     }
     if (row.year != expected_year) {
-        return Joined({u"年份要从 ", Decimal(kFirstFileYear), u" 年起逐年连续，这一行应是 ",
-                       Decimal(expected_year), u" 年，却是 ", Decimal(row.year), u" 年"});
+        return Joined({u"年份要从 ", DecimalText(kFirstFileYear), u" 年起逐年连续，这一行应是 ",
+                       DecimalText(expected_year), u" 年，却是 ", DecimalText(row.year), u" 年"});
     }
     return std::nullopt;
 }
@@ -136,10 +133,10 @@ class ElementLists {
             }
             int& slot = element_[static_cast<std::size_t>(*number - 1)];
             if (slot == *element) {
-                return Joined({u"号码 ", TwoDigits(*number), u" 在“", name, u"”里写了两次"});
+                return Joined({u"号码 ", TwoDigitText(*number), u" 在“", name, u"”里写了两次"});
             }
             if (slot != kNoElement) {
-                return Joined({u"号码 ", TwoDigits(*number), u" 既在“",
+                return Joined({u"号码 ", TwoDigitText(*number), u" 既在“",
                                kElementNames[static_cast<std::size_t>(slot)], u"”里，又在“", name,
                                u"”里"});
             }
@@ -154,7 +151,7 @@ class ElementLists {
         for (std::size_t i = 0; i < element_.size(); ++i) {
             if (element_[i] == kNoElement) {
                 missing.append(missing.empty() ? u"" : u"、")
-                    .append(TwoDigits(static_cast<int>(i + 1)));
+                    .append(TwoDigitText(static_cast<int>(i + 1)));
             } else {
                 row.element[i] = static_cast<std::uint8_t>(element_[i]);
             }
@@ -178,11 +175,6 @@ std::u16string Joined(std::initializer_list<std::u16string_view> pieces) {
         text.append(piece);
     }
     return text;
-}
-
-std::u16string Decimal(long long value) {
-    const std::string digits = std::to_string(value);
-    return {digits.begin(), digits.end()};
 }
 
 bool IsBlank(char16_t c) {
@@ -213,7 +205,7 @@ std::variant<YearRow, std::u16string> ReadYearLine(std::u16string_view line, int
         return Joined(
             {u"一行应有 7 项，用“|”隔开：年份|生肖|金:号码|木:号码|水:号码|火:号码|土:号码；"
              u"这一行有 ",
-             Decimal(static_cast<long long>(fields.size())), u" 项"});
+             DecimalText(static_cast<long long>(fields.size())), u" 项"});
     }
     YearRow row;
     ElementLists elements;

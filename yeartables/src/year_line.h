@@ -12,7 +12,6 @@ namespace yeartables::detail {
 
 // The pieces of a message, joined.
 std::u16string Joined(std::initializer_list<std::u16string_view> pieces);
-std::u16string Decimal(long long value);
 
 // Spaces, tabs, the ideographic space and a byte-order mark that a joined
 // file left in the middle.

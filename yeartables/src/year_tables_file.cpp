@@ -10,7 +10,6 @@ namespace yeartables {
 
 namespace {
 
-using detail::Decimal;
 using detail::Joined;
 
 // The file's name as the user sees it in the message.
@@ -45,7 +44,7 @@ LoadResult ParseYearTables(std::u16string_view text, std::u16string_view file_na
         }
         auto row = detail::ReadYearLine(line, result.years.LastYear() + 1);
         if (auto* what = std::get_if<std::u16string>(&row)) {
-            return Fault(Joined({u"年份表文件“", file_name, u"”第 ", Decimal(line_number),
+            return Fault(Joined({u"年份表文件“", file_name, u"”第 ", DecimalText(line_number),
                                  u" 行有错：", *what, u"。"}));
         }
         result.years.rows.push_back(std::get<YearRow>(row));

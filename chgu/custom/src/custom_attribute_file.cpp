@@ -13,7 +13,8 @@ bool SameNameIgnoringCase(std::u8string_view a, std::u8string_view b) {
     const auto lower = [](char8_t c) {
         return c >= u8'A' && c <= u8'Z' ? static_cast<char8_t>(c - u8'A' + u8'a') : c;
     };
-    return std::ranges::equal(a, b, [&](char8_t x, char8_t y) { return lower(x) == lower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char8_t x, char8_t y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -39,7 +40,7 @@ std::optional<std::filesystem::path> FindCustomAttributeFile(const std::filesyst
         if (matches.empty()) {
             return std::nullopt;
         }
-        return *std::ranges::min_element(matches);
+        return *std::min_element(matches.begin(), matches.end());
     } catch (...) {
         return std::nullopt;
     }
@@ -59,6 +60,12 @@ std::vector<std::u16string> CustomAttributeLines(std::u16string_view text) {
         start = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
     }
     return lines;
+}
+
+std::u16string MembersOf(std::u16string_view line) {
+    const std::size_t bar = line.rfind(u'|');
+    return bar == std::u16string_view::npos ? std::u16string()
+                                            : std::u16string(line.substr(bar + 1));
 }
 
 std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& folder) {

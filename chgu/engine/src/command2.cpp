@@ -79,25 +79,4 @@ std::optional<std::u16string> Text2AfterPress(std::int16_t Index, std::u16string
     return std::nullopt;
 }
 
-void Command2_Click(Form1Controls& controls, Form1State& state, std::int16_t Index) {
-    Command2_Click(controls, state, YearTables::BuiltIn(), Index);
-}
-
-void Command2_Click(Form1Controls& controls, Form1State& state, const YearTables& tables,
-                    std::int16_t Index) {
-    controls.SetFocus(TextControl::Text1);
-    state.InBracket = 0;
-    if (Index == kClearIndex) {
-        controls.SetText(TextControl::Text1, u"");
-        return;
-    }
-    const PressSettings settings{{state.TableYear, controls.Checked(CheckControl::Check1),
-                                  controls.Checked(CheckControl::Check2), &tables},
-                                 controls.Checked(CheckControl::Option2)};
-    const std::u16string text1 = controls.Text(TextControl::Text1);
-    if (auto text2 = Text2AfterPress(Index, text1, settings, state.InBracket)) {
-        controls.SetText(TextControl::Text2, *text2);
-    }
-}
-
 }  // namespace chgu

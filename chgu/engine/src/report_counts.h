@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "chgu/decimal_text.h"
+#include "chgu/number_list.h"
 
 namespace chgu::detail {
 
@@ -16,7 +16,7 @@ namespace chgu::detail {
 // keeps a report cheap however high the counts run.
 inline std::vector<std::int64_t> OccurringCounts(std::span<const std::int64_t> slots) {
     std::vector<std::int64_t> counts(slots.begin(), slots.end());
-    std::ranges::sort(counts);
+    std::sort(counts.begin(), counts.end());
     counts.erase(std::unique(counts.begin(), counts.end()), counts.end());
     return counts;
 }

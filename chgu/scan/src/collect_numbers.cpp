@@ -61,7 +61,8 @@ void AppendWordItems(ScanWindow w, bool at_end, Append append) {
     detail::ParitiesAt(w, [&](std::size_t i) { append(Item(Lookup::Sd, i)); });
     detail::SizesAt(w, at_end, [&](std::size_t i) { append(Item(Lookup::Bs, i)); });
     if (c.In(FamilySet({Family::Parity, Family::Size}))) {
-        const auto* compound = std::ranges::find(kCompoundPairs, Pair(w.p1, w.c));
+        const auto compound =
+            std::find(kCompoundPairs.begin(), kCompoundPairs.end(), Pair(w.p1, w.c));
         if (compound != kCompoundPairs.end()) {
             append(Item(Lookup::Sz, static_cast<std::size_t>(compound - kCompoundPairs.begin())));
         }

@@ -4,11 +4,6 @@
 
 namespace chgu {
 
-void AppendTwoDigits(std::u16string& out, int number) {
-    out.push_back(static_cast<char16_t>(u'0' + number / 10));
-    out.push_back(static_cast<char16_t>(u'0' + number % 10));
-}
-
 void AppendNumberList(std::u16string& out, NumberSet set) {
     while (set != 0) {
         AppendTwoDigits(out, std::countr_zero(set));

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "chgu/class_words.h"
-#include "chgu/decimal_text.h"
 #include "chgu/lookups.h"
 
 namespace chgu {

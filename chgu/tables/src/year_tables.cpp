@@ -1,9 +1,7 @@
 #include "chgu/year_tables.h"
 
-#include <stdexcept>
-
 #include "yearly_tables.h"
-#include "yeartables/year_row.h"
+#include "yeartables/year_number_sets.h"
 
 namespace chgu {
 
@@ -14,26 +12,11 @@ constexpr int kLastBuiltInYear = kFirstTableYear + static_cast<int>(detail::kTab
 
 }  // namespace
 
-// The file's animal is that of number 01; each following number carries the
-// animal before it in the cycle, n the same as n - 12. Animals and elements
-// are indexes into the same cycles as kAnimalWords and kElementWords.
+// The file's animals and elements are indexes into the same cycles as
+// kAnimalWords and kElementWords.
 YearTables::YearTables(const yeartables::FileYears& file) {
-    constexpr int kCycle = static_cast<int>(kAnimalWords.size());
-    for (const yeartables::YearRow& row : file.rows) {
-        if (row.year != LastYear() + 1 || row.animal >= kAnimalWords.size()) {
-            throw std::invalid_argument("year tables: rows not as the reader gives them");
-        }
-        AddedYear added;
-        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
-            const int animal = ((row.animal - (number - 1)) % kCycle + kCycle) % kCycle;
-            added.animals[static_cast<std::size_t>(animal)] |= NumberBit(number);
-            const std::size_t element = row.element[static_cast<std::size_t>(number - 1)];
-            if (element >= added.elements.size()) {
-                throw std::invalid_argument("year tables: element outside 金 木 水 火 土");
-            }
-            added.elements[element] |= NumberBit(number);
-        }
-        added_.push_back(added);
+    for (const yeartables::YearNumberSets& year : yeartables::NumberSetsOf(file)) {
+        added_.push_back({year.animals, year.elements});
     }
 }
 

@@ -1,10 +1,14 @@
+// The controls of Form1, row for row as the window is laid out. Positions
+// are left, top, width, height in pixels at 96 DPI within the client area.
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
-#include "chgu/window/command1.h"
+#include "chgu/window/colours.h"
 #include "chgu/window/control_ids.h"
-#include "chgu/window/layouts.h"
+#include "chgu/window/form1.h"
+#include "array_name.h"
 
 namespace chgu {
 
@@ -25,31 +29,37 @@ constexpr int kNarrow = 31;
 constexpr int kWide = 39;
 constexpr int kButtonHeight = 25;
 
+// An attribute button: its place in the Command1 array and its word.
+struct AttributeButton {
+    std::int16_t index;
+    std::u16string_view caption;
+};
+
 struct AttributeRow {
     int top;
     std::span<const int> lefts;
     int width;
-    std::array<std::int16_t, 5> indexes;  // left to right; as many as lefts
+    std::array<AttributeButton, 5> buttons;  // left to right; as many as lefts
 };
 
 // The attribute buttons Command1(0..67) by row, top to bottom.
 constexpr std::array<AttributeRow, 16> kAttributeRows = {{
-    {38, kFive, kNarrow, {0, 1, 2, 3, 4}},          // 金 木 水 火 土
-    {66, kColours, kNarrow, {5, 6, 7}},             // 红 绿 蓝
-    {94, kFive, kNarrow, {8, 9, 10, 11, 12}},       // 鼠 牛 虎 兔 龙
-    {119, kFive, kNarrow, {13, 14, 15, 16, 17}},    // 蛇 马 羊 猴 鸡
-    {144, kBesideCombo1, kNarrow, {18, 19}},        // 狗 猪
-    {172, kFive, kNarrow, {20, 21, 22, 23, 24}},    // 0头 .. 4头
-    {200, kNarrowFour, kNarrow, {35, 36, 37, 38}},  // 1合 .. 4合
-    {225, kFive, kNarrow, {39, 40, 41, 42, 43}},    // 5合 .. 9合
-    {250, kWideFour, kWide, {44, 45, 46, 47}},      // 10合 .. 13合
-    {278, kFive, kNarrow, {25, 26, 27, 28, 29}},    // 0尾 .. 4尾
-    {303, kFive, kNarrow, {30, 31, 32, 33, 34}},    // 5尾 .. 9尾
-    {330, kNarrowFour, kNarrow, {48, 49, 50, 51}},  // 单 双 大 小
-    {356, kWideFour, kWide, {52, 53, 54, 55}},      // 合单 合双 合大 合小
-    {381, kWideFour, kWide, {58, 59, 60, 61}},      // 大单 小单 大双 小双
-    {406, kWideFour, kWide, {62, 64, 66, 56}},      // 红单 绿单 蓝单 大尾
-    {431, kWideFour, kWide, {63, 65, 67, 57}},      // 红双 绿双 蓝双 小尾
+    {38, kFive, kNarrow, {{{0, u"金"}, {1, u"木"}, {2, u"水"}, {3, u"火"}, {4, u"土"}}}},
+    {66, kColours, kNarrow, {{{5, u"红"}, {6, u"绿"}, {7, u"蓝"}}}},
+    {94, kFive, kNarrow, {{{8, u"鼠"}, {9, u"牛"}, {10, u"虎"}, {11, u"兔"}, {12, u"龙"}}}},
+    {119, kFive, kNarrow, {{{13, u"蛇"}, {14, u"马"}, {15, u"羊"}, {16, u"猴"}, {17, u"鸡"}}}},
+    {144, kBesideCombo1, kNarrow, {{{18, u"狗"}, {19, u"猪"}}}},
+    {172, kFive, kNarrow, {{{20, u"0头"}, {21, u"1头"}, {22, u"2头"}, {23, u"3头"}, {24, u"4头"}}}},
+    {200, kNarrowFour, kNarrow, {{{35, u"1合"}, {36, u"2合"}, {37, u"3合"}, {38, u"4合"}}}},
+    {225, kFive, kNarrow, {{{39, u"5合"}, {40, u"6合"}, {41, u"7合"}, {42, u"8合"}, {43, u"9合"}}}},
+    {250, kWideFour, kWide, {{{44, u"10合"}, {45, u"11合"}, {46, u"12合"}, {47, u"13合"}}}},
+    {278, kFive, kNarrow, {{{25, u"0尾"}, {26, u"1尾"}, {27, u"2尾"}, {28, u"3尾"}, {29, u"4尾"}}}},
+    {303, kFive, kNarrow, {{{30, u"5尾"}, {31, u"6尾"}, {32, u"7尾"}, {33, u"8尾"}, {34, u"9尾"}}}},
+    {330, kNarrowFour, kNarrow, {{{48, u"单"}, {49, u"双"}, {50, u"大"}, {51, u"小"}}}},
+    {356, kWideFour, kWide, {{{52, u"合单"}, {53, u"合双"}, {54, u"合大"}, {55, u"合小"}}}},
+    {381, kWideFour, kWide, {{{58, u"大单"}, {59, u"小单"}, {60, u"大双"}, {61, u"小双"}}}},
+    {406, kWideFour, kWide, {{{62, u"红单"}, {64, u"绿单"}, {66, u"蓝单"}, {56, u"大尾"}}}},
+    {431, kWideFour, kWide, {{{63, u"红双"}, {65, u"绿双"}, {67, u"蓝双"}, {57, u"小尾"}}}},
 }};
 
 struct Command2Row {
@@ -75,21 +85,19 @@ constexpr std::array<Command2Row, 13> kCommand2Rows = {{
     {u"清 空", {344, 228, 41, 43}},
 }};
 
-std::string ArrayName(std::string_view array, int index) {
-    return std::string(array) + "(" + std::to_string(index) + ")";
-}
-
-platform::ControlLayout Command1Row(std::int16_t index, Bounds bounds,
-                                  const Form1Handlers& handlers) {
-    const auto click = handlers.Command1_Click;
-    return Row(ArrayName("Command1", index), ControlKind::kButton,
-               std::u16string(Command1Caption(index)), bounds, ids::kCommand1 + index)
-        .OnClick([click, index](platform::Control&) { click(index); });
-}
-
 }  // namespace
 
-platform::FormLayout Form1Layout(const Form1Handlers& handlers) {
+platform::FormLayout Form1::Layout() {
+    using Handler = void (Form1::*)(std::int16_t);
+    const auto on = [this](Handler handler, std::int16_t index) {
+        return [this, handler, index](platform::Control&) { (this->*handler)(index); };
+    };
+    const auto command1 = [&](std::int16_t index, std::u16string_view caption, Bounds bounds) {
+        return Row(ArrayName("Command1", index), ControlKind::kButton, std::u16string(caption),
+                   bounds, ids::kCommand1 + index)
+            .OnClick(on(&Form1::Command1_Click, index));
+    };
+
     platform::FormLayout form;
     form.background = kTeal;
     form.caption = u"澄观统计器V2.0至尊版";
@@ -99,18 +107,16 @@ platform::FormLayout Form1Layout(const Form1Handlers& handlers) {
     form.client_height = 458;
     form.font = {u"宋体", 12, 134};
 
-    const auto command3 = handlers.Command3_Click;
-    const auto command4 = handlers.Command4_Click;
-    const auto combo1 = handlers.Combo1_Click;
     form.controls = {
         // The top strip: Frame1 and the ten rows that lie in it, positions
         // counted from the window.
         Row("Frame1", ControlKind::kFrame, u"", {4, -4, 381, 41}, ids::kFrame1).Background(kTeal),
         Row("Label1", ControlKind::kLabel, u"今年更换肖行日期", {12, 8, 49, 25}, ids::kLabel1)
             .Background(kTeal),
-        Row("Text3", ControlKind::kTextBox, u"2006年01月29日", {62, 12, 93, 18}, ids::kText3),
+        Row("Text3", ControlKind::kTextBox, std::u16string(kDesignChangeDate), {62, 12, 93, 18},
+            ids::kText3),
         Row("Command3", ControlKind::kButton, u"更改", {158, 8, 37, 25}, ids::kCommand3)
-            .OnClick([command3](platform::Control&) { command3(); }),
+            .OnClick([this](platform::Control&) { Command3_Click(); }),
         // The captions of the options are cut off by their size; Label2
         // carries their words.
         Row("Option1", ControlKind::kOption, u"", {196, 4, 17, 17}, ids::kOption1)
@@ -133,7 +139,7 @@ platform::FormLayout Form1Layout(const Form1Handlers& handlers) {
             .Background(kTeal),
         Row("Command4", ControlKind::kButton, u"帮助", {360, 4, 21, 29}, ids::kCommand4)
             .WrapsCaption()
-            .OnClick([command4](platform::Control&) { command4(); }),
+            .OnClick([this](platform::Control&) { Command4_Click(); }),
         // Beside Label4, but a control of the window, not of the strip.
         Row("Check2", ControlKind::kCheckBox, u"", {268, 20, 13, 12}, ids::kCheck2)
             .Background(kTeal),
@@ -142,30 +148,29 @@ platform::FormLayout Form1Layout(const Form1Handlers& handlers) {
             .Background(kLightGrey),
         Row("Text2", ControlKind::kMultiLineBox, u"", {4, 272, 381, 184}, ids::kText2)
             .Background(kLightGrey),
-        Command1Row(kNumberPageButton, {396, 6, 49, 25}, handlers),
-        Command1Row(kRangeButton, {452, 6, 31, 25}, handlers),
+        command1(kNumberPageButton, u"号码页", {396, 6, 49, 25}),
+        command1(kRangeButton, u"段", {452, 6, 31, 25}),
         Row("Text5", ControlKind::kTextBox, u"", {488, 13, 37, 18}, ids::kText5),
         Row("Combo1", ControlKind::kDropDown, u"", {456, 148, 87, 20}, ids::kCombo1)
-            .OnPick([combo1](std::u16string_view item) { combo1(item); }),
-        Command1Row(kCopyButton, {52, 228, 29, 43}, handlers),
+            .OnPick([this](std::u16string_view item) { Combo1_Click(item); }),
+        command1(kCopyButton, u"复制", {52, 228, 29, 43}),
     };
-    const auto command2 = handlers.Command2_Click;
     for (std::int16_t index = 0; index < static_cast<std::int16_t>(kCommand2Rows.size()); ++index) {
         const Command2Row& row = kCommand2Rows[static_cast<std::size_t>(index)];
         platform::ControlLayout button =
             Row(ArrayName("Command2", index), ControlKind::kButton, std::u16string(row.caption),
                 row.bounds, ids::kCommand2 + index)
-                .OnClick([command2, index](platform::Control&) { command2(index); });
+                .OnClick(on(&Form1::Command2_Click, index));
         button.wraps_caption = row.wraps;
         form.controls.push_back(std::move(button));
     }
     for (const AttributeRow& row : kAttributeRows) {
         for (std::size_t i = 0; i < row.lefts.size(); ++i) {
-            form.controls.push_back(Command1Row(
-                row.indexes[i], {row.lefts[i], row.top, row.width, kButtonHeight}, handlers));
+            const AttributeButton& button = row.buttons[i];
+            form.controls.push_back(command1(button.index, button.caption,
+                                             {row.lefts[i], row.top, row.width, kButtonHeight}));
         }
     }
-
     return form;
 }
 

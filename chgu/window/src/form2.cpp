@@ -4,7 +4,8 @@
 #include <string_view>
 
 #include "chgu/lookups.h"
-#include "chgu/window/command1.h"
+#include "input_lines.h"
+#include "yeartables/numbers.h"
 
 namespace chgu {
 
@@ -24,36 +25,37 @@ constexpr std::array<std::u16string_view, 3> kThirdLists = {
     u",33,34,35,36,37,38,39,40,41,42,43,44,45,46,47,48,49,",
 };
 
-std::u16string_view ListOf(const std::array<std::u16string_view, 3>& lists, std::int16_t Index) {
-    return lists.at(static_cast<std::size_t>(Index));
+std::u16string ListLine(const std::array<std::u16string_view, 3>& lists, std::int16_t Index) {
+    return std::u16string(lists.at(static_cast<std::size_t>(Index))) + u"\r\n";
 }
 
 }  // namespace
 
-std::u16string NumberCaption(int n) {
-    return {static_cast<char16_t>(u'0' + n / 10), static_cast<char16_t>(u'0' + n % 10)};
+Form2::Form2(Form2State& state, std::function<platform::Control*()> text1_of_form1)
+    : state_(state), text1_of_form1_(std::move(text1_of_form1)) {}
+
+void Form2::Attach(platform::FormWindow& window) {
+    Option1 = &window.Find("Option1");
+    Option2 = &window.Find("Option2");
 }
 
-Form2::Form2(Form2Controls& controls, Form2State& state, std::function<MainWindow*()> main_window)
-    : controls_(controls), state_(state), main_window_(std::move(main_window)) {}
-
 void Form2::Command1_Click(std::int16_t Index) {
-    MainWindow* main = main_window_();
-    if (main == nullptr) {
+    platform::Control* text1 = text1_of_form1_();
+    if (text1 == nullptr) {
         return;
     }
-    const std::u16string caption = NumberCaption(Index);
-    if (controls_.Option1Selected()) {
-        main->Append(TextControl::Text1, u"," + caption);
-    } else if (controls_.Option2Selected()) {
+    const std::u16string caption = yeartables::TwoDigitText(Index);
+    if (Option1->Checked()) {
+        platform::AppendToBox(*text1, u"," + caption);
+    } else if (Option2->Checked()) {
         (state_.RangeClicks % 2 == 0 ? state_.RangeStart : state_.RangeEnd) = caption;
         ++state_.RangeClicks;
     }
 }
 
 void Form2::Command2_Click() {
-    MainWindow* main = main_window_();
-    if (main == nullptr) {
+    platform::Control* text1 = text1_of_form1_();
+    if (text1 == nullptr) {
         return;
     }
     const std::int64_t start = LeadingNumber(state_.RangeStart);
@@ -62,25 +64,28 @@ void Form2::Command2_Click() {
         return;
     }
     for (std::int64_t i = start; i <= end; ++i) {
-        main->Append(TextControl::Text1, NumbersFromTo(i, i));
+        platform::AppendToBox(*text1, NumbersFromTo(i, i));
     }
 }
 
 void Form2::Command3_Click(std::int16_t Index) {
-    MainWindow* main = main_window_();
-    if (main == nullptr) {
+    platform::Control* text1 = text1_of_form1_();
+    if (text1 == nullptr) {
         return;
     }
-    controls_.FocusOption2();
-    main->Append(TextControl::Text1, std::u16string(ListOf(kRemainderLists, Index)) + u"\r\n");
+    // Giving an option the focus selects it: the page switches to segment
+    // mode.
+    Option2->Focus();
+    Option2->Select();
+    platform::AppendToBox(*text1, ListLine(kRemainderLists, Index));
 }
 
 void Form2::Command4_Click(std::int16_t Index) {
-    MainWindow* main = main_window_();
-    if (main == nullptr) {
+    platform::Control* text1 = text1_of_form1_();
+    if (text1 == nullptr) {
         return;
     }
-    main->Append(TextControl::Text1, std::u16string(ListOf(kThirdLists, Index)) + u"\r\n");
+    platform::AppendToBox(*text1, ListLine(kThirdLists, Index));
 }
 
 }  // namespace chgu

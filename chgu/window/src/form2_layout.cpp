@@ -1,9 +1,13 @@
+// The controls of the number page Form2, row for row as the page is laid
+// out, in pixels at 96 DPI within the client area.
 #include <array>
 #include <string_view>
 
+#include "array_name.h"
+#include "chgu/window/colours.h"
 #include "chgu/window/control_ids.h"
 #include "chgu/window/form2.h"
-#include "chgu/window/layouts.h"
+#include "yeartables/numbers.h"
 
 namespace chgu {
 
@@ -35,13 +39,14 @@ Bounds NumberButtonBounds(int n) {
     return {4 + 28 * ((n - 1) % 5), 28 + 28 * ((n - 1) / 5), 25, 25};
 }
 
-std::string ArrayName(std::string_view array, int index) {
-    return std::string(array) + "(" + std::to_string(index) + ")";
-}
-
 }  // namespace
 
-platform::FormLayout Form2Layout(const Form2Handlers& handlers) {
+platform::FormLayout Form2::Layout() {
+    using Handler = void (Form2::*)(std::int16_t);
+    const auto on = [this](Handler handler, std::int16_t index) {
+        return [this, handler, index](platform::Control&) { (this->*handler)(index); };
+    };
+
     platform::FormLayout form;
     form.background = kCyan;
     form.caption = u"号码页";
@@ -65,28 +70,26 @@ platform::FormLayout Form2Layout(const Form2Handlers& handlers) {
         Row("Label2", ControlKind::kLabel, u"段数用", {88, 8, 41, 13}, ids::kPageLabel2)
             .Background(kCyan),
     };
-    const auto command1 = handlers.Command1_Click;
-    for (std::int16_t n = 1; n <= 49; ++n) {
+    for (std::int16_t n = yeartables::kFirstNumber; n <= yeartables::kLastNumber; ++n) {
         form.controls.push_back(Row(ArrayName("Command1", n), ControlKind::kButton,
-                                    NumberCaption(n), NumberButtonBounds(n), ids::kPageCommand1 + n)
-                                    .OnClick([command1, n](platform::Control&) { command1(n); }));
+                                    yeartables::TwoDigitText(n), NumberButtonBounds(n),
+                                    ids::kPageCommand1 + n)
+                                    .OnClick(on(&Form2::Command1_Click, n)));
     }
-    const auto command2 = handlers.Command2_Click;
     form.controls.push_back(
         Row("Command2", ControlKind::kButton, u"段 数", {88, 312, 53, 25}, ids::kPageCommand2)
-            .OnClick([command2](platform::Control&) { command2(); }));
-    const auto array_rows = [&form](std::string_view array, const std::array<ArrayRow, 3>& rows,
-                                    int first_id, std::function<void(std::int16_t)> click) {
+            .OnClick([this](platform::Control&) { Command2_Click(); }));
+    const auto array_rows = [&](std::string_view array, const std::array<ArrayRow, 3>& rows,
+                                int first_id, Handler handler) {
         for (std::int16_t index = 0; index < 3; ++index) {
             const ArrayRow& row = rows[static_cast<std::size_t>(index)];
-            form.controls.push_back(
-                Row(ArrayName(array, index), ControlKind::kButton, std::u16string(row.caption),
-                    row.bounds, first_id + index)
-                    .OnClick([click, index](platform::Control&) { click(index); }));
+            form.controls.push_back(Row(ArrayName(array, index), ControlKind::kButton,
+                                        std::u16string(row.caption), row.bounds, first_id + index)
+                                        .OnClick(on(handler, index)));
         }
     };
-    array_rows("Command3", kRemainderRows, ids::kPageCommand3, handlers.Command3_Click);
-    array_rows("Command4", kThirdRows, ids::kPageCommand4, handlers.Command4_Click);
+    array_rows("Command3", kRemainderRows, ids::kPageCommand3, &Form2::Command3_Click);
+    array_rows("Command4", kThirdRows, ids::kPageCommand4, &Form2::Command4_Click);
     return form;
 }
 

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "chgu/window/layouts.h"
+#include "chgu/window/colours.h"
+#include "chgu/window/form1.h"
+#include "chgu/window/form2.h"
 
 namespace chgu {
 namespace {
@@ -23,6 +25,16 @@ void Add(std::vector<std::string>& names, const char* array, std::initializer_li
     for (const int index : indexes) {
         names.push_back(std::string(array) + "(" + std::to_string(index) + ")");
     }
+}
+
+platform::FormLayout Form1Layout() {
+    MemoryChangeDateStore store;
+    return Form1(store, {}).Layout();
+}
+
+platform::FormLayout Form2Layout() {
+    Form2State state;
+    return Form2(state, [] { return nullptr; }).Layout();
 }
 
 TEST(Form1Layout, TabWalksTheStripThenEachLineLeftToRight) {
@@ -43,7 +55,7 @@ TEST(Form1Layout, TabWalksTheStripThenEachLineLeftToRight) {
     expected.push_back("Text2");
     Add(expected, "Command1", {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 48, 49, 50, 51, 52, 53, 54,
                                55, 58, 59, 60, 61, 62, 64, 66, 56, 63, 65, 67, 57});
-    EXPECT_EQ(TabNames(Form1Layout({})), expected);
+    EXPECT_EQ(TabNames(Form1Layout()), expected);
 }
 
 TEST(Form2Layout, TabWalksTheModeThenTheNumbersAndTheRangeButtons) {
@@ -54,7 +66,7 @@ TEST(Form2Layout, TabWalksTheModeThenTheNumbersAndTheRangeButtons) {
     expected.push_back("Command2");
     Add(expected, "Command3", {0, 1, 2});
     Add(expected, "Command4", {0, 1, 2});
-    EXPECT_EQ(TabNames(Form2Layout({})), expected);
+    EXPECT_EQ(TabNames(Form2Layout()), expected);
 }
 
 const platform::ControlLayout& RowNamed(const platform::FormLayout& form, std::string_view name) {
@@ -70,7 +82,7 @@ const platform::ControlLayout& RowNamed(const platform::FormLayout& form, std::s
 // The check boxes start ticked and clear as the design has them, on the
 // window's colour; the two captions too wide for their buttons wrap.
 TEST(Form1Layout, CheckBoxesDropDownListAndWrappedCaptions) {
-    const platform::FormLayout form = Form1Layout({});
+    const platform::FormLayout form = Form1Layout();
     EXPECT_EQ(form.background, kTeal);
     EXPECT_EQ(RowNamed(form, "Check1").kind, platform::ControlKind::kCheckBox);
     EXPECT_TRUE(RowNamed(form, "Check1").checked);
@@ -84,7 +96,7 @@ TEST(Form1Layout, CheckBoxesDropDownListAndWrappedCaptions) {
         }
     }
     EXPECT_EQ(wrapped, (std::vector<std::u16string>{u"帮助", u"全转半"}));
-    EXPECT_EQ(Form2Layout({}).background, kCyan);
+    EXPECT_EQ(Form2Layout().background, kCyan);
 }
 
 }  // namespace

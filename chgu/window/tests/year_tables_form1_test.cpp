@@ -6,40 +6,22 @@
 #include <optional>
 #include <string>
 
-#include "chgu/change_date_store.h"
-#include "chgu/command2.h"
-#include "chgu/form1.h"
-#include "platform/codepage.h"
-#include "test_support.h"
+#include "form1_window.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
 namespace chgu {
 namespace {
 
-using test::TempFolder;
-using test::U16;
-using test::U8;
-
 // chgu.exe started from the folder on a day, with a change date stored.
-struct StartedProgram {
-    StartedProgram(std::string_view stored_date, CivilDate today_date) : today(today_date) {
+struct StartedProgram : test::Form1Window {
+    StartedProgram(std::string_view stored_date, CivilDate today_date) : Form1Window(today_date) {
         store.bytes = platform::Utf8ToGbk(stored_date);
-    }
-
-    // The window opens: Form1 is made, the start-up sequence runs and the
-    // window appears.
-    void Open() {
-        form.emplace(controls, store, folder.path(), [this] { return today; });
-        form->Form_Load();
-        form->Form_Activate();
     }
 
     // 码统计 on text: the line of the numbers named once, "" when none is.
     std::string NamedOnce(std::string_view text) {
-        controls.Text1 = U16(text);
-        form->Command2_Click(kNumberStatisticsIndex);
-        const std::string report = U8(controls.Text2);
+        const std::string report = Report(text);
         const std::size_t start = report.find("共01次:");
         return start == std::string::npos
                    ? ""
@@ -49,23 +31,17 @@ struct StartedProgram {
     // "更改" with a date typed into Text3, on another day.
     void Change(std::string_view date, CivilDate on) {
         today = on;
-        controls.Text3 = U16(date);
-        form->Command3_Click();
+        SetText("Text3", date);
+        Click("Command3");
     }
 
     std::string YearTablesFile() const {
         return (folder.path() / yeartables::kYearTablesFileName).string();
     }
-
-    TempFolder folder;
-    MemoryForm1Controls controls;
-    MemoryChangeDateStore store;
-    CivilDate today;
-    std::optional<Form1> form;
 };
 
 std::string Line(int year) {
-    return U8(yeartables::FormatYearLine(yeartables::StandardYearRow(year)));
+    return platform::Utf16ToUtf8(yeartables::FormatYearLine(yeartables::StandardYearRow(year)));
 }
 
 std::string Replaced(std::string text, std::string_view from, std::string_view to) {
@@ -81,8 +57,8 @@ TEST(ChguForm1WithYearTables, EveryPressCountsTheFilesTableYears) {
     program.folder.Write(yeartables::kYearTablesFileName,
                          yeartables::GeneratedYearTables(2011, 2040));
     program.Open();
-    EXPECT_TRUE(program.controls.Messages.empty());
-    EXPECT_EQ(U8(program.form->State().TableYear), "2026");
+    EXPECT_TRUE(program.Messages().empty());
+    EXPECT_EQ(program.TableYear(), "2026");
     EXPECT_EQ(program.NamedOnce("马"), "共01次:01,13,25,37,49,（5码）");
     EXPECT_EQ(program.NamedOnce("火"), "共01次:02,03,10,11,18,19,32,33,40,41,48,49,（12码）");
     EXPECT_EQ(program.NamedOnce("金"), "共01次:04,05,12,13,26,27,34,35,42,43,（10码）");
@@ -95,13 +71,13 @@ TEST(ChguForm1WithYearTables, EveryPressCountsTheFilesTableYears) {
     EXPECT_EQ(program.NamedOnce("马"), "共01次:07,19,31,43,（4码）");  // built in, as ever
     program.Change("2041年01月01日", {2041, 3, 1});
     EXPECT_EQ(program.NamedOnce("马"), "");  // past the file
-    EXPECT_TRUE(program.controls.Messages.empty());
+    EXPECT_TRUE(program.Messages().empty());
 }
 
 TEST(ChguForm1WithYearTables, WithoutTheFileTableYearsAfter2010CountNoAnimals) {
     StartedProgram program("2026年02月17日", {2026, 3, 1});
     program.Open();
-    EXPECT_TRUE(program.controls.Messages.empty());
+    EXPECT_TRUE(program.Messages().empty());
     EXPECT_EQ(program.NamedOnce("马 05"), "共01次:05,（1码）");
     EXPECT_EQ(program.NamedOnce("火"), "");
     program.Change("2010年02月14日", {2026, 3, 1});
@@ -116,22 +92,23 @@ TEST(ChguForm1WithYearTables, AFaultyFileIsToldOnceAndTheBuiltInYearsWork) {
         yeartables::kYearTablesFileName,
         Line(2011) + "\r\n" + Line(2012) + "\r\n\r\n" + Replaced(Line(2013), "|蛇|", "|猫|"));
     program.Open();
-    ASSERT_EQ(program.controls.Messages.size(), 1u);
-    EXPECT_EQ(U8(program.controls.Messages[0]),
-              "年份表文件“" + program.YearTablesFile() +
-                  "”第 4 行有错：生肖“猫”不是鼠牛虎兔龙蛇马羊猴鸡狗猪中的一个。");
+    const std::vector<std::string> told = {
+        "年份表文件“" + program.YearTablesFile() +
+        "”第 4 行有错：生肖“猫”不是鼠牛虎兔龙蛇马羊猴鸡狗猪中的一个。"};
+    EXPECT_EQ(program.Messages(), told);
+    EXPECT_EQ(program.window->Messages()[0].icon, platform::MessageIcon::kError);
     program.form->Form_Activate();
-    EXPECT_EQ(program.controls.Messages.size(), 1u);
+    EXPECT_EQ(program.Messages(), told);
     // The start-up sequence went on: the stored date, the custom list.
-    EXPECT_EQ(U8(program.controls.Text3), "2026年02月17日");
-    EXPECT_EQ(U8(program.controls.Combo1), "自定义");
+    EXPECT_EQ(program.Text("Text3"), "2026年02月17日");
+    EXPECT_EQ(program.Text("Combo1"), "自定义");
 
     EXPECT_EQ(program.NamedOnce("马 05"), "共01次:05,（1码）");  // 2011..2013 are not read
     program.Change("2012年01月23日", {2026, 3, 1});
     EXPECT_EQ(program.NamedOnce("马"), "");
     program.Change("2008年02月07日", {2026, 3, 1});
     EXPECT_EQ(program.NamedOnce("鼠"), "共01次:01,13,25,37,49,（5码）");
-    EXPECT_EQ(program.controls.Messages.size(), 1u);
+    EXPECT_EQ(program.Messages(), told);
 }
 
 }  // namespace

@@ -7,9 +7,8 @@
 #include <memory>
 
 #include "chgu/change_date_store.h"
-#include "chgu/form1.h"
+#include "chgu/window/form1.h"
 #include "chgu/window/form2.h"
-#include "main_window32.h"
 #include "platform/win32/form_window.h"
 
 namespace chgu::win32 {
@@ -28,21 +27,23 @@ class Program {
     int Run();
 
   private:
-    class NumberPage;
-
+    // Opens the number page, or brings an open one to the front.
     void ShowNumberPage();
     void WindowOpened() { ++open_windows_; }
     void WindowClosed();
 
     HINSTANCE instance_;
     std::unique_ptr<ChangeDateStore> store_;
+    Form1 form1_;
     std::unique_ptr<platform::win32::FormWindow32> form1_window_;
-    std::unique_ptr<MainWindow32> main_window_;
-    std::unique_ptr<Form1> form1_;
     bool form1_open_ = false;
 
     Form2State page_state_;  // kept when the page closes
-    std::unique_ptr<NumberPage> page_;
+    // One opening of the number page: a closed page is made afresh, with
+    // Option1 selected.
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<platform::win32::FormWindow32> form2_window_;
+    bool page_open_ = false;
     int open_windows_ = 0;
 };
 

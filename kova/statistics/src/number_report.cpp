@@ -5,6 +5,7 @@
 
 #include "grouped_report.h"
 #include "kova/statistics.h"
+#include "yeartables/numbers.h"
 
 namespace kova {
 
@@ -39,7 +40,7 @@ std::string LineCountSuffix(const std::string& line) {
 }  // namespace
 
 std::string NumberText(int number) {
-    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+    return yeartables::TwoDigitText<char>(number);
 }
 
 ReportLines WriteNumberReport(const NumberCounts& counts, Arrangement arrangement) {

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "table_index.h"
-#include "yeartables/year_row.h"
+#include "yeartables/year_number_sets.h"
 #include "zodiac_cycle.h"
 
 namespace kova {
@@ -11,18 +11,11 @@ namespace kova {
 // The file's animals and elements are indexes into the same cycles as
 // ZodiacNames and ElementNames, from 0.
 YearTables::YearTables(const yeartables::FileYears& file) {
-    for (const yeartables::YearRow& row : file.rows) {
-        if (row.year != LastYear() + 1 || row.animal >= ZodiacNames.size()) {
-            throw std::invalid_argument("year tables: rows not as the reader gives them");
-        }
+    for (const yeartables::YearNumberSets& year : yeartables::NumberSetsOf(file)) {
         AddedYear added;
-        added.animal = row.animal + 1;
-        for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
-            const std::size_t element = row.element[static_cast<std::size_t>(number - 1)];
-            if (element >= added.elements.size()) {
-                throw std::invalid_argument("year tables: element outside 金 木 水 火 土");
-            }
-            added.elements[element].Add(number);
+        added.animal = year.animal + 1;
+        for (std::size_t i = 0; i < added.elements.size(); ++i) {
+            added.elements[i] = NumberSet::FromBits(year.elements[i]);
         }
         added_.push_back(added);
     }

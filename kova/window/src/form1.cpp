@@ -10,7 +10,7 @@
 #include "platform/memo_lines.h"
 #include "range_input.h"
 #include "year_caption.h"
-#include "yeartables/year_tables_file.h"
+#include "yeartables/numbers.h"
 
 namespace kova {
 
@@ -25,18 +25,11 @@ int TwoDigitValue(std::u16string_view digits) {
     return (digits[0] - u'0') * 10 + (digits[1] - u'0');
 }
 
-std::u16string Decimal(int number) {
-    const std::string digits = std::to_string(number);
-    return {digits.begin(), digits.end()};
-}
-
 }  // namespace
 
-TForm1::TForm1(const std::filesystem::path& program_folder) {
-    yeartables::LoadResult loaded = yeartables::LoadYearTablesBeside(program_folder);
-    tables_ = YearTables(loaded.years);
-    year_tables_fault_ = std::move(loaded.fault);
-}
+TForm1::TForm1(const std::filesystem::path& program_folder)
+    : year_tables_file_(yeartables::LoadYearTablesBeside(program_folder)),
+      tables_(year_tables_file_.years) {}
 
 void TForm1::Attach(platform::FormWindow& window) {
     window_ = &window;
@@ -61,9 +54,8 @@ void TForm1::FormCreate(int today_year) {
 }
 
 void TForm1::FormShow() {
-    if (year_tables_fault_) {
-        window_->ShowMessage(*std::exchange(year_tables_fault_, std::nullopt),
-                             platform::MessageIcon::kError);
+    if (const auto fault = year_tables_file_.TakeFault()) {
+        window_->ShowMessage(*fault, platform::MessageIcon::kError);
     }
 }
 
@@ -126,7 +118,7 @@ void TForm1::Button62Click(platform::Control&) {
             lines.Add(u" ");
         }
         std::u16string item = u",";
-        item.append(Decimal(number));
+        item.append(yeartables::DecimalText(number));
         ExtendLastLine(lines, item, item, kLongestRangeLine);
     }
 }

@@ -1,13 +1,13 @@
 // The controls of TForm1, row for row as the window is laid out. Positions
 // are left, top, width, height in pixels at 96 DPI within the client area.
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "kova/tables.h"
 #include "kova/window/control_ids.h"
 #include "kova/window/form1.h"
 #include "platform/codepage.h"
+#include "yeartables/numbers.h"
 
 namespace kova {
 
@@ -78,12 +78,6 @@ Colour WaveColour(int number) {
 
 std::string Numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
-}
-
-std::u16string TwoDigits(int number) {
-    char digits[3];
-    std::snprintf(digits, sizeof digits, "%02d", number);
-    return {digits, digits + 2};
 }
 
 }  // namespace
@@ -213,7 +207,7 @@ platform::FormLayout TForm1::Layout() {
     // Four columns, thirteen rows, 49 alone in the last; each number in its
     // wave colour.
     for (int number = 1; number <= 49; ++number) {
-        rows.push_back(Row(Numbered("BitBtn", number), kButton, TwoDigits(number),
+        rows.push_back(Row(Numbered("BitBtn", number), kButton, yeartables::TwoDigitText(number),
                            {560 + 32 * ((number - 1) % 4), 157 + 22 * ((number - 1) / 4), 25, 20},
                            ids::kBitBtn1 + number - 1)
                            .TextColour(WaveColour(number))

@@ -27,6 +27,9 @@ class Control {
     virtual void Focus() = 0;
 
     virtual bool Checked() const = 0;
+    // An option becomes the selected one of its group, the others clear, as
+    // when it gets the focus from the keyboard; its handler does not run.
+    virtual void Select() = 0;
 
     // An up-down control keeps its position within its range.
     virtual int Position() const = 0;
@@ -54,6 +57,18 @@ class FormWindow {
 
     // A modal message box with an OK button, titled with the window's caption.
     virtual void ShowMessage(std::u16string_view text, MessageIcon icon) = 0;
+
+    // Empties the clipboard and puts the text on it as Unicode text; false
+    // when another program holds the clipboard or it takes nothing.
+    virtual bool PutOnClipboard(std::u16string_view text) = 0;
 };
+
+// Adds text at the end of a box as typing it in there does: the rest of the
+// text stays, and the caret and the view go to the end.
+inline void AppendToBox(Control& box, std::u16string_view text) {
+    if (!text.empty()) {
+        box.ReplaceText(box.Text().size(), 0, text);
+    }
+}
 
 }  // namespace platform

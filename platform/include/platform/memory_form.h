@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,7 @@ class MemoryForm : public FormWindow {
     int ClientWidth() const override { return client_width_; }
     void SetClientWidth(int width) override { client_width_ = width; }
     void ShowMessage(std::u16string_view text, MessageIcon icon) override;
+    bool PutOnClipboard(std::u16string_view text) override;
 
     // A click on a button, option or check box: an option becomes the
     // selected one of its group, a check box changes its tick; then the
@@ -52,18 +54,27 @@ class MemoryForm : public FormWindow {
     const std::string& Focused() const { return focused_; }
     // The message boxes shown so far, oldest first.
     const std::vector<Message>& Messages() const { return messages_; }
+    // Where the caret of a box stands: at the start after its text is set,
+    // after the new text after a replacement.
+    std::size_t Caret(std::string_view name);
+    // The text on the clipboard; nothing before the first copy. A clipboard
+    // held by another program takes nothing while `clipboard_held` is set.
+    const std::optional<std::u16string>& Clipboard() const { return clipboard_; }
+    bool clipboard_held = false;
 
   private:
     class MemoryControl;
 
     MemoryControl& Get(std::string_view name);
     const ControlLayout& LayoutOf(std::string_view name) const;
+    void SelectOption(const ControlLayout& option);
 
     FormLayout layout_;
     std::map<std::string, std::unique_ptr<MemoryControl>, std::less<>> controls_;
     int client_width_;
     std::string focused_;
     std::vector<Message> messages_;
+    std::optional<std::u16string> clipboard_;
 };
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "window_text.h"
+
 namespace platform::win32 {
 
 COLORREF ColourRef(Colour colour) {
@@ -32,14 +34,6 @@ HBRUSH BrushCache::Of(COLORREF colour) {
 }
 
 namespace {
-
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
 
 // Splits a caption into the lines that fit the width, character by
 // character, as Chinese text breaks.

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide_text.h"
+#include "window_text.h"
 
 namespace platform::win32 {
 
@@ -109,11 +110,7 @@ bool ControlWindow::IsEdit() const {
 }
 
 std::u16string ControlWindow::Text() const {
-    const int length = GetWindowTextLengthW(window_);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window_, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return FromWide(text);
+    return FromWide(WindowText(window_));
 }
 
 void ControlWindow::SetText(std::u16string_view text) {
@@ -139,6 +136,28 @@ void ControlWindow::Focus() {
 
 bool ControlWindow::Checked() const {
     return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ControlWindow::Select() {
+    if (layout_.kind != ControlKind::kOption) {
+        return;
+    }
+    // The group runs from the option with WS_GROUP to the next control that
+    // starts a group of its own; the builder makes them one after another.
+    HWND first = window_;
+    while (!(GetWindowLongW(first, GWL_STYLE) & WS_GROUP)) {
+        const HWND before = GetWindow(first, GW_HWNDPREV);
+        if (before == nullptr) {
+            break;
+        }
+        first = before;
+    }
+    for (HWND member = first; member != nullptr; member = GetWindow(member, GW_HWNDNEXT)) {
+        if (member != first && (GetWindowLongW(member, GWL_STYLE) & WS_GROUP)) {
+            break;
+        }
+        SendMessageW(member, BM_SETCHECK, member == window_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
 }
 
 int ControlWindow::Position() const {

@@ -31,6 +31,7 @@ class ControlWindow : public Control {
     void ReplaceText(std::size_t start, std::size_t length, std::u16string_view text) override;
     void Focus() override;
     bool Checked() const override;
+    void Select() override;
     int Position() const override;
     void SetPosition(int position) override;
     void ClearList() override;

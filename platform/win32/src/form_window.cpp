@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "clipboard.h"
 #include "control_painting.h"
 #include "control_window.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/wide_text.h"
+#include "window_text.h"
 
 namespace platform::win32 {
 
@@ -41,13 +43,11 @@ HFONT CreateFormFont(const FontSpec& font, UINT dpi) {
 }
 
 SIZE TextSize(HWND control, HFONT font) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(control, text.data(), length + 1);
+    const std::wstring text = WindowText(control);
     SIZE size = {0, 0};
     const HDC dc = GetDC(control);
     const HGDIOBJ old_font = SelectObject(dc, font);
-    GetTextExtentPoint32W(dc, text.c_str(), length, &size);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(dc, old_font);
     ReleaseDC(control, dc);
     return size;
@@ -180,6 +180,11 @@ void FormWindow32::Show(int show_command, std::string_view focused_control) {
     }
 }
 
+void FormWindow32::BringToFront() {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+}
+
 Control& FormWindow32::Find(std::string_view name) {
     for (const auto& control : controls_) {
         if (control->Layout().name == name) {
@@ -204,6 +209,10 @@ void FormWindow32::SetClientWidth(int width) {
 void FormWindow32::ShowMessage(std::u16string_view text, MessageIcon icon) {
     MessageBoxW(window_, Wide(text).c_str(), Wide(layout_.caption).c_str(),
                 MB_OK | (icon == MessageIcon::kError ? MB_ICONERROR : 0));
+}
+
+bool FormWindow32::PutOnClipboard(std::u16string_view text) {
+    return PutTextOnClipboard(window_, text);
 }
 
 ControlWindow* FormWindow32::ByHandle(HWND control) const {

@@ -15,10 +15,6 @@ namespace yeartables {
 // Index into kAnimalNames of the year's own animal.
 int AnimalOfYear(int year);
 
-// Index into kAnimalNames of the animal of number (1..49) in a year whose
-// number 01 carries year_animal: one place back in the cycle per number.
-int AnimalOfNumber(int year_animal, int number);
-
 // Index into kElementNames of the sound element of a year of the cycle.
 int SoundElementOfYear(int year);
 

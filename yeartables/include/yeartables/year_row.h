@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "yeartables/numbers.h"
+
 namespace yeartables {
 
 // The years up to this one come from the programs' built-in tables; a file
@@ -18,7 +20,6 @@ namespace yeartables {
 inline constexpr int kLastBuiltInYear = 2010;
 inline constexpr int kFirstFileYear = kLastBuiltInYear + 1;
 
-inline constexpr int kNumberCount = 49;
 
 // The animal cycle, in the order the year's animal moves on (2008 is 鼠).
 inline constexpr std::array<std::u16string_view, 12> kAnimalNames = {
@@ -26,6 +27,13 @@ inline constexpr std::array<std::u16string_view, 12> kAnimalNames = {
 
 inline constexpr std::array<std::u16string_view, 5> kElementNames = {u"金", u"木", u"水", u"火",
                                                                      u"土"};
+
+// Index into kAnimalNames of the animal of number (1..49) in a year whose
+// number 01 carries year_animal: one place back in the cycle per number.
+constexpr int AnimalOfNumber(int year_animal, int number) {
+    constexpr int kCycle = static_cast<int>(kAnimalNames.size());
+    return ((year_animal - (number - 1)) % kCycle + kCycle) % kCycle;
+}
 
 struct YearRow {
     int year = 0;

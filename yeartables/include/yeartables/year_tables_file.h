@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "yeartables/year_row.h"
 
@@ -28,6 +29,10 @@ inline constexpr char kYearTablesFileName[] = "YearTables.txt";
 struct LoadResult {
     FileYears years;                      // none when there is a fault
     std::optional<std::u16string> fault;  // the message to show the user
+
+    // A window reads its file once at start and tells the fault once it
+    // shows: the message the first time, nothing after or when there is none.
+    std::optional<std::u16string> TakeFault() { return std::exchange(fault, std::nullopt); }
 };
 
 // The years of a file's text; file_name is how the message names the file.

@@ -9,8 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "chgu/form1_controls.h"
-
 namespace chgu {
 
 inline constexpr char kCustomAttributeFileName[] = "Define.txt";
@@ -29,12 +27,5 @@ std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& fo
 
 // What a line inserts: everything after its last "|", "" without one.
 std::u16string MembersOf(std::u16string_view line);
-
-// Fills Combo1's list afresh from Define.txt in folder.
-void LoadCombo1(Form1Controls& controls, const std::filesystem::path& folder);
-
-// The pick of chosen_item from Combo1's list: Text1 gets the focus and the
-// item's members are appended to its text, with nothing between.
-void Combo1_Click(Form1Controls& controls, std::u16string_view chosen_item);
 
 }  // namespace chgu

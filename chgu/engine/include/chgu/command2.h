@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "chgu/form1_controls.h"
 #include "chgu/scan.h"
 #include "chgu/year_tables.h"
 
@@ -43,13 +42,5 @@ bool IsStatisticsPress(std::int16_t Index);
 std::optional<std::u16string> Text2AfterPress(std::int16_t Index, std::u16string_view text1,
                                               const PressSettings& settings,
                                               std::int16_t& InBracket);
-
-// The press: Text1 gets the focus, InBracket is reset, and the button's
-// action runs on the controls.
-void Command2_Click(Form1Controls& controls, Form1State& state, std::int16_t Index);
-// The press with the tables of YearTables.txt: TableYear selects among the
-// built-in years and the file's.
-void Command2_Click(Form1Controls& controls, Form1State& state, const YearTables& tables,
-                    std::int16_t Index);
 
 }  // namespace chgu

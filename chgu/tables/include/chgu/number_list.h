@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "yeartables/numbers.h"
+
 namespace chgu {
 
 // Bit n is set when number n (1..49) belongs to the set.
@@ -39,7 +41,8 @@ constexpr NumberSet NumbersWhere(Predicate predicate) {
     return set;
 }
 
-void AppendTwoDigits(std::u16string& out, int number);
+using yeartables::AppendTwoDigits;
+using yeartables::DecimalText;
 void AppendNumberList(std::u16string& out, NumberSet set);
 std::u16string NumberListText(NumberSet set);
 

@@ -13,9 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "chgu/startup.h"
 #include "chgu/window/control_ids.h"
-#include "chgu/window/layouts.h"
+#include "chgu/window/form1.h"
+#include "chgu/window/form2.h"
+#include "chgu/window/window_texts.h"
 #include "huge_input.h"
 #include "platform/codepage.h"
 #include "program_copy.h"
@@ -28,6 +29,18 @@
 namespace {
 
 namespace ids = chgu::ids;
+
+// The control tables of both windows, for where their controls stand and
+// the order the Tab key walks them in.
+platform::FormLayout Form1Layout() {
+    chgu::MemoryChangeDateStore store;
+    return chgu::Form1(store, {}).Layout();
+}
+platform::FormLayout Form2Layout() {
+    chgu::Form2State state;
+    return chgu::Form2(state, [] { return nullptr; }).Layout();
+}
+
 using e2e::Checked;
 using e2e::Click;
 using e2e::SetText;
@@ -232,7 +245,7 @@ TEST_F(ChguWindow, FirstStartShowsTheWelcomeTextAndTheDefaults) {
 
 TEST_F(ChguWindow, EveryControlStandsWhereTheLayoutPutsIt) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    const platform::FormLayout layout = chgu::Form1Layout({});
+    const platform::FormLayout layout = Form1Layout();
     for (const platform::ControlLayout& row : layout.controls) {
         const HWND control = Get(row.id);
         ASSERT_NE(control, nullptr) << row.name;
@@ -607,7 +620,7 @@ TEST_F(ChguWindow, ScreenshotsOfBothWindows) {
 // options to 后段; the arrow keys move the page's mode.
 TEST_F(ChguWindow, TabWalksBothWindowsInReadingOrder) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    const platform::FormLayout main = chgu::Form1Layout({});
+    const platform::FormLayout main = Form1Layout();
     ASSERT_TRUE(e2e::BringToFront(Window()));
     ASSERT_EQ(e2e::FocusedControl(Window()), Get(ids::kText1));
     const auto stops =
@@ -619,7 +632,7 @@ TEST_F(ChguWindow, TabWalksBothWindowsInReadingOrder) {
     const HWND page = OpenNumberPage();
     ASSERT_NE(page, nullptr);
     ASSERT_TRUE(e2e::BringToFront(page));
-    const platform::FormLayout layout = chgu::Form2Layout({});
+    const platform::FormLayout layout = Form2Layout();
     const auto page_stops = e2e::ExpectedTabStops(layout, layout.client_width, page);
     EXPECT_EQ(e2e::NamesOf(layout, e2e::TabWalk(page, page_stops.size())),
               e2e::NamesOf(page_stops));

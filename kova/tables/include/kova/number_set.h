@@ -34,6 +34,12 @@ class NumberSet {
         return set;
     }
 
+    // Bit n set for number n, as the year-tables file's sets come; bits
+    // outside 1..49 are no numbers.
+    static constexpr NumberSet FromBits(std::uint64_t bits) {
+        return NumberSet(bits & (((std::uint64_t{1} << kHighestNumber) - 1) << kLowestNumber));
+    }
+
     // The numbers 1..49 that satisfy the predicate.
     template <typename Predicate>
     static constexpr NumberSet Where(Predicate predicate) {

@@ -7,19 +7,10 @@
 #include <functional>
 #include <string>
 
-#include "chgu/window/main_window.h"
+#include "platform/control_table.h"
+#include "platform/controls.h"
 
 namespace chgu {
-
-// What the page's handlers see of its own controls: the two mode options.
-class Form2Controls {
-  public:
-    virtual ~Form2Controls() = default;
-    virtual bool Option1Selected() const = 0;  // number mode
-    virtual bool Option2Selected() const = 0;  // segment mode
-    // Gives Option2 the focus, which selects it.
-    virtual void FocusOption2() = 0;
-};
 
 // The page's values that outlive the page: closing and opening it again
 // keeps them.
@@ -32,23 +23,24 @@ struct Form2State {
 
 class Form2 {
   public:
-    // main_window gives the main window while it is open and nullptr once it
-    // has been closed; the page's buttons then do nothing.
-    Form2(Form2Controls& controls, Form2State& state, std::function<MainWindow*()> main_window);
+    // text1_of_form1 gives the main window's input box while the main window
+    // is open and nullptr once it has been closed; the page's buttons then
+    // do nothing.
+    Form2(Form2State& state, std::function<platform::Control*()> text1_of_form1);
 
-    void Form_Load() {}
+    platform::FormLayout Layout();
+    void Attach(platform::FormWindow& window);
+
     void Command1_Click(std::int16_t Index);  // the number buttons "01".."49"
     void Command2_Click();                    // 段 数
     void Command3_Click(std::int16_t Index);  // 除3余0, 除3余1, 除3余2
     void Command4_Click(std::int16_t Index);  // 前段, 中段, 后段
 
   private:
-    Form2Controls& controls_;
     Form2State& state_;
-    std::function<MainWindow*()> main_window_;
+    std::function<platform::Control*()> text1_of_form1_;
+    platform::Control* Option1 = nullptr;  // 号码用
+    platform::Control* Option2 = nullptr;  // 段数用
 };
-
-// The caption of number button n: "01".."49".
-std::u16string NumberCaption(int n);
 
 }  // namespace chgu

@@ -12,6 +12,7 @@
 #include "kova/year_tables.h"
 #include "platform/control_table.h"
 #include "platform/controls.h"
+#include "yeartables/year_tables_file.h"
 
 namespace kova {
 
@@ -27,6 +28,9 @@ class TForm1 {
     // file with a fault is not used: the built-in years only, and FormShow
     // tells the user why.
     explicit TForm1(const std::filesystem::path& program_folder);
+
+    // The tables in force: the built-in years and those of the file.
+    const YearTables& Tables() const { return tables_; }
 
     // The window's controls, with every handler bound to this form. The
     // year selector's range runs over the years of the tables.
@@ -73,8 +77,8 @@ class TForm1 {
     std::string InputText() const;
     void ShowReport(const ReportLines& report);
 
+    yeartables::LoadResult year_tables_file_;
     YearTables tables_;
-    std::optional<std::u16string> year_tables_fault_;
 
     platform::FormWindow* window_ = nullptr;
     platform::Control* Memo1 = nullptr;

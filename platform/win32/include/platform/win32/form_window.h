@@ -36,11 +36,14 @@ class FormWindow32 final : public FormWindow {
     HWND Handle() const { return window_; }
     // Shows the window and gives the keyboard focus to the named control.
     void Show(int show_command, std::string_view focused_control);
+    // Shows a window that is open already in front of the others.
+    void BringToFront();
 
     Control& Find(std::string_view name) override;
     int ClientWidth() const override;
     void SetClientWidth(int width) override;
     void ShowMessage(std::u16string_view text, MessageIcon icon) override;
+    bool PutOnClipboard(std::u16string_view text) override;
 
     // The window of ours that a window of the thread belongs to (itself or a
     // control in it), or nullptr.

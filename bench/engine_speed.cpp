@@ -1,0 +1,64 @@
+// The engines behind the statistics buttons, timed alone on one generated
+// 1 MB tip text: built natively and for the page (WebAssembly, run by node),
+// so that scripts/bench.sh can set the two builds side by side on the same
+// text. One line per statistic: its name and MB/s of its fastest run, the
+// one least disturbed by other programs on the machine.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "chgu/command2.h"
+#include "kova/statistics.h"
+#include "platform/codepage.h"
+#include "tip_text.h"
+
+namespace {
+
+constexpr int kRuns = 15;
+
+double MegabytesPerSecond(std::size_t bytes, const std::function<std::size_t()>& pass) {
+    std::vector<double> seconds;
+    std::size_t keep = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        keep += pass();
+        seconds.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    // The results' sizes decide the figure, so no pass can be left out as
+    // unused.
+    const double fastest = *std::min_element(seconds.begin(), seconds.end());
+    return keep == 0 ? 0 : static_cast<double>(bytes) / (1 << 20) / fastest;
+}
+
+std::size_t ChguPress(std::int16_t index, const std::u16string& text) {
+    chgu::PressSettings settings;
+    settings.scan.TableYear = u"2008";
+    std::int16_t in_bracket = 0;
+    return chgu::Text2AfterPress(index, text, settings, in_bracket)->size();
+}
+
+}  // namespace
+
+int main() {
+    const std::string gbk = platform::Utf8ToGbk(bench::GenerateTipText(std::size_t{1} << 20));
+    const std::u16string utf16 = platform::GbkToUtf16(gbk);
+    const struct {
+        const char* name;
+        std::function<std::size_t()> pass;
+    } statistics[] = {
+        {"kova/number",
+         [&] { return kova::NumberStatistics(gbk, 2008, kova::Arrangement::kWrapped).size(); }},
+        {"kova/zodiac", [&] { return kova::ZodiacStatistics(gbk).size(); }},
+        {"chgu/number", [&] { return ChguPress(0, utf16); }},
+        {"chgu/zodiac", [&] { return ChguPress(1, utf16); }},
+        {"chgu/normalise", [&] { return ChguPress(11, utf16); }},
+    };
+    for (const auto& statistic : statistics) {
+        std::printf("%s %.1f\n", statistic.name, MegabytesPerSecond(gbk.size(), statistic.pass));
+    }
+    return 0;
+}

@@ -1,0 +1,106 @@
+// Program B's main window Form1: its control table and every handler,
+// written against the platform's view of a window so that the same code
+// runs in the Win32 window, in the in-memory window of the tests and in the
+// web page.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chgu/change_date_store.h"
+#include "chgu/table_year.h"
+#include "chgu/year_tables.h"
+#include "platform/control_table.h"
+#include "platform/controls.h"
+#include "yeartables/year_tables_file.h"
+
+namespace chgu {
+
+// Command1 indexes beyond the 68 attribute buttons.
+inline constexpr std::int16_t kRangeButton = 68;       // 段
+inline constexpr std::int16_t kNumberPageButton = 69;  // 号码页
+inline constexpr std::int16_t kCopyButton = 70;        // 复制
+
+class Form1 {
+  public:
+    // What the window reads from outside: the stored change date, Define.txt
+    // and YearTables.txt in program_folder, and today's date whenever it
+    // chooses the table year. YearTables.txt is read once, here: a file with
+    // a fault is not used (the built-in table years only), and Form_Activate
+    // tells the user why. An empty folder holds neither file.
+    Form1(ChangeDateStore& store, std::filesystem::path program_folder,
+          std::function<CivilDate()> today = LocalToday);
+
+    // The window's controls, with every handler bound to this form.
+    platform::FormLayout Layout();
+    // Takes the window built from Layout(), and what opens the number page
+    // (or brings it to the front); before any handler runs.
+    void Attach(platform::FormWindow& window, std::function<void()> show_number_page = {});
+
+    // The start-up sequence: the stored change date into Text3 (or, when
+    // none is stored, the welcome text in place of Text1), TableYear from
+    // Text3 and today, Combo1 listing the custom attributes under "自定义".
+    void Form_Load();
+    // The window has appeared: the fault of a year-tables file that could
+    // not be used, in one message box; nothing when there is none or it has
+    // been shown.
+    void Form_Activate();
+
+    // The attribute buttons, 段, 号码页 and 复制: they type into Text1.
+    void Command1_Click(std::int16_t Index);
+    // The statistics and editing buttons.
+    void Command2_Click(std::int16_t Index);
+    // "更改": stores Text3 as it stands and runs the start-up sequence again,
+    // which reads it back. When the date cannot be stored (an ordinary user
+    // may write neither key, or an older value read first would hide it),
+    // nothing is read back: Text3 keeps the typed date, TableYear follows it
+    // until the program ends, Text1 keeps its text, and one message box
+    // says so.
+    void Command3_Click();
+    // "帮助": the usage notes in place of Text1's text.
+    void Command4_Click();
+    // A custom attribute picked from Combo1's list: its members typed in at
+    // the end of Text1.
+    void Combo1_Click(std::u16string_view chosen_item);
+
+    // The input box, which the number page types into.
+    platform::Control& InputBox() { return *Text1; }
+    // The year whose zodiac and element tables are in force.
+    const std::u16string& TableYearInForce() const { return TableYear; }
+    // The tables TableYear selects from: the built-in years and the file's.
+    const YearTables& Tables() const { return tables_; }
+
+  private:
+    // The start-up sequence from its table year step on: what follows Text3.
+    void FollowText3();
+    platform::Control& Command1(std::int16_t Index);
+
+    ChangeDateStore& store_;
+    std::filesystem::path program_folder_;
+    std::function<CivilDate()> today_;
+    yeartables::LoadResult year_tables_file_;
+    YearTables tables_;
+    std::function<void()> show_number_page_;
+
+    platform::FormWindow* window_ = nullptr;
+    platform::Control* Text1 = nullptr;
+    platform::Control* Text2 = nullptr;
+    platform::Control* Text3 = nullptr;
+    platform::Control* Text5 = nullptr;
+    platform::Control* Combo1 = nullptr;
+    platform::Control* Check1 = nullptr;
+    platform::Control* Check2 = nullptr;
+    platform::Control* Option2 = nullptr;
+
+    // The window-level values: the table year chosen by the start-up
+    // sequence, and 1 inside a skipped bracketed stretch (reset by every
+    // statistics press).
+    std::u16string TableYear;
+    std::int16_t InBracket = 0;
+};
+
+}  // namespace chgu

@@ -1,0 +1,241 @@
+// The start-up sequence, "更改" and "帮助" on Form1 in memory.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <random>
+
+#include "chgu/window/window_texts.h"
+#include "form1_window.h"
+
+namespace chgu {
+namespace {
+
+using test::Form1Window;
+
+std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos;
+         start = end + 2) {
+        lines.emplace_back(text.substr(start, end - start));
+    }
+    lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::string U8(std::u16string_view text) {
+    return platform::Utf16ToUtf8(text);
+}
+
+TEST(FormLoad, FirstStartShowsTheWelcomeTextAndUsesTheDesignDate) {
+    Form1Window window({2008, 5, 1});
+    window.Make();
+    window.SetText("Text1", "01 02");
+    window.Start();
+    EXPECT_EQ(window.Text("Text1"), U8(WelcomeText()));
+    EXPECT_EQ(window.Text("Text3"), "2006年01月29日");
+    EXPECT_EQ(window.TableYear(), "2006");
+    EXPECT_EQ(window.Text("Combo1"), "自定义");
+    EXPECT_TRUE(window.window->ListItems("Combo1").empty());
+    EXPECT_TRUE(window.Messages().empty());
+}
+
+TEST(FormLoad, WelcomeTextHasElevenLinesAndNoFinalLineBreak) {
+    const std::vector<std::string> lines = Lines(U8(WelcomeText()));
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0], "欢迎你使用本统计器！");
+    EXPECT_EQ(lines[1], "第一次使用前，请先设置今年更改肖行的开始日期，并按“更改”");
+    EXPECT_EQ(lines[2], "键即可，否则统计结果可能发生错误！");
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[4], "你如果想使用“自定义属性”，请在当前文件夹新建一个名为");
+    EXPECT_EQ(lines[5], "“define.txt”的文件，并打开文件按下列格式录入要定义的属性，");
+    EXPECT_EQ(lines[6], "一行一个。最后保存文件。例如：");
+    EXPECT_EQ(lines[7], "禽畜|牛马羊鸡狗猪");
+    EXPECT_EQ(lines[8], "野兽|鼠虎兔龙蛇猴");
+    EXPECT_EQ(lines[9], "");
+    EXPECT_FALSE(lines[10].empty());
+}
+
+TEST(FormLoad, StoredDateReplacesTheDesignDateAndLeavesTheInput) {
+    Form1Window window({2009, 3, 1});
+    window.store.bytes = platform::Utf8ToGbk("2009年01月26日");
+    window.Make();
+    window.SetText("Text1", "01 02");
+    window.Start();
+    EXPECT_EQ(window.Text("Text1"), "01 02");
+    EXPECT_EQ(window.Text("Text3"), "2009年01月26日");
+    EXPECT_EQ(window.TableYear(), "2009");
+}
+
+// Values another program or a damaged registry may leave: the longest value
+// readers take, without a NUL, and random bytes with NULs and broken pairs.
+// The start goes on with what they decode to, and a statistics press after it
+// still writes a report.
+TEST(FormLoad, HostileStoredValuesStartWithWhatTheyDecodeTo) {
+    std::mt19937 random(255);
+    std::vector<std::string> values = {std::string(255, '\xB0')};  // 127 pairs and a cut lead byte
+    values.push_back(platform::Utf8ToGbk("2009年01月26日") + std::string(241, 'x'));
+    for (int i = 0; i < 20; ++i) {
+        std::string bytes(random() % 256, '\0');
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random());
+        }
+        values.push_back(bytes);
+    }
+    for (const std::string& value : values) {
+        Form1Window window({2009, 3, 1});
+        window.store.bytes = value;
+        window.Make();
+        window.SetText("Text1", "01 02");
+        window.Start();
+        const std::u16string decoded = ReadChangeDate(window.store);
+        EXPECT_EQ(window.Text("Text3"), U8(decoded.empty() ? kDesignChangeDate : decoded));
+        EXPECT_EQ(window.Text("Text1"), decoded.empty() ? U8(WelcomeText()) : "01 02");
+        EXPECT_TRUE(window.Report("01 02").starts_with("共")) << window.Text("Text2");
+    }
+}
+
+TEST(Command3, StoresTheDateAndTurnsTheTableYear) {
+    Form1Window window({2009, 3, 1});
+    window.Open();
+    window.SetText("Text3", "2009年01月26日");
+    window.Click("Command3");
+    EXPECT_EQ(window.store.bytes, platform::Utf8ToGbk("2009年01月26日"));
+    EXPECT_EQ(window.store.bytes->size(), 14u);
+    EXPECT_EQ(window.TableYear(), "2009");
+
+    window.SetText("Text3", "2010年02月14日");
+    window.Click("Command3");
+    EXPECT_EQ(window.TableYear(), "2009");  // not yet 14 February 2010
+}
+
+// The registry as Windows keeps it for an ordinary user: the user's key and
+// the machine's key, each of which may refuse writes and may hold an older
+// date. The program reads them through the store of two.
+struct TwoKeys {
+    TwoKeys() {
+        auto user_store = std::make_unique<MemoryChangeDateStore>();
+        auto machine_store = std::make_unique<MemoryChangeDateStore>();
+        user = user_store.get();
+        machine = machine_store.get();
+        store = std::make_unique<UserFirstChangeDateStore>(std::move(user_store),
+                                                           std::move(machine_store));
+    }
+
+    MemoryChangeDateStore* user;
+    MemoryChangeDateStore* machine;
+    std::unique_ptr<ChangeDateStore> store;
+};
+
+TEST(FormLoad, ReadsTheUsersKeyFirstAndTheMachinesWhenTheUsersHasNoValue) {
+    const struct {
+        std::optional<std::string> user, machine;
+        std::string shown;
+    } cases[] = {
+        {"2009年01月26日", std::nullopt, "2009年01月26日"},
+        {std::nullopt, "2008年02月07日", "2008年02月07日"},
+        {"2009年01月26日", "2008年02月07日", "2009年01月26日"},
+        // A user's value that does not fit reads as none.
+        {std::string(256, '7'), "2008年02月07日", "2008年02月07日"},
+        {std::nullopt, std::nullopt, "2006年01月29日"},
+    };
+    for (const auto& stored : cases) {
+        TwoKeys keys;
+        if (stored.user) {
+            keys.user->bytes =
+                stored.user->size() > 255 ? *stored.user : platform::Utf8ToGbk(*stored.user);
+        }
+        if (stored.machine) {
+            keys.machine->bytes = platform::Utf8ToGbk(*stored.machine);
+        }
+        Form1Window window({2009, 3, 1});
+        window.Open(keys.store.get());
+        EXPECT_EQ(window.Text("Text3"), stored.shown);
+    }
+}
+
+// Every combination of refused writes and older dates under either key: the
+// typed date is saved exactly when the next start will read it; either way
+// the user keeps the typed date and the input for the rest of the run, and
+// only a failed save says so, once.
+TEST(Command3, EveryCombinationOfRefusedWritesKeepsTheTypedDateAndTheInput) {
+    const std::string older = platform::Utf8ToGbk("2008年02月07日");
+    const std::string typed = "2009年01月26日";
+    for (int combination = 0; combination < 16; ++combination) {
+        const bool user_refuses = (combination & 1) != 0;
+        const bool machine_refuses = (combination & 2) != 0;
+        const bool user_holds_older = (combination & 4) != 0;
+        const bool machine_holds_older = (combination & 8) != 0;
+        SCOPED_TRACE(testing::Message()
+                     << "user refuses " << user_refuses << ", machine refuses " << machine_refuses
+                     << ", older under user " << user_holds_older << ", under machine "
+                     << machine_holds_older);
+        TwoKeys keys;
+        keys.user->refuses_writes = user_refuses;
+        keys.machine->refuses_writes = machine_refuses;
+        if (user_holds_older) {
+            keys.user->bytes = older;
+        }
+        if (machine_holds_older) {
+            keys.machine->bytes = older;
+        }
+        Form1Window window({2009, 3, 1});
+        window.Open(keys.store.get());
+        window.SetText("Text1", "05,06");
+        window.SetText("Text3", typed);
+        window.Click("Command3");
+
+        EXPECT_EQ(window.Text("Text3"), typed);
+        EXPECT_EQ(window.Text("Text1"), "05,06");
+        EXPECT_EQ(window.TableYear(), "2009");
+        EXPECT_EQ(window.Text("Combo1"), "自定义");
+        const bool saved = !user_refuses || (!machine_refuses && !user_holds_older);
+        if (saved) {
+            EXPECT_TRUE(window.Messages().empty());
+        } else {
+            EXPECT_EQ(window.Messages(), std::vector<std::string>{U8(kChangeDateNotSaved)});
+        }
+        // The table year holds until the program ends: a press does not
+        // read the store again.
+        window.Press("Command2", 0);
+        EXPECT_EQ(window.TableYear(), "2009");
+
+        // The next start shows the typed date exactly when it was saved.
+        Form1Window next({2009, 3, 1});
+        next.Open(keys.store.get());
+        const bool older_stored = user_holds_older || machine_holds_older;
+        EXPECT_EQ(next.Text("Text3"),
+                  saved ? typed : (older_stored ? "2008年02月07日" : "2006年01月29日"));
+    }
+}
+
+TEST(Command3, ReloadsTheCustomAttributesWithoutDuplicates) {
+    Form1Window window({2009, 3, 1});
+    window.folder.Write("Define.txt",
+                        platform::Utf8ToGbk("禽畜|牛马羊鸡狗猪\r\n野兽|鼠虎兔龙蛇猴\r\n"));
+    window.Open();
+    window.window->Pick("Combo1", 0);
+    window.Click("Command3");
+    ASSERT_EQ(window.window->ListItems("Combo1").size(), 2u);
+    EXPECT_EQ(U8(window.window->ListItems("Combo1")[1]), "野兽|鼠虎兔龙蛇猴");
+    EXPECT_EQ(window.Text("Combo1"), "自定义");
+}
+
+TEST(Command4, UsageNotesReplaceTheInput) {
+    Form1Window window({2009, 3, 1});
+    window.Open();
+    window.SetText("Text1", "01 02");
+    window.window->Find("Text2").Focus();
+    window.Click("Command4");
+    EXPECT_EQ(window.window->Focused(), "Text1");
+    const std::string notes = window.Text("Text1");
+    EXPECT_TRUE(
+        notes.starts_with("                     使  用  说  明                       \r\n\r\n"))
+        << notes;
+    EXPECT_TRUE(notes.ends_with("\r\n"));
+    EXPECT_EQ(notes.find("01 02"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace chgu

@@ -1,0 +1,56 @@
+'use strict';
+
+// The picture beside a report: for a number report the 49 numbers in seven
+// rows of seven, each shaded by its count and labelled with it; for an
+// attribute report one bar per class. It shows the counts the C++ engine
+// gives for the same press (web/src/picture.h), nothing computed here.
+const Picture = (() => {
+  const cell = (tag, className, text) => {
+    const made = document.createElement(tag);
+    made.className = className;
+    if (text !== undefined) made.textContent = text;
+    return made;
+  };
+
+  // One number or class: its count against the highest sets its shade
+  // or bar (--level, 0..1).
+  function item(className, label, count, highest) {
+    const made = cell('div', className);
+    const level = highest > 0 ? count / highest : 0;
+    made.dataset.label = label;
+    made.dataset.count = count;
+    made.style.setProperty('--level', level);
+    made.title = `${label}：${count}次`;
+    return { made, level };
+  }
+
+  const numberCell = (label, count, highest) => {
+    const { made, level } = item('number-cell', label, count, highest);
+    if (level > 0.55) made.classList.add('dark');
+    made.append(cell('span', 'number', label), cell('span', 'count', String(count)));
+    return made;
+  };
+
+  const classBar = (label, count, highest) => {
+    const { made } = item('class-bar', label, count, highest);
+    const bar = cell('span', 'bar');
+    bar.append(cell('span', 'fill'));
+    made.append(cell('span', 'name', label), bar, cell('span', 'count', String(count)));
+    return made;
+  };
+
+  function draw(container, picture) {
+    const highest = Math.max(0, ...picture.counts);
+    const whole = cell('div', picture.numbers ? 'number-grid' : 'class-bars');
+    if (picture.numbers) {
+      whole.setAttribute('role', 'img');
+      whole.setAttribute('aria-label', '49 个号码按次数深浅');
+    }
+    const made = picture.numbers ? numberCell : classBar;
+    picture.labels.forEach((label, i) => whole.append(made(label, picture.counts[i], highest)));
+    container.replaceChildren(whole);
+    container.hidden = false;
+  }
+
+  return { draw };
+})();

@@ -1,0 +1,63 @@
+// Headless Chromium (the system's own, never a downloaded one) with a
+// fresh profile, and the page opened from its file as a user opens it.
+import { chromium } from 'playwright-core';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+export const sourceFolder = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const buildFolder = process.env.TIPSTAT_WEB_BUILD ?? path.join(sourceFolder, 'build/web');
+export const nativeFolder = process.env.TIPSTAT_NATIVE_BUILD ?? path.join(sourceFolder, 'build/release');
+export const pagePath = path.join(buildFolder, 'tipstat.html');
+export const pageUrl = pathToFileURL(pagePath).href;
+export const screenshotFolder = path.join(buildFolder, 'screenshots');
+
+const chromiumFlags = [
+  '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+];
+
+// A browser with a profile of its own, removed when closed. Every request
+// other than for the page itself is refused and recorded in `requests`.
+export async function openBrowser({ width = 1280, height = 900 } = {}) {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tipstat-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.TIPSTAT_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: chromiumFlags,
+    viewport: { width, height },
+    permissions: ['clipboard-read', 'clipboard-write'],
+  });
+  const requests = [];
+  await context.route('**/*', (route) => {
+    const url = route.request().url();
+    if (url === pageUrl) return route.continue();
+    requests.push(url);
+    return route.abort();
+  });
+  const errors = [];
+  const page = context.pages()[0] ?? (await context.newPage());
+  page.on('pageerror', (error) => errors.push(String(error)));
+  return {
+    context,
+    page,
+    requests,
+    errors,
+    async load() {
+      await page.goto(pageUrl);
+      await page.waitForSelector('html[data-ready="true"]');
+    },
+    async close() {
+      await context.close();
+      fs.rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// A browser with the page loaded, for a test file's walk through it.
+export async function openLoaded(size) {
+  const browser = await openBrowser(size);
+  await browser.load();
+  return browser;
+}
