@@ -15,11 +15,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput input(data, size);
-    const std::uint8_t form = input.TakeByte();
+    const std::uint8_t stored_as = input.TakeByte();
     chgu::MemoryChangeDateStore store;
-    if (form % 3 == 0) {
+    if (stored_as % 3 == 0) {
         store.bytes = std::string(input.Rest());
-    } else if (form % 3 == 1) {
+    } else if (stored_as % 3 == 1) {
         // Text3 as typed, stored by "更改".
         chgu::WriteChangeDate(store, input.RestAsUtf16());
     } else {
