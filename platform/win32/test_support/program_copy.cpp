@@ -1,23 +1,12 @@
 #include "program_copy.h"
 
-#include <windows.h>
-
+#include "platform/program_folder.h"
 
 namespace e2e {
 
-namespace {
-
-std::filesystem::path TestProgramFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    return std::filesystem::path(path).parent_path();
-}
-
-}  // namespace
-
 ProgramCopy::ProgramCopy(std::string_view exe_name) {
     const std::filesystem::path copy = folder_.path() / exe_name;
-    std::filesystem::copy_file(TestProgramFolder() / exe_name, copy);
+    std::filesystem::copy_file(platform::ProgramFolder() / exe_name, copy);
     exe_ = copy.wstring();
 }
 

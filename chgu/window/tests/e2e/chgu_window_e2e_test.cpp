@@ -678,7 +678,8 @@ TEST_F(ChguWindow, AChangeDateIn2030TurnsTheFilesTablesOnItsDay) {
     const struct {
         const char* today;
         std::string_view named_once;
-    } days[] = {{"2030-02-02", "共01次:04,16,28,40,（4码）"}, {"2030-02-03", "共01次:05,17,29,41,（4码）"}};
+    } days[] = {{"2030-02-02", "共01次:04,16,28,40,（4码）"},
+                {"2030-02-03", "共01次:05,17,29,41,（4码）"}};
     for (const auto& day : days) {
         const e2e::TestDay today(day.today);
         ASSERT_NO_FATAL_FAILURE(Start());
