@@ -81,6 +81,9 @@ TEST(BothTools, OptionMistakes) {
          "--format must be report, csv or json, not 'CSV' (see --help)"},
         {{"number", "--format"}, "--format needs a value (see --help)"},
         {{"number", "--format="}, "--format needs a value (see --help)"},
+        // The empty "--format=" takes csv; the option left without a value
+        // is the last.
+        {{"number", "--format=", "csv", "--encoding"}, "--encoding needs a value (see --help)"},
         {{"number", "--format", "csv", "--format", "json"},
          "--format given more than once (see --help)"},
         {{"number", "--pretty"}, "--pretty applies only to --format json (see --help)"},
