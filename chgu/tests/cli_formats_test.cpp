@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "chgu/command2.h"
-#include "cli_run.h"
+#include "run_statistic.h"
 #include "count_reading.h"
 #include "run_program.h"
 #include "test_support.h"
@@ -25,7 +25,7 @@ namespace {
 
 using cli::Encoding;
 using cli::Format;
-using cli::Options;
+using cli::CliOptions;
 using ::cli::test::CountsOfCsv;
 using ::cli::test::ItemCounts;
 using ::cli::test::WorkedExample;
@@ -103,7 +103,7 @@ TEST(ChguCliFormats, WorkedExamplesInEveryFormat) {
 }
 
 // The report the engine writes of counts read back, in the output encoding.
-std::string RebuiltReport(std::int16_t Index, const ItemCounts& counts, const Options& options) {
+std::string RebuiltReport(std::int16_t Index, const ItemCounts& counts, const CliOptions& options) {
     const std::vector<std::string> items = ItemsOf(Index);
     EXPECT_EQ(counts.size(), items.size());
     Counts slots{};
@@ -133,7 +133,7 @@ TEST(ChguCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
         const std::u16string text = U16(utf8);
         const std::u16string& TableYear = table_years[seed - 1];
         for (int setting = 0; setting < 16; ++setting) {
-            Options options;
+            CliOptions options;
             options.cumulative = (setting & 1) != 0;
             options.skip_brackets = (setting & 2) != 0;
             options.long_lines = (setting & 4) != 0;
@@ -184,7 +184,7 @@ TEST(ChguCliFormats, AllIsEveryStatisticInTurnButNormalise) {
     const auto rows = ::cli::test::ReadCsv(csv.out);
     EXPECT_EQ(rows.at(0), (std::vector<std::string>{"statistic", "item", "count"}));
 
-    Options options;
+    CliOptions options;
     options.cumulative = true;
     std::string reports;
     std::size_t row = 1;

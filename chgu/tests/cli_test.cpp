@@ -1,8 +1,9 @@
 // chgu-cli's command line and what it prints.
 #include <gtest/gtest.h>
 
-#include "cli_arguments.h"
-#include "cli_run.h"
+#include "cli_options.h"
+#include "run_statistic.h"
+#include "table_year_choice.h"
 #include "platform/codepage.h"
 #include "test_support.h"
 
@@ -12,23 +13,23 @@ namespace {
 using test::U16;
 using test::U8;
 
-ParsedArguments Parse(std::initializer_list<std::string_view> arguments) {
-    return ParseArguments(std::span<const std::string_view>(arguments.begin(), arguments.size()));
+ParsedCommandLine Parse(std::initializer_list<std::string_view> arguments) {
+    return ParseCommandLine(std::span<const std::string_view>(arguments.begin(), arguments.size()));
 }
 
 TEST(CliArguments, NumberOptionsNeedTheNumberStatistic) {
-    const ParsedArguments parsed =
+    const ParsedCommandLine parsed =
         Parse({"halfwave", "--table-year", "2009", "--cumulative", "--no-brackets", "--short-lines",
                "--encoding", "gbk", "tips.txt"});
-    ASSERT_EQ(parsed.outcome, ParsedArguments::Outcome::kError);
+    ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kError);
     EXPECT_EQ(parsed.error, "--table-year does not apply to halfwave (see --help)");
 }
 
 TEST(CliArguments, StatisticsListsAndOptions) {
-    const ParsedArguments parsed =
+    const ParsedCommandLine parsed =
         Parse({"halfwave,number", "--table-year", "2009", "--cumulative", "--no-brackets",
                "--short-lines", "--encoding", "gbk", "tips.txt"});
-    ASSERT_EQ(parsed.outcome, ParsedArguments::Outcome::kRun) << parsed.error;
+    ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
     EXPECT_EQ(parsed.options.statistics, (std::vector<std::int16_t>{10, 0}));
     EXPECT_EQ(parsed.options.table_year, "2009");
     EXPECT_TRUE(parsed.options.cumulative);
@@ -37,8 +38,8 @@ TEST(CliArguments, StatisticsListsAndOptions) {
     EXPECT_EQ(parsed.options.encoding, Encoding::kGbk);
     EXPECT_EQ(parsed.options.file, "tips.txt");
 
-    const ParsedArguments defaults = Parse({"normalise"});
-    ASSERT_EQ(defaults.outcome, ParsedArguments::Outcome::kRun);
+    const ParsedCommandLine defaults = Parse({"normalise"});
+    ASSERT_EQ(defaults.outcome, ParsedCommandLine::Outcome::kRun);
     EXPECT_EQ(defaults.options.statistics, std::vector<std::int16_t>{11});
     EXPECT_EQ(defaults.options.table_year, std::nullopt);
     EXPECT_TRUE(defaults.options.skip_brackets);
@@ -52,8 +53,8 @@ TEST(CliArguments, StatisticsListsAndOptions) {
     // "all" is every statistic with counts: 全转半 has none.
     EXPECT_EQ(Parse({"all"}).options.statistics.size(), 11u);
     EXPECT_EQ(Parse({"--table-year=2007", "number"}).options.table_year, "2007");
-    EXPECT_EQ(Parse({"number", "--help"}).outcome, ParsedArguments::Outcome::kHelp);
-    EXPECT_EQ(Parse({"number", "--table-year", "--help"}).outcome, ParsedArguments::Outcome::kHelp);
+    EXPECT_EQ(Parse({"number", "--help"}).outcome, ParsedCommandLine::Outcome::kHelp);
+    EXPECT_EQ(Parse({"number", "--table-year", "--help"}).outcome, ParsedCommandLine::Outcome::kHelp);
 }
 
 TEST(CliArguments, MistakesAreReported) {
@@ -65,30 +66,30 @@ TEST(CliArguments, MistakesAreReported) {
                                                     {"number", "--encoding", "big5"},
                                                     {"number", "--cumulative=yes"},
                                                     {"number", "a.txt", "b.txt"}}) {
-        const ParsedArguments parsed = ParseArguments(arguments);
-        EXPECT_EQ(parsed.outcome, ParsedArguments::Outcome::kError);
+        const ParsedCommandLine parsed = ParseCommandLine(arguments);
+        EXPECT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kError);
         EXPECT_FALSE(parsed.error.empty());
         EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
     }
 }
 
 TEST(CliRun, TableYearFromTheOptionOrTheStoredDate) {
-    Options options;
+    CliOptions options;
     MemoryChangeDateStore store;
-    EXPECT_EQ(U8(TableYearOf(options, store, {2008, 6, 1})), "2006");
-    EXPECT_EQ(U8(TableYearOf(options, store, {2006, 1, 1})), "2005");
+    EXPECT_EQ(U8(ChooseTableYear(options, store, {2008, 6, 1})), "2006");
+    EXPECT_EQ(U8(ChooseTableYear(options, store, {2006, 1, 1})), "2005");
     store.bytes = platform::Utf8ToGbk("2009年01月26日");
-    EXPECT_EQ(U8(TableYearOf(options, store, {2009, 1, 25})), "2008");
+    EXPECT_EQ(U8(ChooseTableYear(options, store, {2009, 1, 25})), "2008");
     options.table_year = "2010";
-    EXPECT_EQ(U8(TableYearOf(options, store, {2009, 1, 25})), "2010");
+    EXPECT_EQ(U8(ChooseTableYear(options, store, {2009, 1, 25})), "2010");
 }
 
-std::string Output(const Options& options, const std::string& text, std::u16string_view TableYear) {
+std::string Output(const CliOptions& options, const std::string& text, std::u16string_view TableYear) {
     return ToolOutput(options, U16(text), TableYear, YearTables::BuiltIn());
 }
 
 TEST(CliRun, OptionsReachTheStrip) {
-    Options options;
+    CliOptions options;
     options.statistics = {1};
     EXPECT_EQ(
         Output(options, "【鼠】牛", u"2008"),
@@ -101,7 +102,7 @@ TEST(CliRun, OptionsReachTheStrip) {
     options.statistics = {11};
     EXPECT_EQ(Output(options, "１\n２", u""), "1\r\n2");
     // Reports in turn, an empty line between; 全转半's text gets its line end.
-    Options two;
+    CliOptions two;
     two.statistics = {11, 1};
     EXPECT_EQ(Output(two, "１鼠", u""),
               "1鼠\r\n\r\n 生肖统计结果：\r\n【共00次】：牛,虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n"

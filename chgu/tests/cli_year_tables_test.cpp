@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "chgu/command2.h"
-#include "cli_run.h"
+#include "cli/year_tables_option.h"
+#include "run_statistic.h"
 #include "run_program.h"
 #include "test_support.h"
 #include "yeartables/standard_rules.h"
@@ -41,7 +42,7 @@ TEST(ChguCliYearTables, GeneratedFileReadsBackThroughTheTool) {
             }
             const ProgramRun run = RunCli(arguments, "马,火,鸡 3次金");
             ASSERT_EQ(run.status, 0) << run.err;
-            cli::Options options;
+            cli::CliOptions options;
             options.statistics = {std::string(statistic) == "number" ? kNumberStatisticsIndex
                                                                      : std::int16_t{1}};
             EXPECT_EQ(run.out, cli::ToolOutput(options, u"马,火,鸡 3次金", U16(year), tables))
@@ -70,7 +71,7 @@ TEST(ChguCliYearTables, AFaultyFileIsTheErrorWithItsLine) {
 }
 
 TEST(ChguCliYearTables, WithoutTheOptionNoFileIsRead) {
-    const yeartables::LoadResult none = cli::ReadYearTables(cli::Options{});
+    const yeartables::LoadResult none = ::cli::ReadYearTables(std::nullopt);
     EXPECT_FALSE(none.fault);
     EXPECT_EQ(none.years.LastYear(), 2010);
 }

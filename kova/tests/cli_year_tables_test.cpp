@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/year_tables_option.h"
 #include "cli_options.h"
 #include "platform/codepage.h"
 #include "run_program.h"
+#include "table_year_choice.h"
 #include "temp_folder.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -40,9 +42,17 @@ const kova::YearTables& StandardTables() {
     return tables;
 }
 
-ParsedCommandLine Parse(std::vector<std::string> arguments, int today_year) {
+// The year of a command line on a day of today_year, with the tables of
+// the generated file: its error, or the year as text.
+std::string YearOf(const std::vector<std::string>& arguments, int today_year) {
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    return kova::cli::ParseCommandLine(views, today_year);
+    const ParsedCommandLine parsed = kova::cli::ParseCommandLine(views);
+    EXPECT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
+    const yeartables::LoadResult loaded = ::cli::ReadYearTables(parsed.options.year_tables);
+    EXPECT_FALSE(loaded.fault);
+    const kova::cli::TableYearChoice choice =
+        kova::cli::ChooseTableYear(parsed.options, kova::YearTables(loaded.years), today_year);
+    return choice.error.empty() ? std::to_string(choice.year) : choice.error;
 }
 
 TEST(KovaCliYearTables, GeneratedFileReadsBackThroughTheTool) {
@@ -61,17 +71,12 @@ TEST(KovaCliYearTables, GeneratedFileReadsBackThroughTheTool) {
 
 TEST(KovaCliYearTables, YearAndItsDefaultRunToTheFilesLastYear) {
     const std::string file = GeneratedFile().string();
-    ParsedCommandLine parsed = Parse({"number", "--year-tables", file}, 2026);
-    ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
-    EXPECT_EQ(parsed.options.year, 2026);
-    EXPECT_EQ(Parse({"number", "--year-tables=" + file}, 2050).options.year, 2040);
-    EXPECT_EQ(Parse({"number", "--year-tables", file}, 1999).options.year, 2003);
-    EXPECT_EQ(Parse({"number", "--year", "2040", "--year-tables", file}, 2026).options.year, 2040);
-    EXPECT_EQ(Parse({"number", "--year", "2041", "--year-tables", file}, 2026).error,
+    EXPECT_EQ(YearOf({"number", "--year-tables", file}, 2026), "2026");
+    EXPECT_EQ(YearOf({"number", "--year-tables=" + file}, 2050), "2040");
+    EXPECT_EQ(YearOf({"number", "--year-tables", file}, 1999), "2003");
+    EXPECT_EQ(YearOf({"number", "--year", "2040", "--year-tables", file}, 2026), "2040");
+    EXPECT_EQ(YearOf({"number", "--year", "2041", "--year-tables", file}, 2026),
               "--year must be a year from 2003 to 2040, not '2041' (see --help)");
-    // The attribute statistics take no year, file or not.
-    EXPECT_EQ(Parse({"zodiac", "--year-tables", file}, 2026).outcome,
-              ParsedCommandLine::Outcome::kRun);
 }
 
 TEST(KovaCliYearTables, AFaultyFileIsTheErrorWithItsLine) {

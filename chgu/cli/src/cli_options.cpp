@@ -1,27 +1,10 @@
-#include "cli_arguments.h"
+#include "cli_options.h"
 
 #include <array>
-#include <utility>
 
 namespace chgu::cli {
 
 namespace {
-
-// In the order of the Command2 buttons: the place is the index.
-constexpr std::array<::cli::StatisticName, 12> kStatistics = {{
-    {"number", "码统计"},
-    {"zodiac", "肖统计"},
-    {"head", "头统计"},
-    {"tail", "尾统计"},
-    {"element", "行统计"},
-    {"digitsum", "合统计"},
-    {"wave", "波 色"},
-    {"bigsmall", "大 小"},
-    {"oddeven", "单 双"},
-    {"sumoddeven", "合单双"},
-    {"halfwave", "半 波"},
-    {"normalise", "全转半", false},
-}};
 
 constexpr std::string_view kTableYear = "--table-year";
 constexpr std::string_view kCumulative = "--cumulative";
@@ -56,7 +39,7 @@ const ::cli::ToolDescription kDescription{
         "Reads a tip text from FILE (or standard input) and prints the text of program\n"
         "B's output box after each statistic's button, every line followed by CR LF\n"
         "(\"共01次:\", a half-width colon), or the counts behind it.\n",
-    .statistics = kStatistics,
+    .statistics = StatisticNames(),
     .options = kOptions,
     .year_tables_help =
         "the tables of the years after 2010 (YearTables.txt),\n"
@@ -65,13 +48,12 @@ const ::cli::ToolDescription kDescription{
 
 }  // namespace
 
-ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
     const ::cli::ParsedArguments parsed = ::cli::ParseArguments(kDescription, arguments);
     if (parsed.outcome != ::cli::ParsedArguments::Outcome::kRun) {
         return {parsed.outcome, {}, parsed.error};
     }
-    ParsedArguments result;
-    Options& options = result.options;
+    CliOptions options;
     for (const std::size_t statistic : parsed.common.statistics) {
         options.statistics.push_back(static_cast<std::int16_t>(statistic));
     }
@@ -86,11 +68,7 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
     options.pretty = parsed.common.pretty;
     options.file = parsed.common.file;
     options.year_tables = parsed.common.year_tables;
-    return result;
-}
-
-std::span<const ::cli::StatisticName> StatisticNames() {
-    return kStatistics;
+    return {ParsedCommandLine::Outcome::kRun, std::move(options), {}};
 }
 
 const ::cli::ToolDescription& Description() {

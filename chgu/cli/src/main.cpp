@@ -5,12 +5,13 @@
 #include <string_view>
 #include <vector>
 
-#include "chgu/change_date_store.h"
 #include "cli/tool_io.h"
-#include "cli_arguments.h"
-#include "cli_run.h"
+#include "cli/year_tables_option.h"
+#include "cli_options.h"
 #include "platform/codepage.h"
 #include "platform/command_line.h"
+#include "run_statistic.h"
+#include "table_year_choice.h"
 
 int main(int argc, char** argv) {
     using namespace chgu::cli;
@@ -18,27 +19,27 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> argument_texts = platform::CommandLineArguments(argc, argv);
     const std::vector<std::string_view> arguments(argument_texts.begin(), argument_texts.end());
-    const ParsedArguments parsed = ParseArguments(arguments);
-    if (parsed.outcome != ParsedArguments::Outcome::kRun) {
+    const ParsedCommandLine parsed = ParseCommandLine(arguments);
+    if (parsed.outcome != ParsedCommandLine::Outcome::kRun) {
         return ::cli::AnswerWithoutRunning(Description(), parsed.outcome, parsed.error);
     }
     const std::string_view tool = Description().tool;
-    const Options& options = parsed.options;
-    const yeartables::LoadResult year_tables = ReadYearTables(options);
+    const CliOptions& options = parsed.options;
+
+    const yeartables::LoadResult year_tables = ::cli::ReadYearTables(options.year_tables);
     if (year_tables.fault) {
         return ::cli::Fail(tool, platform::Utf16ToUtf8(*year_tables.fault));
     }
     const chgu::YearTables tables(year_tables.years);
+    const std::u16string TableYear =
+        ChooseTableYear(options, *chgu::SystemChangeDateStore(), chgu::LocalToday());
 
     std::string error;
-    std::optional<std::string> bytes = ::cli::ReadWholeInput(options.file, error);
-    if (!bytes) {
+    std::optional<std::string> input = ::cli::ReadWholeInput(options.file, error);
+    if (!input) {
         return ::cli::Fail(tool, error);
     }
-    const std::u16string text = DecodeInput(*bytes, options.encoding);
-    bytes.reset();  // large inputs: keep only one copy of the text
-
-    const auto store = chgu::SystemChangeDateStore();
-    const std::u16string TableYear = TableYearOf(options, *store, chgu::LocalToday());
+    const std::u16string text = DecodeInput(*input, options.encoding);
+    input.reset();  // large inputs: keep only one copy of the text
     return ::cli::Print(tool, ToolOutput(options, text, TableYear, tables));
 }

@@ -1,4 +1,5 @@
 // The command line of chgu-cli:
+//
 //   chgu-cli STATISTIC[,STATISTIC...] [--table-year T] [--cumulative]
 //            [--no-brackets] [--short-lines] [--format report|csv|json]
 //            [--pretty] [--encoding utf-8|gbk] [--year-tables FILE] [FILE]
@@ -12,13 +13,14 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "statistic_choice.h"
 
 namespace chgu::cli {
 
 using ::cli::Encoding;
 using ::cli::Format;
 
-struct Options {
+struct CliOptions {
     // The Command2 buttons the statistics stand for, in the order given.
     std::vector<std::int16_t> statistics;
     std::optional<std::string> table_year;  // TableYear as given; else from the change date
@@ -28,24 +30,19 @@ struct Options {
     Encoding encoding = Encoding::kUtf8;    // of the input and the report
     Format format = Format::kReport;
     bool pretty = false;
-    std::optional<std::string> file;  // standard input when absent
-
-    // The year-tables file (YearTables.txt) of the table years after 2010.
-    std::optional<std::string> year_tables;
+    std::optional<std::string> file;         // standard input when absent
+    std::optional<std::string> year_tables;  // the file of --year-tables
 };
 
-struct ParsedArguments {
+struct ParsedCommandLine {
     using Outcome = ::cli::ParsedArguments::Outcome;
-    Outcome outcome = Outcome::kRun;
-    Options options;
+    Outcome outcome = Outcome::kError;
+    CliOptions options;
     std::string error;  // one line, for kError
 };
 
-// Reads the arguments that follow the program name.
-ParsedArguments ParseArguments(std::span<const std::string_view> arguments);
-
-// The statistics by name, Command2's index being the place in the list.
-std::span<const ::cli::StatisticName> StatisticNames();
+// arguments excludes the program name.
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments);
 
 // The tool as its usage text and its messages name it.
 const ::cli::ToolDescription& Description();
