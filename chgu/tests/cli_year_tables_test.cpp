@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "chgu/command2.h"
-#include "cli/year_tables_option.h"
 #include "run_statistic.h"
 #include "run_program.h"
 #include "test_support.h"
@@ -68,12 +67,6 @@ TEST(ChguCliYearTables, AFaultyFileIsTheErrorWithItsLine) {
         RunCli({"number", "--year-tables", (folder.path() / "none.txt").string()}, "05");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("无法读取年份表文件"), std::string::npos) << missing.err;
-}
-
-TEST(ChguCliYearTables, WithoutTheOptionNoFileIsRead) {
-    const yeartables::LoadResult none = ::cli::ReadYearTables(std::nullopt);
-    EXPECT_FALSE(none.fault);
-    EXPECT_EQ(none.years.LastYear(), 2010);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ std::string YearOf(const std::vector<std::string>& arguments, int today_year) {
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
     const ParsedCommandLine parsed = kova::cli::ParseCommandLine(views);
     EXPECT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
-    const yeartables::LoadResult loaded = ::cli::ReadYearTables(parsed.options.year_tables);
+    const yeartables::LoadResult loaded = ::cli::ReadYearTables(parsed.options.year_tables, {});
     EXPECT_FALSE(loaded.fault);
     const kova::cli::TableYearChoice choice =
         kova::cli::ChooseTableYear(parsed.options, kova::YearTables(loaded.years), today_year);

@@ -10,6 +10,7 @@
 #include "cli_options.h"
 #include "platform/codepage.h"
 #include "platform/command_line.h"
+#include "platform/program_folder.h"
 #include "run_statistic.h"
 #include "table_year_choice.h"
 
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
     const std::string_view tool = Description().tool;
     const CliOptions& options = parsed.options;
 
-    const yeartables::LoadResult year_tables = ::cli::ReadYearTables(options.year_tables);
+    const yeartables::LoadResult year_tables = ::cli::ReadYearTables(options.year_tables, platform::ProgramFolder());
     if (year_tables.fault) {
         return ::cli::Fail(tool, platform::Utf16ToUtf8(*year_tables.fault));
     }

@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/codepage.h"
 #include "platform/command_line.h"
+#include "platform/program_folder.h"
 #include "run_statistic.h"
 #include "table_year_choice.h"
 
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
     const std::string_view tool = Description().tool;
     const CliOptions& options = parsed.options;
 
-    const yeartables::LoadResult year_tables = ::cli::ReadYearTables(options.year_tables);
+    const yeartables::LoadResult year_tables = ::cli::ReadYearTables(options.year_tables, platform::ProgramFolder());
     if (year_tables.fault) {
         return ::cli::Fail(tool, platform::Utf16ToUtf8(*year_tables.fault));
     }
