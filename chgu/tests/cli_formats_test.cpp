@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "chgu/command2.h"
-#include "run_statistic.h"
 #include "count_reading.h"
 #include "run_program.h"
+#include "run_statistic.h"
 #include "test_support.h"
 #include "tip_text.h"
 #include "worked_examples.h"
@@ -23,9 +23,9 @@
 namespace chgu {
 namespace {
 
+using cli::CliOptions;
 using cli::Encoding;
 using cli::Format;
-using cli::CliOptions;
 using ::cli::test::CountsOfCsv;
 using ::cli::test::ItemCounts;
 using ::cli::test::WorkedExample;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "chgu/command2.h"
-#include "run_statistic.h"
 #include "run_program.h"
+#include "run_statistic.h"
 #include "test_support.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"

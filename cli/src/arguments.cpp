@@ -85,7 +85,9 @@ std::optional<std::string> OptionNotApplying(const ToolDescription& description,
             return Contains(option.applies_to, name);
         });
         if (!applies) {
-            return UsageError(std::string(option.name) + " does not apply to " + Joined(run, ","));
+            return UsageError(run.empty() ? std::string("no STATISTIC given")
+                                          : std::string(option.name) + " does not apply to " +
+                                                Joined(run, ","));
         }
     }
     if (parsed.common.pretty && parsed.common.format != Format::kJson) {
@@ -230,18 +232,24 @@ ParsedArguments ParseArguments(const ToolDescription& description,
     if (!given) {
         return Failure(error);
     }
-    if (!given->statistics) {
+    const bool stands_alone = std::any_of(
+        description.options.begin(), description.options.end(), [&](const ToolOption& option) {
+            return option.stands_alone && given->values.contains(option.name);
+        });
+    if (!given->statistics && !stands_alone) {
         return Failure(UsageError("no STATISTIC given"));
     }
 
     ParsedArguments parsed;
     parsed.outcome = ParsedArguments::Outcome::kRun;
     CommonOptions& common = parsed.common;
-    const auto selected = SelectStatistics(description.statistics, *given->statistics, error);
-    if (!selected) {
-        return Failure(error);
+    if (given->statistics) {
+        const auto selected = SelectStatistics(description.statistics, *given->statistics, error);
+        if (!selected) {
+            return Failure(error);
+        }
+        common.statistics = *selected;
     }
-    common.statistics = *selected;
     if (const auto format = given->values.find(kFormat); format != given->values.end()) {
         const NamedFormat* named = FindNamed<NamedFormat>(kFormats, format->second);
         if (named == nullptr) {

@@ -97,10 +97,14 @@ bool WriteStandardOutput(std::string_view bytes) {
            std::fflush(stdout) == 0;
 }
 
-int Fail(std::string_view tool, std::string_view message) {
+void Notify(std::string_view tool, std::string_view message) {
     std::string line(tool);
     line.append(": ").append(message).append("\n");
     std::fputs(line.c_str(), stderr);
+}
+
+int Fail(std::string_view tool, std::string_view message) {
+    Notify(tool, message);
     return kUsageError;
 }
 

@@ -198,8 +198,8 @@ TEST(BothTools, ReadTheYearTablesBesideThemselves) {
     // A year too late on its first line.
     const std::string faulty =
         files
-            .Write("faulty.txt", platform::Utf16ToUtf8(yeartables::FormatYearLine(
-                                     yeartables::StandardYearRow(2012))))
+            .Write("faulty.txt", platform::Utf16ToUtf8(
+                                     yeartables::FormatYearLine(yeartables::StandardYearRow(2012))))
             .string();
     for (const Tool& tool : kTools) {
         const cli::test::ToolCopy copy(tool.path);
@@ -220,8 +220,9 @@ TEST(BothTools, ReadTheYearTablesBesideThemselves) {
         EXPECT_EQ(refused.out, "");
         const std::string line = platform::test::OneErrorLine(refused);
         EXPECT_TRUE(line.starts_with(std::string(tool.name) + ": 年份表文件“")) << line;
-        EXPECT_TRUE(line.ends_with("YearTables.txt”第 1 行有错：年份要从 2011 年起逐年连续，"
-                                   "这一行应是 2011 年，却是 2012 年。"))
+        EXPECT_TRUE(
+            line.ends_with("YearTables.txt”第 1 行有错：年份要从 2011 年起逐年连续，"
+                           "这一行应是 2011 年，却是 2012 年。"))
             << line;
         // --year-tables names the file to read; the one beside is not read.
         EXPECT_EQ(copy.Run({"zodiac", "--year-tables", tables}, "").status, 0);

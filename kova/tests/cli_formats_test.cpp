@@ -161,9 +161,9 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 CliOptions options;
                 options.encoding = encoding;
                 options.arrangement = arrangement;
-                const int year =
-                    seed == 6 ? 2026
-                              : 2002 + static_cast<int>(seed) + (encoding == Encoding::kGbk ? 2 : 0);
+                const int year = seed == 6 ? 2026
+                                           : 2002 + static_cast<int>(seed) +
+                                                 (encoding == Encoding::kGbk ? 2 : 0);
                 const kova::YearTables& tables = seed == 6 ? TablesTo2040() : kova::YearTables();
                 const std::string input =
                     encoding == Encoding::kGbk ? platform::Utf8ToGbk(utf8) : utf8;
@@ -176,7 +176,8 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                     options.format = Format::kReport;
                     const std::string report = kova::cli::ToolOutput(options, input, year, tables);
                     options.format = Format::kCsv;
-                    const ItemCounts from_csv = CountsOfCsv(kova::cli::ToolOutput(options, input, year, tables));
+                    const ItemCounts from_csv =
+                        CountsOfCsv(kova::cli::ToolOutput(options, input, year, tables));
                     EXPECT_EQ(RebuiltReport(statistic, from_csv, options), report)
                         << "seed " << seed << ", statistic " << statistic;
                     options.format = Format::kJson;

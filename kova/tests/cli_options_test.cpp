@@ -46,6 +46,23 @@ TEST(CommandLine, DefaultsAreTodaysYearWithinTheTablesLayout1Utf8AndStandardInpu
     EXPECT_FALSE(Parse({"zodiac", "-"}).options.file.has_value());
 }
 
+TEST(CommandLine, ADefaultYearPastTheTablesIsNoticed) {
+    const auto notice = [](std::vector<std::string_view> arguments, int today_year) {
+        return ChooseTableYear(Parse(std::move(arguments)).options, kova::YearTables(), today_year)
+            .notice;
+    };
+    EXPECT_EQ(notice({"number"}, 2026),
+              "no zodiac and element tables for 2026: counting with those of 2010 (see --year and "
+              "--year-tables)");
+    EXPECT_EQ(notice({"zodiac,number"}, 2041),
+              "no zodiac and element tables for 2041: counting with those of 2010 (see --year and "
+              "--year-tables)");
+    // A year given is meant; the attribute statistics take none.
+    EXPECT_EQ(notice({"number", "--year", "2010"}, 2026), std::nullopt);
+    EXPECT_EQ(notice({"zodiac"}, 2026), std::nullopt);
+    EXPECT_EQ(notice({"number"}, 2010), std::nullopt);
+}
+
 TEST(CommandLine, EveryButtonHasItsStatistic) {
     for (const char* name : {"number", "zodiac", "head", "tail", "element", "digitsum", "wave",
                              "bigsmall", "oddeven", "sumoddeven", "segment"}) {

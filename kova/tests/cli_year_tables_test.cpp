@@ -13,6 +13,7 @@
 #include "run_program.h"
 #include "table_year_choice.h"
 #include "temp_folder.h"
+#include "tool_copy.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
@@ -77,6 +78,20 @@ TEST(KovaCliYearTables, YearAndItsDefaultRunToTheFilesLastYear) {
     EXPECT_EQ(YearOf({"number", "--year", "2040", "--year-tables", file}, 2026), "2040");
     EXPECT_EQ(YearOf({"number", "--year", "2041", "--year-tables", file}, 2026),
               "--year must be a year from 2003 to 2040, not '2041' (see --help)");
+}
+
+TEST(KovaCliYearTables, ThisYearWithoutItsTablesIsSaidOnce) {
+    // A copy with no YearTables.txt beside it: this year (any from 2011 on)
+    // has no tables, and the number statistic counts with 2010's.
+    const cli::test::ToolCopy kova(KOVA_CLI_PATH);
+    const ProgramRun run = kova.Run({"number"}, "马 05");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              platform::test::RunProgram(KOVA_CLI_PATH, {"number", "--year", "2010"}, "马 05").out);
+    const std::string line = platform::test::OneErrorLine(run);
+    EXPECT_TRUE(line.starts_with("kova-cli: no zodiac and element tables for 2")) << line;
+    EXPECT_TRUE(line.ends_with(": counting with those of 2010 (see --year and --year-tables)"))
+        << line;
 }
 
 TEST(KovaCliYearTables, AFaultyFileIsTheErrorWithItsLine) {

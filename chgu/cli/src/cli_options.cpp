@@ -7,6 +7,8 @@ namespace chgu::cli {
 namespace {
 
 constexpr std::string_view kTableYear = "--table-year";
+constexpr std::string_view kChangeDate = "--change-date";
+constexpr std::string_view kSaveChangeDate = "--save-change-date";
 constexpr std::string_view kCumulative = "--cumulative";
 constexpr std::string_view kNoBrackets = "--no-brackets";
 constexpr std::string_view kShortLines = "--short-lines";
@@ -18,14 +20,25 @@ constexpr std::array<std::string_view, 11> kCountingStatistics = {
     "wave",   "bigsmall", "oddeven", "sumoddeven", "halfwave",
 };
 
-constexpr std::array<::cli::ToolOption, 4> kOptions = {{
+constexpr std::array<::cli::ToolOption, 6> kOptions = {{
     {kTableYear, "T",
      "the table year as the window keeps it, any text:\n"
      "2005..2010 and the years of --year-tables have\n"
      "zodiac and element tables; with any other text\n"
      "animals and elements name no number. Default: from\n"
-     "the stored change date and today's date",
+     "the change date and today's date",
      kNumberOnly},
+    {kChangeDate, "DATE",
+     "the change date (更改肖行日期) for this run, as\n"
+     "2026年02月17日 (default: the stored one, or\n"
+     "2006年01月29日 when none is stored)",
+     kNumberOnly},
+    {kSaveChangeDate,
+     "DATE",
+     "stores the change date as 更改 does, for later runs\n"
+     "and the window; without STATISTIC it only stores it",
+     {},
+     true},
     {kCumulative, "", "次数累加统计: digits before 次 weight what follows", kCountingStatistics},
     {kNoBrackets, "", "count text inside 【】 and 〖〗 too (方括内不统计 off)",
      kCountingStatistics},
@@ -41,9 +54,6 @@ const ::cli::ToolDescription kDescription{
         "(\"共01次:\", a half-width colon), or the counts behind it.\n",
     .statistics = StatisticNames(),
     .options = kOptions,
-    .year_tables_help =
-        "the tables of the years after 2010 (YearTables.txt),\n"
-        "read for every statistic",
 };
 
 }  // namespace
@@ -57,9 +67,13 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
     for (const std::size_t statistic : parsed.common.statistics) {
         options.statistics.push_back(static_cast<std::int16_t>(statistic));
     }
-    if (const auto year = parsed.values.find(kTableYear); year != parsed.values.end()) {
-        options.table_year = year->second;
-    }
+    const auto value = [&parsed](std::string_view name) -> std::optional<std::string> {
+        const auto found = parsed.values.find(name);
+        return found == parsed.values.end() ? std::nullopt : std::optional(found->second);
+    };
+    options.table_year = value(kTableYear);
+    options.change_date = value(kChangeDate);
+    options.save_change_date = value(kSaveChangeDate);
     options.cumulative = parsed.flags.contains(kCumulative);
     options.skip_brackets = !parsed.flags.contains(kNoBrackets);
     options.long_lines = !parsed.flags.contains(kShortLines);

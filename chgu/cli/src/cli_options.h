@@ -1,8 +1,10 @@
 // The command line of chgu-cli:
 //
-//   chgu-cli STATISTIC[,STATISTIC...] [--table-year T] [--cumulative]
-//            [--no-brackets] [--short-lines] [--format report|csv|json]
-//            [--pretty] [--encoding utf-8|gbk] [--year-tables FILE] [FILE]
+//   chgu-cli STATISTIC[,STATISTIC...] [--table-year T] [--change-date DATE]
+//            [--save-change-date DATE] [--cumulative] [--no-brackets]
+//            [--short-lines] [--format report|csv|json] [--pretty]
+//            [--encoding utf-8|gbk] [--year-tables FILE] [FILE]
+//   chgu-cli --save-change-date DATE
 #pragma once
 
 #include <cstdint>
@@ -21,13 +23,17 @@ using ::cli::Encoding;
 using ::cli::Format;
 
 struct CliOptions {
-    // The Command2 buttons the statistics stand for, in the order given.
+    // The Command2 buttons the statistics stand for, in the order given;
+    // none when the run only saves a change date.
     std::vector<std::int16_t> statistics;
-    std::optional<std::string> table_year;  // TableYear as given; else from the change date
-    bool cumulative = false;                // Check2 "次数累加统计"
-    bool skip_brackets = true;              // Check1 "方括内不统计"
-    bool long_lines = true;                 // Option2 "长行排列"
-    Encoding encoding = Encoding::kUtf8;    // of the input and the report
+    std::optional<std::string> table_year;   // TableYear as given; else from a change date
+    std::optional<std::string> change_date;  // Text3 for this run; else the stored one
+    // Text3 to store as 更改 stores it, before the statistics run.
+    std::optional<std::string> save_change_date;
+    bool cumulative = false;              // Check2 "次数累加统计"
+    bool skip_brackets = true;            // Check1 "方括内不统计"
+    bool long_lines = true;               // Option2 "长行排列"
+    Encoding encoding = Encoding::kUtf8;  // of the input and the report
     Format format = Format::kReport;
     bool pretty = false;
     std::optional<std::string> file;         // standard input when absent

@@ -27,13 +27,20 @@ int main(int argc, char** argv) {
     const std::string_view tool = Description().tool;
     const CliOptions& options = parsed.options;
 
-    const yeartables::LoadResult year_tables = ::cli::ReadYearTables(options.year_tables, platform::ProgramFolder());
+    const yeartables::LoadResult year_tables =
+        ::cli::ReadYearTables(options.year_tables, platform::ProgramFolder());
     if (year_tables.fault) {
         return ::cli::Fail(tool, platform::Utf16ToUtf8(*year_tables.fault));
     }
     const chgu::YearTables tables(year_tables.years);
-    const std::u16string TableYear =
-        ChooseTableYear(options, *chgu::SystemChangeDateStore(), chgu::LocalToday());
+    const auto store = chgu::SystemChangeDateStore();
+    if (!SaveChangeDate(options, *store)) {
+        return ::cli::Fail(tool, kChangeDateNotSaved);
+    }
+    if (options.statistics.empty()) {
+        return 0;
+    }
+    const TableYearChoice year = ChooseTableYear(options, tables, *store, chgu::LocalToday());
 
     std::string error;
     std::optional<std::string> input = ::cli::ReadWholeInput(options.file, error);
@@ -42,5 +49,10 @@ int main(int argc, char** argv) {
     }
     const std::u16string text = DecodeInput(*input, options.encoding);
     input.reset();  // large inputs: keep only one copy of the text
-    return ::cli::Print(tool, ToolOutput(options, text, TableYear, tables));
+    const int status = ::cli::Print(tool, ToolOutput(options, text, year.TableYear, tables));
+    // After the report, so that an error stays the one line of a failed run.
+    if (status == 0 && year.notice) {
+        ::cli::Notify(tool, *year.notice);
+    }
+    return status;
 }

@@ -41,9 +41,7 @@ std::vector<::cli::ItemCount> ItemsOf(std::int16_t Index, const Counts& counts) 
     std::int16_t InBracket = 0;
     const Counts counts = CountsOfPress(Index, text, settings, InBracket);
     output.counts = ItemsOf(Index, counts);
-    // Only the number recognition reads the tables; cumulative mode counts
-    // written numbers alone.
-    if (Index == kNumberStatisticsIndex && !options.cumulative) {
+    if (ReadsTheTables(Index, options.cumulative)) {
         output.table_year = platform::Utf16ToUtf8(TableYear);
     }
     output.options = {{"cumulative", options.cumulative}, {"skip_brackets", options.skip_brackets}};
@@ -63,7 +61,8 @@ std::string EncodeOutput(std::u16string_view text, Encoding encoding) {
     return encoding == Encoding::kGbk ? platform::Utf16ToGbk(text) : platform::Utf16ToUtf8(text);
 }
 
-std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options, std::u16string_view text,
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
+                                                  std::u16string_view text,
                                                   std::u16string_view TableYear,
                                                   const YearTables& tables) {
     std::vector<::cli::StatisticOutput> outputs;

@@ -21,7 +21,8 @@ std::string EncodeOutput(std::u16string_view text, Encoding encoding);
 
 // What each statistic of the run gives with text in the input box: the
 // counts of its press and the text of the output box after it.
-std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options, std::u16string_view text,
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
+                                                  std::u16string_view text,
                                                   std::u16string_view TableYear,
                                                   const YearTables& tables);
 

@@ -31,4 +31,8 @@ std::span<const ::cli::StatisticName> StatisticNames() {
     return kNames;
 }
 
+bool ReadsTheTables(std::int16_t Index, bool cumulative) {
+    return Index == kNumberStatisticsIndex && !cumulative;
+}
+
 }  // namespace chgu::cli

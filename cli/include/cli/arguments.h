@@ -40,6 +40,10 @@ struct ToolOption {
     // The statistics it applies to; empty for all. Given for none of the
     // statistics of a run, it is an error.
     std::span<const std::string_view> applies_to;
+    // Given, STATISTIC may be left out: the option is then the run's whole
+    // work (storing a setting, say), and an option that applies to some
+    // statistics only still needs one.
+    bool stands_alone = false;
 };
 
 struct ToolDescription {
@@ -48,12 +52,13 @@ struct ToolDescription {
     std::string_view about;    // the usage text's paragraph, lines ending in "\n"
     std::span<const StatisticName> statistics;
     std::span<const ToolOption> options;
-    std::string_view year_tables_help;  // the help of --year-tables
 };
 
 // What the command line asks for, apart from the tool's own options.
 struct CommonOptions {
-    std::vector<std::size_t> statistics;  // into ToolDescription::statistics, in the order given
+    // Into ToolDescription::statistics, in the order given; none only when
+    // an option that stands alone is given without STATISTIC.
+    std::vector<std::size_t> statistics;
     Format format = Format::kReport;
     bool pretty = false;
     Encoding encoding = Encoding::kUtf8;

@@ -28,6 +28,10 @@ std::string_view WithoutByteOrderMark(std::string_view utf8);
 // Writes bytes to standard output and flushes; false when that fails.
 bool WriteStandardOutput(std::string_view bytes);
 
+// Prints "tool: message" on standard error: a notice that leaves the run
+// as it is.
+void Notify(std::string_view tool, std::string_view message);
+
 // Prints "tool: message" on standard error and gives kUsageError.
 int Fail(std::string_view tool, std::string_view message);
 

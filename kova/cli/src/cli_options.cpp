@@ -15,7 +15,7 @@ constexpr std::array<std::string_view, 1> kNumberOnly = {"number"};
 constexpr std::array<::cli::ToolOption, 2> kOptions = {{
     {kYear, "N",
      "table year of the number statistic, 2003..2010, or to\n"
-     "the last year of --year-tables (default: this year,\n"
+     "the last year of the year tables (default: this year,\n"
      "held within those years)",
      kNumberOnly},
     {kLayout, "1|2",
@@ -34,9 +34,6 @@ const ::cli::ToolDescription kDescription{
         "UTF-8 a character that code page 936 lacks counts as \"?\".\n",
     .statistics = StatisticNames(),
     .options = kOptions,
-    .year_tables_help =
-        "the tables of the years after 2010 (YearTables.txt),\n"
-        "read for every statistic",
 };
 
 }  // namespace
@@ -55,7 +52,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
     options.file = parsed.common.file;
     if (const auto layout = parsed.values.find(kLayout); layout != parsed.values.end()) {
         if (layout->second != "1" && layout->second != "2") {
-            return {ParsedCommandLine::Outcome::kError, {},
+            return {ParsedCommandLine::Outcome::kError,
+                    {},
                     ::cli::BadValue(kLayout, "1 or 2", layout->second)};
         }
         options.arrangement = layout->second == "1" ? Arrangement::kWrapped : Arrangement::kOneLine;

@@ -28,13 +28,13 @@ int main(int argc, char** argv) {
     const std::string_view tool = Description().tool;
     const CliOptions& options = parsed.options;
 
-    const yeartables::LoadResult year_tables = ::cli::ReadYearTables(options.year_tables, platform::ProgramFolder());
+    const yeartables::LoadResult year_tables =
+        ::cli::ReadYearTables(options.year_tables, platform::ProgramFolder());
     if (year_tables.fault) {
         return ::cli::Fail(tool, platform::Utf16ToUtf8(*year_tables.fault));
     }
     const kova::YearTables tables(year_tables.years);
-    const TableYearChoice year =
-        ChooseTableYear(options, tables, platform::LocalDateToday().year);
+    const TableYearChoice year = ChooseTableYear(options, tables, platform::LocalDateToday().year);
     if (!year.error.empty()) {
         return ::cli::Fail(tool, year.error);
     }
@@ -46,5 +46,10 @@ int main(int argc, char** argv) {
     }
     const std::string output = ToolOutput(options, *input, year.year, tables);
     input.reset();
-    return ::cli::Print(tool, output);
+    const int status = ::cli::Print(tool, output);
+    // After the report, so that an error stays the one line of a failed run.
+    if (status == 0 && year.notice) {
+        ::cli::Notify(tool, *year.notice);
+    }
+    return status;
 }

@@ -35,9 +35,8 @@ namespace {
 
 }  // namespace
 
-std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
-                                                  std::string_view input, int year,
-                                                  const YearTables& tables) {
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options, std::string_view input,
+                                                  int year, const YearTables& tables) {
     const std::string converted = options.encoding == Encoding::kGbk
                                       ? std::string()
                                       : platform::Utf8ToGbk(::cli::WithoutByteOrderMark(input));

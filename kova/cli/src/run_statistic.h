@@ -16,9 +16,8 @@ namespace kova::cli {
 // the input is decoded and converted to code page 936 first; a leading
 // byte-order mark is not part of the text. The input is converted once for
 // all the statistics.
-std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
-                                                  std::string_view input, int year,
-                                                  const YearTables& tables);
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options, std::string_view input,
+                                                  int year, const YearTables& tables);
 
 // The bytes kova-cli prints for an input, in the chosen format.
 std::string ToolOutput(const CliOptions& options, std::string_view input, int year,

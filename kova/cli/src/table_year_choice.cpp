@@ -23,15 +23,27 @@ std::optional<int> ReadTableYear(std::string_view text, const YearTables& tables
 TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tables,
                                 int today_year) {
     if (!options.year) {
-        return {std::clamp(today_year, tables.FirstYear(), tables.LastYear()), {}};
+        TableYearChoice choice{
+            std::clamp(today_year, tables.FirstYear(), tables.LastYear()), {}, {}};
+        const bool counts_numbers =
+            std::any_of(options.statistics.begin(), options.statistics.end(),
+                        [](std::size_t statistic) { return !AttributeOf(statistic); });
+        if (counts_numbers && today_year > tables.LastYear()) {
+            choice.notice = "no zodiac and element tables for " + std::to_string(today_year) +
+                            ": counting with those of " + std::to_string(choice.year) +
+                            " (see --year and --year-tables)";
+        }
+        return choice;
     }
     if (const std::optional<int> year = ReadTableYear(*options.year, tables)) {
-        return {*year, {}};
+        return {*year, {}, {}};
     }
-    return {0, ::cli::BadValue(kYear,
-                               "a year from " + std::to_string(tables.FirstYear()) + " to " +
-                                   std::to_string(tables.LastYear()),
-                               *options.year)};
+    return {0,
+            ::cli::BadValue(kYear,
+                            "a year from " + std::to_string(tables.FirstYear()) + " to " +
+                                std::to_string(tables.LastYear()),
+                            *options.year),
+            {}};
 }
 
 }  // namespace kova::cli

@@ -1,6 +1,7 @@
 // The year a run of kova-cli counts the number statistic with.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cli_options.h"
@@ -11,6 +12,10 @@ namespace kova::cli {
 struct TableYearChoice {
     int year = 0;
     std::string error;  // a usage error, when --year names no year of the tables
+    // For standard error, when the number statistic counts with an earlier
+    // year than today's for want of its tables: a script must not take
+    // those counts for this year's unknowingly.
+    std::optional<std::string> notice;
 };
 
 // The year of --year, one of the years of the tables; without it today's
