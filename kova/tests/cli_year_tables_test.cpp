@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "almanac_years.h"
 #include "cli/year_tables_option.h"
 #include "cli_options.h"
 #include "platform/codepage.h"
+#include "reference_model.h"
 #include "run_program.h"
 #include "table_year_choice.h"
 #include "temp_folder.h"
@@ -37,12 +39,6 @@ const fs::path& GeneratedFile() {
     return file;
 }
 
-// The tables of 2011..2040 by the rules, as the generator is to write them.
-const kova::YearTables& StandardTables() {
-    static const kova::YearTables tables(yeartables::StandardFileYears(2040));
-    return tables;
-}
-
 // The year of a command line on a day of today_year, with the tables of
 // the generated file: its error, or the year as text.
 std::string YearOf(const std::vector<std::string>& arguments, int today_year) {
@@ -58,15 +54,18 @@ std::string YearOf(const std::vector<std::string>& arguments, int today_year) {
 
 TEST(KovaCliYearTables, GeneratedFileReadsBackThroughTheTool) {
     const std::string file = GeneratedFile().string();
+    kova::reference::AddedYears almanac;
+    for (const yeartables::test::AlmanacYear& year : yeartables::test::kAlmanacYears) {
+        almanac[year.year] = {year.animal, yeartables::test::ElementOfEachNumber(year)};
+    }
     for (const auto& [year, text] : {std::pair{"2026", "马 火 05"}, std::pair{"2040", "猴 金"},
                                      std::pair{"2011", "兔 土 土"}}) {
         const ProgramRun run = platform::test::RunProgram(
             KOVA_CLI_PATH, {"number", "--year-tables", file, "--year", year}, text);
         ASSERT_EQ(run.status, 0) << run.err;
-        const kova::ReportLines report =
-            kova::NumberStatistics(platform::Utf8ToGbk(text), std::stoi(year),
-                                   kova::Arrangement::kWrapped, StandardTables());
-        EXPECT_EQ(run.out, platform::GbkToUtf8(kova::ReportText(report))) << year;
+        EXPECT_EQ(run.out, platform::GbkToUtf8(kova::reference::NumberReport(
+                               platform::Utf8ToGbk(text), std::stoi(year), true, almanac)))
+            << year;
     }
 }
 
