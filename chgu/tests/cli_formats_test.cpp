@@ -139,7 +139,7 @@ TEST(ChguCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
             options.long_lines = (setting & 4) != 0;
             options.encoding = (setting & 8) != 0 ? Encoding::kGbk : Encoding::kUtf8;
             for (std::int16_t Index = 0; Index <= 10; ++Index) {
-                options.statistics = {Index};
+                options.statistics = {static_cast<std::size_t>(Index)};
                 options.format = Format::kReport;
                 const std::string report =
                     cli::ToolOutput(options, text, TableYear, TablesTo2040());
@@ -189,7 +189,7 @@ TEST(ChguCliFormats, AllIsEveryStatisticInTurnButNormalise) {
     std::string reports;
     std::size_t row = 1;
     for (std::int16_t Index = 0; Index <= 10; ++Index) {
-        options.statistics = {Index};
+        options.statistics = {static_cast<std::size_t>(Index)};
         const std::string single =
             cli::ToolOutput(options, U16(text), u"2009", YearTables::BuiltIn());
         reports += (Index == 0 ? "" : "\r\n") + single;

@@ -23,7 +23,7 @@ TEST(CliArguments, StatisticsListsAndOptions) {
         Parse({"halfwave,number", "--table-year", "2009", "--cumulative", "--no-brackets",
                "--short-lines", "--encoding", "gbk", "tips.txt"});
     ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
-    EXPECT_EQ(parsed.options.statistics, (std::vector<std::int16_t>{10, 0}));
+    EXPECT_EQ(parsed.options.statistics, (std::vector<std::size_t>{10, 0}));
     EXPECT_EQ(parsed.options.table_year, "2009");
     EXPECT_TRUE(parsed.options.cumulative);
     EXPECT_FALSE(parsed.options.skip_brackets);
@@ -33,7 +33,7 @@ TEST(CliArguments, StatisticsListsAndOptions) {
 
     const ParsedCommandLine defaults = Parse({"normalise"});
     ASSERT_EQ(defaults.outcome, ParsedCommandLine::Outcome::kRun);
-    EXPECT_EQ(defaults.options.statistics, std::vector<std::int16_t>{11});
+    EXPECT_EQ(defaults.options.statistics, std::vector<std::size_t>{11});
     EXPECT_EQ(defaults.options.table_year, std::nullopt);
     EXPECT_TRUE(defaults.options.skip_brackets);
     EXPECT_TRUE(defaults.options.long_lines);

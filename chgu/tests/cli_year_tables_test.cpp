@@ -33,8 +33,8 @@ TEST(ChguCliYearTables, GeneratedFileReadsBackThroughTheTool) {
     ASSERT_EQ(generated.status, 0) << generated.err;
 
     reference::Settings almanac;
-    for (const yeartables::test::AlmanacYear& year : yeartables::test::kAlmanacYears) {
-        almanac.added[year.year] = {year.animal, yeartables::test::ElementOfEachNumber(year)};
+    for (const yeartables::test::WrittenYear& year : yeartables::test::AlmanacYears()) {
+        almanac.added[year.year] = {year.animal, year.element};
     }
     // The file's years, one past them and a built-in one.
     for (const char* year : {"2011", "2026", "2040", "2041", "2008"}) {

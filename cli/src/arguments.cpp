@@ -286,6 +286,11 @@ ParsedArguments ParseArguments(const ToolDescription& description,
     return parsed;
 }
 
+std::optional<std::string> ParsedArguments::ValueOf(std::string_view name) const {
+    const auto value = values.find(name);
+    return value == values.end() ? std::nullopt : std::optional(value->second);
+}
+
 std::string UsageError(std::string_view message) {
     return std::string(message) + " (see --help)";
 }

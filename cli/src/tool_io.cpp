@@ -108,8 +108,14 @@ int Fail(std::string_view tool, std::string_view message) {
     return kUsageError;
 }
 
-int Print(std::string_view tool, std::string_view text) {
-    return WriteStandardOutput(text) ? 0 : Fail(tool, "cannot write standard output");
+int Print(std::string_view tool, std::string_view text, const std::optional<std::string>& notice) {
+    if (!WriteStandardOutput(text)) {
+        return Fail(tool, "cannot write standard output");
+    }
+    if (notice) {
+        Notify(tool, *notice);
+    }
+    return 0;
 }
 
 }  // namespace cli

@@ -55,8 +55,8 @@ std::string YearOf(const std::vector<std::string>& arguments, int today_year) {
 TEST(KovaCliYearTables, GeneratedFileReadsBackThroughTheTool) {
     const std::string file = GeneratedFile().string();
     kova::reference::AddedYears almanac;
-    for (const yeartables::test::AlmanacYear& year : yeartables::test::kAlmanacYears) {
-        almanac[year.year] = {year.animal, yeartables::test::ElementOfEachNumber(year)};
+    for (const yeartables::test::WrittenYear& year : yeartables::test::AlmanacYears()) {
+        almanac[year.year] = {year.animal, year.element};
     }
     for (const auto& [year, text] : {std::pair{"2026", "马 火 05"}, std::pair{"2040", "猴 金"},
                                      std::pair{"2011", "兔 土 土"}}) {

@@ -64,24 +64,13 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
         return {parsed.outcome, {}, parsed.error};
     }
     CliOptions options;
-    for (const std::size_t statistic : parsed.common.statistics) {
-        options.statistics.push_back(static_cast<std::int16_t>(statistic));
-    }
-    const auto value = [&parsed](std::string_view name) -> std::optional<std::string> {
-        const auto found = parsed.values.find(name);
-        return found == parsed.values.end() ? std::nullopt : std::optional(found->second);
-    };
-    options.table_year = value(kTableYear);
-    options.change_date = value(kChangeDate);
-    options.save_change_date = value(kSaveChangeDate);
+    static_cast<::cli::CommonOptions&>(options) = parsed.common;
+    options.table_year = parsed.ValueOf(kTableYear);
+    options.change_date = parsed.ValueOf(kChangeDate);
+    options.save_change_date = parsed.ValueOf(kSaveChangeDate);
     options.cumulative = parsed.flags.contains(kCumulative);
     options.skip_brackets = !parsed.flags.contains(kNoBrackets);
     options.long_lines = !parsed.flags.contains(kShortLines);
-    options.encoding = parsed.common.encoding;
-    options.format = parsed.common.format;
-    options.pretty = parsed.common.pretty;
-    options.file = parsed.common.file;
-    options.year_tables = parsed.common.year_tables;
     return {ParsedCommandLine::Outcome::kRun, std::move(options), {}};
 }
 

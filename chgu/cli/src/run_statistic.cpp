@@ -66,8 +66,9 @@ std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
                                                   std::u16string_view TableYear,
                                                   const YearTables& tables) {
     std::vector<::cli::StatisticOutput> outputs;
-    for (const std::int16_t Index : options.statistics) {
-        outputs.push_back(Run(options, Index, text, TableYear, tables));
+    for (const std::size_t statistic : options.statistics) {
+        outputs.push_back(
+            Run(options, static_cast<std::int16_t>(statistic), text, TableYear, tables));
     }
     return outputs;
 }

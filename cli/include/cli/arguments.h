@@ -54,7 +54,8 @@ struct ToolDescription {
     std::span<const ToolOption> options;
 };
 
-// What the command line asks for, apart from the tool's own options.
+// What the command line asks for, apart from the tool's own options: the
+// base of each tool's options.
 struct CommonOptions {
     // Into ToolDescription::statistics, in the order given; none only when
     // an option that stands alone is given without STATISTIC.
@@ -73,6 +74,19 @@ struct ParsedArguments {
     std::map<std::string_view, std::string> values;  // the tool's options with a value, by name
     std::set<std::string_view> flags;                // the tool's flags given
     std::string error;                               // one line, for kError
+
+    // The value of the tool's option of that name, if it was given.
+    std::optional<std::string> ValueOf(std::string_view name) const;
+};
+
+// A tool's reading of its command line: its options (ToolOptions derives
+// from CommonOptions), or the answer without a run.
+template <typename ToolOptions>
+struct ParsedCommandLine {
+    using Outcome = ParsedArguments::Outcome;
+    Outcome outcome = Outcome::kError;
+    ToolOptions options;
+    std::string error;  // one line, for kError
 };
 
 // arguments excludes the program name. --help or -h anywhere before "--"

@@ -36,7 +36,9 @@ void Notify(std::string_view tool, std::string_view message);
 int Fail(std::string_view tool, std::string_view message);
 
 // Writes text to standard output; a failed write is the error "cannot write
-// standard output". Gives the exit status.
-int Print(std::string_view tool, std::string_view text);
+// standard output". A notice for standard error follows a text written, so
+// that an error stays the one line of a failed run. Gives the exit status.
+int Print(std::string_view tool, std::string_view text,
+          const std::optional<std::string>& notice = std::nullopt);
 
 }  // namespace cli

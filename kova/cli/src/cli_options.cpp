@@ -45,11 +45,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
     }
 
     CliOptions options;
-    options.statistics = parsed.common.statistics;
-    options.encoding = parsed.common.encoding;
-    options.format = parsed.common.format;
-    options.pretty = parsed.common.pretty;
-    options.file = parsed.common.file;
+    static_cast<::cli::CommonOptions&>(options) = parsed.common;
     if (const auto layout = parsed.values.find(kLayout); layout != parsed.values.end()) {
         if (layout->second != "1" && layout->second != "2") {
             return {ParsedCommandLine::Outcome::kError,
@@ -58,10 +54,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
         }
         options.arrangement = layout->second == "1" ? Arrangement::kWrapped : Arrangement::kOneLine;
     }
-    if (const auto year = parsed.values.find(kYear); year != parsed.values.end()) {
-        options.year = year->second;
-    }
-    options.year_tables = parsed.common.year_tables;
+    options.year = parsed.ValueOf(kYear);
     return {ParsedCommandLine::Outcome::kRun, std::move(options), {}};
 }
 

@@ -23,23 +23,12 @@ using ::cli::Format;
 
 inline constexpr std::string_view kYear = "--year";
 
-struct CliOptions {
-    std::vector<std::size_t> statistics;  // into StatisticNames(), in the order given
-    std::optional<std::string> year;      // as given; else this year
+struct CliOptions : ::cli::CommonOptions {
+    std::optional<std::string> year;  // as given; else this year
     Arrangement arrangement = Arrangement::kWrapped;
-    Encoding encoding = Encoding::kUtf8;
-    Format format = Format::kReport;
-    bool pretty = false;
-    std::optional<std::string> file;         // standard input when absent
-    std::optional<std::string> year_tables;  // the file of --year-tables
 };
 
-struct ParsedCommandLine {
-    using Outcome = ::cli::ParsedArguments::Outcome;
-    Outcome outcome = Outcome::kError;
-    CliOptions options;
-    std::string error;  // one line, for kError
-};
+using ParsedCommandLine = ::cli::ParsedCommandLine<CliOptions>;
 
 // arguments excludes the program name.
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments);
