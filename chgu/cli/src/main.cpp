@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     const chgu::YearTables tables(run.years);
     const auto store = chgu::SystemChangeDateStore();
     if (!SaveChangeDate(options, *store)) {
-        return ::cli::Fail(tool, kChangeDateNotSaved);
+        return ::cli::Fail(tool, kCannotSaveChangeDate);
     }
     if (options.statistics.empty()) {
         return 0;

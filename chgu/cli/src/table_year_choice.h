@@ -33,6 +33,6 @@ TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tab
 // would not count with it.
 bool SaveChangeDate(const CliOptions& options, ChangeDateStore& store);
 
-inline constexpr std::string_view kChangeDateNotSaved = "cannot save the change date";
+inline constexpr std::string_view kCannotSaveChangeDate = "cannot save the change date";
 
 }  // namespace chgu::cli
