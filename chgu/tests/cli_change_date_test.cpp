@@ -80,11 +80,4 @@ TEST(ChguCliChangeDate, CountsWithTheGivenOrSavedDateAndSaysWhenTheYearMayNotBeM
     }
 }
 
-TEST(ChguCliChangeDate, SavingAloneNeedsNoStatistic) {
-    const ProgramRun run = RunCli({"--save-change-date", "2011年02月03日"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "");
-}
-
 }  // namespace
