@@ -213,8 +213,8 @@ TEST(BothTools, ReadTheYearTablesBesideThemselves) {
         EXPECT_EQ(with_file.out,
                   RunProgram(tool.path, Joined(in_2012, {"--year-tables", tables}), "龙").out);
 
-        std::filesystem::copy_file(faulty, beside,
-                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::remove(beside);
+        std::filesystem::copy_file(faulty, beside);
         const ProgramRun refused = copy.Run({"zodiac"}, "");
         EXPECT_EQ(refused.status, 2);
         EXPECT_EQ(refused.out, "");
