@@ -7,10 +7,7 @@ namespace cli {
 yeartables::LoadResult ReadYearTables(const std::optional<std::string>& option,
                                       const std::filesystem::path& tool_folder) {
     if (!option) {
-        // A folder that cannot be told is no folder: the current one would
-        // be where the user happens to stand.
-        return tool_folder.empty() ? yeartables::LoadResult{}
-                                   : yeartables::LoadYearTablesBeside(tool_folder);
+        return yeartables::LoadYearTablesBeside(tool_folder);
     }
     return yeartables::ReadYearTablesFile(platform::PathFromArgument(*option));
 }
