@@ -1,6 +1,7 @@
 # Writes the release's YearTables.txt (2011..2040) with the generator, when
-# the archive is made: the file is never kept by hand. Included by the
-# install step with
+# the archive is made and for the build's command-line tools: the file is
+# never kept by hand. Included by the install step, or run with -P by the
+# build (yeartables/), with
 #   YEAR_TABLES_GENERATOR  the generator program
 #   YEAR_TABLES_EMULATOR   what runs it in a cross build (Wine), or empty
 #   YEAR_TABLES_WINEPREFIX the Wine prefix to use unless WINEPREFIX is set

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "chgu/command2.h"
-#include "cli_run.h"
 #include "count_reading.h"
 #include "run_program.h"
+#include "run_statistic.h"
 #include "test_support.h"
 #include "tip_text.h"
 #include "worked_examples.h"
@@ -23,9 +23,9 @@
 namespace chgu {
 namespace {
 
+using cli::CliOptions;
 using cli::Encoding;
 using cli::Format;
-using cli::Options;
 using ::cli::test::CountsOfCsv;
 using ::cli::test::ItemCounts;
 using ::cli::test::WorkedExample;
@@ -103,7 +103,7 @@ TEST(ChguCliFormats, WorkedExamplesInEveryFormat) {
 }
 
 // The report the engine writes of counts read back, in the output encoding.
-std::string RebuiltReport(std::int16_t Index, const ItemCounts& counts, const Options& options) {
+std::string RebuiltReport(std::int16_t Index, const ItemCounts& counts, const CliOptions& options) {
     const std::vector<std::string> items = ItemsOf(Index);
     EXPECT_EQ(counts.size(), items.size());
     Counts slots{};
@@ -133,13 +133,13 @@ TEST(ChguCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
         const std::u16string text = U16(utf8);
         const std::u16string& TableYear = table_years[seed - 1];
         for (int setting = 0; setting < 16; ++setting) {
-            Options options;
+            CliOptions options;
             options.cumulative = (setting & 1) != 0;
             options.skip_brackets = (setting & 2) != 0;
             options.long_lines = (setting & 4) != 0;
             options.encoding = (setting & 8) != 0 ? Encoding::kGbk : Encoding::kUtf8;
             for (std::int16_t Index = 0; Index <= 10; ++Index) {
-                options.statistics = {Index};
+                options.statistics = {static_cast<std::size_t>(Index)};
                 options.format = Format::kReport;
                 const std::string report =
                     cli::ToolOutput(options, text, TableYear, TablesTo2040());
@@ -184,12 +184,12 @@ TEST(ChguCliFormats, AllIsEveryStatisticInTurnButNormalise) {
     const auto rows = ::cli::test::ReadCsv(csv.out);
     EXPECT_EQ(rows.at(0), (std::vector<std::string>{"statistic", "item", "count"}));
 
-    Options options;
+    CliOptions options;
     options.cumulative = true;
     std::string reports;
     std::size_t row = 1;
     for (std::int16_t Index = 0; Index <= 10; ++Index) {
-        options.statistics = {Index};
+        options.statistics = {static_cast<std::size_t>(Index)};
         const std::string single =
             cli::ToolOutput(options, U16(text), u"2009", YearTables::BuiltIn());
         reports += (Index == 0 ? "" : "\r\n") + single;

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "almanac_years.h"
 #include "chgu/command2.h"
-#include "cli_run.h"
+#include "reference_model.h"
 #include "run_program.h"
 #include "test_support.h"
 #include "yeartables/standard_rules.h"
@@ -31,20 +32,23 @@ TEST(ChguCliYearTables, GeneratedFileReadsBackThroughTheTool) {
         platform::test::RunProgram(YEAR_TABLES_PATH, {"2011", "2040", file}, "");
     ASSERT_EQ(generated.status, 0) << generated.err;
 
-    const YearTables tables(yeartables::StandardFileYears(2040));
+    reference::Settings almanac;
+    for (const yeartables::test::WrittenYear& year : yeartables::test::AlmanacYears()) {
+        almanac.added[year.year] = {year.animal, year.element};
+    }
+    // The file's years, one past them and a built-in one.
     for (const char* year : {"2011", "2026", "2040", "2041", "2008"}) {
-        for (const char* statistic : {"number", "zodiac"}) {
+        almanac.table_year = U16(year);
+        for (const auto& [statistic, Index] :
+             {std::pair{"number", kNumberStatisticsIndex}, std::pair{"zodiac", std::int16_t{1}}}) {
             // The table year is the number statistic's alone.
             std::vector<std::string> arguments{statistic, "--year-tables", file};
-            if (std::string(statistic) == "number") {
+            if (Index == kNumberStatisticsIndex) {
                 arguments.insert(arguments.end(), {"--table-year", year});
             }
             const ProgramRun run = RunCli(arguments, "马,火,鸡 3次金");
             ASSERT_EQ(run.status, 0) << run.err;
-            cli::Options options;
-            options.statistics = {std::string(statistic) == "number" ? kNumberStatisticsIndex
-                                                                     : std::int16_t{1}};
-            EXPECT_EQ(run.out, cli::ToolOutput(options, u"马,火,鸡 3次金", U16(year), tables))
+            EXPECT_EQ(run.out, U8(reference::Press(Index, u"马,火,鸡 3次金", almanac)))
                 << year << " " << statistic;
         }
     }
@@ -67,12 +71,6 @@ TEST(ChguCliYearTables, AFaultyFileIsTheErrorWithItsLine) {
         RunCli({"number", "--year-tables", (folder.path() / "none.txt").string()}, "05");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("无法读取年份表文件"), std::string::npos) << missing.err;
-}
-
-TEST(ChguCliYearTables, WithoutTheOptionNoFileIsRead) {
-    const yeartables::LoadResult none = cli::ReadYearTables(cli::Options{});
-    EXPECT_FALSE(none.fault);
-    EXPECT_EQ(none.years.LastYear(), 2010);
 }
 
 }  // namespace

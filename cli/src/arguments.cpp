@@ -85,7 +85,9 @@ std::optional<std::string> OptionNotApplying(const ToolDescription& description,
             return Contains(option.applies_to, name);
         });
         if (!applies) {
-            return UsageError(std::string(option.name) + " does not apply to " + Joined(run, ","));
+            return UsageError(run.empty() ? std::string("no STATISTIC given")
+                                          : std::string(option.name) + " does not apply to " +
+                                                Joined(run, ","));
         }
     }
     if (parsed.common.pretty && parsed.common.format != Format::kJson) {
@@ -120,20 +122,31 @@ struct Given {
     std::optional<std::string> file;
 };
 
+// The first argument that CLI11 left over, as its mistake: an unknown option
+// before "--" (which CLI11 leaves among them when it was given), an argument
+// with no place after it or anywhere else.
+std::string Leftover(const std::vector<std::string>& remaining) {
+    const bool after_end = remaining.front() == kEndOfOptions;
+    const std::string& extra = remaining.at(after_end ? 1 : 0);
+    if (!after_end && extra.size() > 1 && extra.starts_with('-')) {
+        return "unknown option '" + std::string(OptionName(extra)) + "'";
+    }
+    return "unexpected argument '" + extra + "'";
+}
+
 // Reads the arguments by the grammar of the named options; on a mistake,
 // nothing, and error holds its usage error.
 std::optional<Given> ReadThroughCli11(std::span<const std::string_view> value_names,
                                       std::span<const std::string_view> flag_names,
                                       std::span<const std::string_view> arguments,
                                       std::string& error) {
-    const std::span<const std::string_view> options = OptionPart(arguments);
     const auto fail = [&error](const std::string& message) {
         error = UsageError(message);
         return std::nullopt;
     };
-    // CLI11 takes "--flag=value" as a value for the flag; here a flag is a
-    // flag.
-    for (std::string_view argument : options) {
+    // CLI11 takes "--flag=true" and "--flag=" for the flag; here a flag
+    // takes no value at all.
+    for (std::string_view argument : OptionPart(arguments)) {
         if (argument.find('=') != argument.npos && Contains(flag_names, OptionName(argument))) {
             return fail(std::string(OptionName(argument)) + " takes no value");
         }
@@ -145,67 +158,46 @@ std::optional<Given> ReadThroughCli11(std::span<const std::string_view> value_na
     // option on Windows, and a file given as /work/tips.txt (under Wine) with
     // it.
     app.allow_windows_style_options(false);
-    // Unknown options and extra arguments are collected and worded below.
-    app.allow_extras();
-    std::map<std::string_view, std::string> values;
-    std::map<std::string_view, CLI::Option*> value_options;
+    Given given;
+    std::map<std::string_view, CLI::Option*> options;
     for (std::string_view name : value_names) {
-        value_options[name] = app.add_option(std::string(name), values[name]);
+        options[name] = app.add_option(std::string(name), given.values[name]);
     }
-    std::map<std::string_view, CLI::Option*> flag_options;
     for (std::string_view name : flag_names) {
-        flag_options[name] = app.add_flag(std::string(name));
+        options[name] = app.add_flag(std::string(name));
     }
     std::string statistics;
     std::string file;
     CLI::Option* statistics_option = app.add_option("STATISTIC", statistics);
     CLI::Option* file_option = app.add_option("FILE", file);
 
-    // CLI11 takes the arguments last first.
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    std::vector<std::string> argv{"tool"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<const char*> pointers;
+    for (const std::string& argument : argv) {
+        pointers.push_back(argument.c_str());
+    }
     try {
-        app.parse(std::move(reversed));
-    } catch (const CLI::ArgumentMismatch& mismatch) {
-        for (const auto& [name, option] : value_options) {
-            if (option->count() > 1) {
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
+    } catch (const CLI::ExtrasError&) {
+        return fail(Leftover(app.remaining()));
+    } catch (const CLI::ArgumentMismatch&) {
+        // An option given twice, or else the last argument an option whose
+        // value never came.
+        for (std::string_view name : value_names) {
+            if (options[name]->count() > 1) {
                 return fail(std::string(name) + " given more than once");
             }
         }
-        // An option at the end, or "--name=" with nothing after it: CLI11
-        // takes any next argument as the value.
-        for (std::string_view argument : options) {
-            if (argument.ends_with("=") && value_options.contains(OptionName(argument))) {
-                return fail(std::string(OptionName(argument)) + " needs a value");
-            }
-        }
-        if (!options.empty() && value_options.contains(options.back())) {
-            return fail(std::string(options.back()) + " needs a value");
-        }
-        return fail(mismatch.what());
+        return fail(std::string(OptionName(arguments.back())) + " needs a value");
     } catch (const CLI::ParseError& parse_error) {
         return fail(parse_error.what());
     }
 
-    bool options_ended = false;
-    for (const std::string& extra : app.remaining()) {
-        if (extra == kEndOfOptions && !options_ended) {
-            options_ended = true;
-            continue;
-        }
-        if (!options_ended && extra.size() > 1 && extra.starts_with('-')) {
-            return fail("unknown option '" + std::string(OptionName(extra)) + "'");
-        }
-        return fail("unexpected argument '" + extra + "'");
-    }
-
-    Given given;
-    for (const auto& [name, option] : value_options) {
-        if (option->count() > 0) {
-            given.values[name] = values[name];
-        }
-    }
-    for (const auto& [name, option] : flag_options) {
-        if (option->count() > 0) {
+    for (const auto& [name, option] : options) {
+        if (option->count() == 0) {
+            given.values.erase(name);
+        } else if (Contains(flag_names, name)) {
             given.flags.insert(name);
         }
     }
@@ -240,18 +232,24 @@ ParsedArguments ParseArguments(const ToolDescription& description,
     if (!given) {
         return Failure(error);
     }
-    if (!given->statistics) {
+    const bool stands_alone = std::any_of(
+        description.options.begin(), description.options.end(), [&](const ToolOption& option) {
+            return option.stands_alone && given->values.contains(option.name);
+        });
+    if (!given->statistics && !stands_alone) {
         return Failure(UsageError("no STATISTIC given"));
     }
 
     ParsedArguments parsed;
     parsed.outcome = ParsedArguments::Outcome::kRun;
     CommonOptions& common = parsed.common;
-    const auto selected = SelectStatistics(description.statistics, *given->statistics, error);
-    if (!selected) {
-        return Failure(error);
+    if (given->statistics) {
+        const auto selected = SelectStatistics(description.statistics, *given->statistics, error);
+        if (!selected) {
+            return Failure(error);
+        }
+        common.statistics = *selected;
     }
-    common.statistics = *selected;
     if (const auto format = given->values.find(kFormat); format != given->values.end()) {
         const NamedFormat* named = FindNamed<NamedFormat>(kFormats, format->second);
         if (named == nullptr) {
@@ -286,6 +284,11 @@ ParsedArguments ParseArguments(const ToolDescription& description,
         return Failure(std::move(*not_applying));
     }
     return parsed;
+}
+
+std::optional<std::string> ParsedArguments::ValueOf(std::string_view name) const {
+    const auto value = values.find(name);
+    return value == values.end() ? std::nullopt : std::optional(value->second);
 }
 
 std::string UsageError(std::string_view message) {

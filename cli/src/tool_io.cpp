@@ -97,15 +97,25 @@ bool WriteStandardOutput(std::string_view bytes) {
            std::fflush(stdout) == 0;
 }
 
-int Fail(std::string_view tool, std::string_view message) {
+void Notify(std::string_view tool, std::string_view message) {
     std::string line(tool);
     line.append(": ").append(message).append("\n");
     std::fputs(line.c_str(), stderr);
+}
+
+int Fail(std::string_view tool, std::string_view message) {
+    Notify(tool, message);
     return kUsageError;
 }
 
-int Print(std::string_view tool, std::string_view text) {
-    return WriteStandardOutput(text) ? 0 : Fail(tool, "cannot write standard output");
+int Print(std::string_view tool, std::string_view text, const std::optional<std::string>& notice) {
+    if (!WriteStandardOutput(text)) {
+        return Fail(tool, "cannot write standard output");
+    }
+    if (notice) {
+        Notify(tool, *notice);
+    }
+    return 0;
 }
 
 }  // namespace cli

@@ -19,7 +19,10 @@ struct CommonOptionHelp {
     std::string_view value_name;
     std::string_view help;
 };
-constexpr std::array<CommonOptionHelp, 5> kCommonHelp = {{
+constexpr std::array<CommonOptionHelp, 6> kCommonHelp = {{
+    {kYearTables, "FILE",
+     "the tables of the years after 2010, read for every\n"
+     "statistic (default: YearTables.txt beside the tool)"},
     {kFormat, "report|csv|json",
      "report (default): the report text; csv and json:\n"
      "the counts behind it, UTF-8 with LF line ends"},
@@ -81,7 +84,6 @@ std::string UsageText(const ToolDescription& description) {
     for (const ToolOption& option : description.options) {
         AppendOptionHelp(text, option.name, option.value_name, option.help);
     }
-    AppendOptionHelp(text, kYearTables, "FILE", description.year_tables_help);
     for (const CommonOptionHelp& option : kCommonHelp) {
         AppendOptionHelp(text, option.name, option.value_name, option.help);
     }

@@ -4,12 +4,17 @@
 // they do alike.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "count_reading.h"
+#include "platform/codepage.h"
 #include "run_program.h"
 #include "temp_folder.h"
+#include "tool_copy.h"
+#include "yeartables/standard_rules.h"
+#include "yeartables/year_tables_file.h"
 
 namespace {
 
@@ -21,11 +26,12 @@ struct Tool {
     const char* path;
     // An option of the number statistic alone, given with its value.
     std::vector<std::string> number_option;
+    const char* year_option;  // the number statistic's year
 };
 
 const Tool kTools[] = {
-    {"kova-cli", KOVA_CLI_PATH, {"--layout", "2"}},
-    {"chgu-cli", CHGU_CLI_PATH, {"--short-lines"}},
+    {"kova-cli", KOVA_CLI_PATH, {"--layout", "2"}, "--year"},
+    {"chgu-cli", CHGU_CLI_PATH, {"--short-lines"}, "--table-year"},
 };
 
 std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<std::string>& b) {
@@ -81,6 +87,9 @@ TEST(BothTools, OptionMistakes) {
          "--format must be report, csv or json, not 'CSV' (see --help)"},
         {{"number", "--format"}, "--format needs a value (see --help)"},
         {{"number", "--format="}, "--format needs a value (see --help)"},
+        // The empty "--format=" takes csv; the option left without a value
+        // is the last.
+        {{"number", "--format=", "csv", "--encoding"}, "--encoding needs a value (see --help)"},
         {{"number", "--format", "csv", "--format", "json"},
          "--format given more than once (see --help)"},
         {{"number", "--pretty"}, "--pretty applies only to --format json (see --help)"},
@@ -179,6 +188,44 @@ TEST(BothTools, ReadTheirInputAlike) {
         ASSERT_EQ(gbk.status, 0) << gbk.err;
         EXPECT_EQ(cli::test::CountsOfJson(cli::test::ReadJson(gbk.out)).at(0),
                   (std::pair<std::string, std::int64_t>{"鼠", 1}));
+    }
+}
+
+TEST(BothTools, ReadTheYearTablesBesideThemselves) {
+    const platform::test::TempFolder files;
+    const std::string tables =
+        files.Write("tables.txt", yeartables::GeneratedYearTables(2011, 2012)).string();
+    // A year too late on its first line.
+    const std::string faulty =
+        files
+            .Write("faulty.txt", platform::Utf16ToUtf8(
+                                     yeartables::FormatYearLine(yeartables::StandardYearRow(2012))))
+            .string();
+    for (const Tool& tool : kTools) {
+        const cli::test::ToolCopy copy(tool.path);
+        const std::filesystem::path beside = copy.folder() / "YearTables.txt";
+        const std::vector<std::string> in_2012{"number", tool.year_option, "2012"};
+
+        // Without --year-tables, the file beside the tool is the file.
+        std::filesystem::copy_file(tables, beside);
+        const ProgramRun with_file = copy.Run(in_2012, "龙");
+        EXPECT_EQ(with_file.status, 0) << with_file.err;
+        EXPECT_EQ(with_file.out,
+                  RunProgram(tool.path, Joined(in_2012, {"--year-tables", tables}), "龙").out);
+
+        std::filesystem::remove(beside);
+        std::filesystem::copy_file(faulty, beside);
+        const ProgramRun refused = copy.Run({"zodiac"}, "");
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.out, "");
+        const std::string line = platform::test::OneErrorLine(refused);
+        EXPECT_TRUE(line.starts_with(std::string(tool.name) + ": 年份表文件“")) << line;
+        EXPECT_TRUE(
+            line.ends_with("YearTables.txt”第 1 行有错：年份要从 2011 年起逐年连续，"
+                           "这一行应是 2011 年，却是 2012 年。"))
+            << line;
+        // --year-tables names the file to read; the one beside is not read.
+        EXPECT_EQ(copy.Run({"zodiac", "--year-tables", tables}, "").status, 0);
     }
 }
 

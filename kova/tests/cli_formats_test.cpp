@@ -161,11 +161,10 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 CliOptions options;
                 options.encoding = encoding;
                 options.arrangement = arrangement;
-                options.year = 2002 + static_cast<int>(seed) + (encoding == Encoding::kGbk ? 2 : 0);
-                if (seed == 6) {
-                    options.tables = TablesTo2040();
-                    options.year = 2026;
-                }
+                const int year = seed == 6 ? 2026
+                                           : 2002 + static_cast<int>(seed) +
+                                                 (encoding == Encoding::kGbk ? 2 : 0);
+                const kova::YearTables& tables = seed == 6 ? TablesTo2040() : kova::YearTables();
                 const std::string input =
                     encoding == Encoding::kGbk ? platform::Utf8ToGbk(utf8) : utf8;
                 // What the single runs give, for the run of all of them.
@@ -175,15 +174,16 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
                     options.statistics = {statistic};
                     options.format = Format::kReport;
-                    const std::string report = kova::cli::ToolOutput(options, input);
+                    const std::string report = kova::cli::ToolOutput(options, input, year, tables);
                     options.format = Format::kCsv;
-                    const ItemCounts from_csv = CountsOfCsv(kova::cli::ToolOutput(options, input));
+                    const ItemCounts from_csv =
+                        CountsOfCsv(kova::cli::ToolOutput(options, input, year, tables));
                     EXPECT_EQ(RebuiltReport(statistic, from_csv, options), report)
                         << "seed " << seed << ", statistic " << statistic;
                     options.format = Format::kJson;
                     options.pretty = seed % 2 == 0;
                     const ItemCounts from_json = cli::test::CountsOfJson(
-                        cli::test::ReadJson(kova::cli::ToolOutput(options, input)));
+                        cli::test::ReadJson(kova::cli::ToolOutput(options, input, year, tables)));
                     EXPECT_EQ(from_json, from_csv);
                     options.pretty = false;
                     for (const auto& [item, count] : from_csv) {
@@ -207,12 +207,12 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                     options.statistics.push_back(statistic);
                 }
                 options.format = Format::kReport;
-                EXPECT_EQ(kova::cli::ToolOutput(options, input), all_reports);
+                EXPECT_EQ(kova::cli::ToolOutput(options, input, year, tables), all_reports);
                 options.format = Format::kCsv;
-                EXPECT_EQ(kova::cli::ToolOutput(options, input), all_csv);
+                EXPECT_EQ(kova::cli::ToolOutput(options, input, year, tables), all_csv);
                 options.format = Format::kJson;
                 const cli::test::JsonValue objects =
-                    cli::test::ReadJson(kova::cli::ToolOutput(options, input));
+                    cli::test::ReadJson(kova::cli::ToolOutput(options, input, year, tables));
                 ASSERT_EQ(objects.elements.size(), statistics);
                 for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
                     EXPECT_EQ(cli::test::CountsOfJson(objects.elements[statistic]),

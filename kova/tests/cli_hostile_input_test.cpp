@@ -1,5 +1,6 @@
-// kova-cli on what users and scripts may throw at it: a 100 MB paste, bytes
-// that are not UTF-8, and command lines whose arguments are not text at all.
+// kova-cli on what users and scripts may throw at it: a paste of megabytes,
+// bytes that are not UTF-8, and command lines whose arguments are not text at
+// all.
 // It reports or refuses clearly; it never crashes or drops the rest.
 #include <gtest/gtest.h>
 
@@ -23,8 +24,9 @@ std::string ExpectedUtf8(const kova::ReportLines& lines) {
     return platform::GbkToUtf8(kova::ReportText(lines));
 }
 
-TEST(KovaCliHostileInput, HundredMegabytesAreTalliedWhole) {
-    const std::string text = bench::GenerateTipText(100u << 20, 100);
+TEST(KovaCliHostileInput, SeveralMegabytesAreTalliedWhole) {
+    // Read in several chunks; the 100 MB runs are scripts/bench.sh's.
+    const std::string text = bench::GenerateTipText(5u << 20, 100);
     const std::string gbk = platform::Utf8ToGbk(text);
 
     const ProgramRun number = RunProgram(KOVA_CLI_PATH, {"number", "--year", "2008"}, text);

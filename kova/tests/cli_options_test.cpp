@@ -3,20 +3,23 @@
 #include <vector>
 
 #include "cli_options.h"
+#include "table_year_choice.h"
 
 using kova::Arrangement;
 using namespace kova::cli;
 
 namespace {
 
-ParsedCommandLine Parse(std::vector<std::string_view> arguments, int today_year = 2006) {
-    return ParseCommandLine(arguments, today_year);
+ParsedCommandLine Parse(std::vector<std::string_view> arguments) {
+    return ParseCommandLine(arguments);
 }
 
-std::string ErrorOf(std::vector<std::string_view> arguments) {
+// The year of a command line on a day of today_year, with the built-in
+// tables.
+int YearOf(std::vector<std::string_view> arguments, int today_year) {
     const ParsedCommandLine parsed = Parse(std::move(arguments));
-    EXPECT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kError);
-    return parsed.error;
+    EXPECT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
+    return ChooseTableYear(parsed.options, kova::YearTables(), today_year).year;
 }
 
 }  // namespace
@@ -26,22 +29,36 @@ TEST(CommandLine, NumberStatisticWithYearLayoutEncodingAndFile) {
         Parse({"number", "--year", "2003", "--layout=2", "--encoding", "gbk", "tips.txt"});
     ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun);
     EXPECT_EQ(parsed.options.statistics, std::vector<std::size_t>{0});
-    EXPECT_EQ(parsed.options.year, 2003);
+    EXPECT_EQ(YearOf({"number", "--year", "2003"}, 2006), 2003);
     EXPECT_EQ(parsed.options.arrangement, Arrangement::kOneLine);
     EXPECT_EQ(parsed.options.encoding, Encoding::kGbk);
     EXPECT_EQ(parsed.options.file, "tips.txt");
 }
 
 TEST(CommandLine, DefaultsAreTodaysYearWithinTheTablesLayout1Utf8AndStandardInput) {
-    const ParsedCommandLine parsed = Parse({"number"}, 2026);
-    ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun);
-    EXPECT_EQ(parsed.options.year, 2010);
-    EXPECT_EQ(Parse({"number"}, 1999).options.year, 2003);
-    EXPECT_EQ(Parse({"number"}, 2006).options.year, 2006);
+    EXPECT_EQ(YearOf({"number"}, 2026), 2010);
+    EXPECT_EQ(YearOf({"number"}, 1999), 2003);
+    EXPECT_EQ(YearOf({"number"}, 2006), 2006);
+    const ParsedCommandLine parsed = Parse({"number"});
     EXPECT_EQ(parsed.options.arrangement, Arrangement::kWrapped);
     EXPECT_EQ(parsed.options.encoding, Encoding::kUtf8);
     EXPECT_FALSE(parsed.options.file.has_value());
     EXPECT_FALSE(Parse({"zodiac", "-"}).options.file.has_value());
+}
+
+TEST(CommandLine, ADefaultYearPastTheTablesIsNoticed) {
+    const auto notice = [](std::vector<std::string_view> arguments, int today_year) {
+        return ChooseTableYear(Parse(std::move(arguments)).options, kova::YearTables(), today_year)
+            .notice;
+    };
+    EXPECT_EQ(notice({"number"}, 2026),
+              "no zodiac and element tables for 2026: counting with those of 2010 (see --year and "
+              "--year-tables)");
+    // A year given is meant; the attribute statistics take none.
+    EXPECT_EQ(notice({"number", "--year", "2010"}, 2026), std::nullopt);
+    EXPECT_EQ(notice({"zodiac"}, 2026), std::nullopt);
+    EXPECT_TRUE(notice({"zodiac,number"}, 2041));
+    EXPECT_EQ(notice({"number"}, 2010), std::nullopt);
 }
 
 TEST(CommandLine, EveryButtonHasItsStatistic) {
@@ -74,18 +91,32 @@ TEST(CommandLine, HelpWinsOverEverythingElse) {
 }
 
 TEST(CommandLine, MistakesAreOneLineErrors) {
-    // The mistakes both tools share are checked against both in cli_tests.
-    EXPECT_EQ(ErrorOf({"number", "--year"}), "--year needs a value (see --help)");
-    EXPECT_EQ(ErrorOf({"number", "--year", "2011"}),
-              "--year must be a year from 2003 to 2010, not '2011' (see --help)");
-    EXPECT_EQ(ErrorOf({"number", "--year", "2002"}),
-              "--year must be a year from 2003 to 2010, not '2002' (see --help)");
-    EXPECT_EQ(ErrorOf({"number", "--year=20o5"}),
-              "--year must be a year from 2003 to 2010, not '20o5' (see --help)");
-    EXPECT_EQ(ErrorOf({"zodiac", "--year", "2005"}),
-              "--year does not apply to zodiac (see --help)");
-    EXPECT_EQ(ErrorOf({"zodiac,tail", "--layout", "2"}),
-              "--layout does not apply to zodiac,tail (see --help)");
-    EXPECT_EQ(ErrorOf({"number", "--layout", "3"}),
-              "--layout must be 1 or 2, not '3' (see --help)");
+    // The mistakes both tools share are checked against both in cli_tests;
+    // these are kova-cli's own, from its options and then from the year.
+    struct Mistake {
+        std::vector<std::string_view> arguments;
+        std::string error;
+    };
+    const Mistake mistakes[] = {
+        {{"number", "--year"}, "--year needs a value (see --help)"},
+        {{"zodiac", "--year", "2005"}, "--year does not apply to zodiac (see --help)"},
+        {{"zodiac,tail", "--layout", "2"}, "--layout does not apply to zodiac,tail (see --help)"},
+        {{"number", "--layout", "3"}, "--layout must be 1 or 2, not '3' (see --help)"},
+        {{"number", "--year", "2011"},
+         "--year must be a year from 2003 to 2010, not '2011' (see --help)"},
+        {{"number", "--year", "2002"},
+         "--year must be a year from 2003 to 2010, not '2002' (see --help)"},
+        {{"number", "--year=20o5"},
+         "--year must be a year from 2003 to 2010, not '20o5' (see --help)"},
+        {{"number", "--year", "soon"},
+         "--year must be a year from 2003 to 2010, not 'soon' (see --help)"},
+    };
+    for (const Mistake& mistake : mistakes) {
+        const ParsedCommandLine parsed = Parse(mistake.arguments);
+        const std::string error =
+            parsed.outcome == ParsedCommandLine::Outcome::kError
+                ? parsed.error
+                : ChooseTableYear(parsed.options, kova::YearTables(), 2006).error;
+        EXPECT_EQ(error, mistake.error);
+    }
 }

@@ -7,10 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "almanac_years.h"
+#include "cli/year_tables_option.h"
 #include "cli_options.h"
 #include "platform/codepage.h"
+#include "reference_model.h"
 #include "run_program.h"
+#include "table_year_choice.h"
 #include "temp_folder.h"
+#include "tool_copy.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
@@ -34,44 +39,58 @@ const fs::path& GeneratedFile() {
     return file;
 }
 
-// The tables of 2011..2040 by the rules, as the generator is to write them.
-const kova::YearTables& StandardTables() {
-    static const kova::YearTables tables(yeartables::StandardFileYears(2040));
-    return tables;
-}
-
-ParsedCommandLine Parse(std::vector<std::string> arguments, int today_year) {
+// The year of a command line on a day of today_year, with the tables of
+// the generated file: its error, or the year as text.
+std::string YearOf(const std::vector<std::string>& arguments, int today_year) {
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    return kova::cli::ParseCommandLine(views, today_year);
+    const ParsedCommandLine parsed = kova::cli::ParseCommandLine(views);
+    EXPECT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
+    const yeartables::LoadResult loaded = ::cli::ReadYearTables(parsed.options.year_tables, {});
+    EXPECT_FALSE(loaded.fault);
+    const kova::cli::TableYearChoice choice =
+        kova::cli::ChooseTableYear(parsed.options, kova::YearTables(loaded.years), today_year);
+    return choice.error.empty() ? std::to_string(choice.year) : choice.error;
 }
 
 TEST(KovaCliYearTables, GeneratedFileReadsBackThroughTheTool) {
     const std::string file = GeneratedFile().string();
+    kova::reference::AddedYears almanac;
+    for (const yeartables::test::WrittenYear& year : yeartables::test::AlmanacYears()) {
+        almanac[year.year] = {year.animal, year.element};
+    }
     for (const auto& [year, text] : {std::pair{"2026", "马 火 05"}, std::pair{"2040", "猴 金"},
                                      std::pair{"2011", "兔 土 土"}}) {
         const ProgramRun run = platform::test::RunProgram(
             KOVA_CLI_PATH, {"number", "--year-tables", file, "--year", year}, text);
         ASSERT_EQ(run.status, 0) << run.err;
-        const kova::ReportLines report =
-            kova::NumberStatistics(platform::Utf8ToGbk(text), std::stoi(year),
-                                   kova::Arrangement::kWrapped, StandardTables());
-        EXPECT_EQ(run.out, platform::GbkToUtf8(kova::ReportText(report))) << year;
+        EXPECT_EQ(run.out, platform::GbkToUtf8(kova::reference::NumberReport(
+                               platform::Utf8ToGbk(text), std::stoi(year), true, almanac)))
+            << year;
     }
 }
 
 TEST(KovaCliYearTables, YearAndItsDefaultRunToTheFilesLastYear) {
     const std::string file = GeneratedFile().string();
-    ParsedCommandLine parsed = Parse({"number", "--year-tables", file}, 2026);
-    ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::kRun) << parsed.error;
-    EXPECT_EQ(parsed.options.year, 2026);
-    EXPECT_EQ(Parse({"number", "--year-tables=" + file}, 2050).options.year, 2040);
-    EXPECT_EQ(Parse({"number", "--year-tables", file}, 1999).options.year, 2003);
-    EXPECT_EQ(Parse({"number", "--year", "2040", "--year-tables", file}, 2026).options.year, 2040);
-    EXPECT_EQ(Parse({"number", "--year", "2041", "--year-tables", file}, 2026).error,
+    EXPECT_EQ(YearOf({"number", "--year-tables", file}, 2026), "2026");
+    EXPECT_EQ(YearOf({"number", "--year-tables=" + file}, 2050), "2040");
+    EXPECT_EQ(YearOf({"number", "--year-tables", file}, 1999), "2003");
+    EXPECT_EQ(YearOf({"number", "--year", "2040", "--year-tables", file}, 2026), "2040");
+    EXPECT_EQ(YearOf({"number", "--year", "2041", "--year-tables", file}, 2026),
               "--year must be a year from 2003 to 2040, not '2041' (see --help)");
-    // The attribute statistics take no year, file or not.
-    EXPECT_EQ(Parse({"zodiac", "--year-tables", file}, 2026).outcome,
-              ParsedCommandLine::Outcome::kRun);
+}
+
+TEST(KovaCliYearTables, ThisYearWithoutItsTablesIsSaidOnce) {
+    // A copy with no YearTables.txt beside it: this year (any from 2011 on)
+    // has no tables, and the number statistic counts with 2010's.
+    const cli::test::ToolCopy kova(KOVA_CLI_PATH);
+    const ProgramRun run = kova.Run({"number"}, "马 05");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              platform::test::RunProgram(KOVA_CLI_PATH, {"number", "--year", "2010"}, "马 05").out);
+    const std::string line = platform::test::OneErrorLine(run);
+    EXPECT_TRUE(line.starts_with("kova-cli: no zodiac and element tables for 2")) << line;
+    EXPECT_TRUE(line.ends_with(": counting with those of 2010 (see --year and --year-tables)"))
+        << line;
 }
 
 TEST(KovaCliYearTables, AFaultyFileIsTheErrorWithItsLine) {

@@ -64,6 +64,11 @@ LoadResult ReadYearTablesFile(const std::filesystem::path& file) {
 }
 
 LoadResult LoadYearTablesBeside(const std::filesystem::path& folder) {
+    // A program that cannot tell its own folder reads nothing rather than
+    // whatever file of that name the current folder holds.
+    if (folder.empty()) {
+        return {};
+    }
     const std::filesystem::path file = folder / kYearTablesFileName;
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {

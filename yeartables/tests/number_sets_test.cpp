@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "yeartables/numbers.h"
 #include "yeartables/standard_rules.h"
 
 namespace yeartables {
@@ -13,9 +14,10 @@ namespace {
 
 std::string Numbers(NumberBits bits) {
     std::string text;
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = kFirstNumber; n <= kLastNumber; ++n) {
         if ((bits >> n) & 1U) {
-            text += (text.empty() ? "" : " ") + std::string{char('0' + n / 10), char('0' + n % 10)};
+            if (!text.empty()) text += ' ';
+            AppendTwoDigits(text, n);
         }
     }
     return text;

@@ -209,6 +209,18 @@ TEST(YearTablesReader, BesideTheProgramNoFileIsNoFault) {
     ASSERT_TRUE(read.fault);
     EXPECT_NE(U8(*read.fault).find((folder / kYearTablesFileName).string()), std::string::npos);
     EXPECT_EQ(read.years.LastYear(), 2010);
+    const std::optional<std::u16string> fault = read.fault;
+    EXPECT_EQ(read.TakeFault(), fault);
+    EXPECT_FALSE(read.TakeFault());  // told once
+
+    // A program that cannot tell its folder does not read the current one.
+    std::ofstream(folder / kYearTablesFileName, std::ios::binary) << Line(2011) << "\r\n";
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    read = LoadYearTablesBeside({});
+    fs::current_path(before);
+    EXPECT_FALSE(read.fault);
+    EXPECT_EQ(read.years.LastYear(), 2010);
 }
 
 }  // namespace

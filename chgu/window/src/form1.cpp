@@ -41,9 +41,7 @@ Form1::Form1(ChangeDateStore& store, std::filesystem::path program_folder,
     : store_(store),
       program_folder_(std::move(program_folder)),
       today_(std::move(today)),
-      year_tables_file_(program_folder_.empty()
-                            ? yeartables::LoadResult{}
-                            : yeartables::LoadYearTablesBeside(program_folder_)),
+      year_tables_file_(yeartables::LoadYearTablesBeside(program_folder_)),
       tables_(year_tables_file_.years) {}
 
 void Form1::Attach(platform::FormWindow& window, std::function<void()> show_number_page) {

@@ -40,6 +40,10 @@ struct ToolOption {
     // The statistics it applies to; empty for all. Given for none of the
     // statistics of a run, it is an error.
     std::span<const std::string_view> applies_to;
+    // Given, STATISTIC may be left out: the option is then the run's whole
+    // work (storing a setting, say), and an option that applies to some
+    // statistics only still needs one.
+    bool stands_alone = false;
 };
 
 struct ToolDescription {
@@ -48,12 +52,14 @@ struct ToolDescription {
     std::string_view about;    // the usage text's paragraph, lines ending in "\n"
     std::span<const StatisticName> statistics;
     std::span<const ToolOption> options;
-    std::string_view year_tables_help;  // the help of --year-tables
 };
 
-// What the command line asks for, apart from the tool's own options.
+// What the command line asks for, apart from the tool's own options: the
+// base of each tool's options.
 struct CommonOptions {
-    std::vector<std::size_t> statistics;  // into ToolDescription::statistics, in the order given
+    // Into ToolDescription::statistics, in the order given; none only when
+    // an option that stands alone is given without STATISTIC.
+    std::vector<std::size_t> statistics;
     Format format = Format::kReport;
     bool pretty = false;
     Encoding encoding = Encoding::kUtf8;
@@ -68,6 +74,19 @@ struct ParsedArguments {
     std::map<std::string_view, std::string> values;  // the tool's options with a value, by name
     std::set<std::string_view> flags;                // the tool's flags given
     std::string error;                               // one line, for kError
+
+    // The value of the tool's option of that name, if it was given.
+    std::optional<std::string> ValueOf(std::string_view name) const;
+};
+
+// A tool's reading of its command line: its options (ToolOptions derives
+// from CommonOptions), or the answer without a run.
+template <typename ToolOptions>
+struct ParsedCommandLine {
+    using Outcome = ParsedArguments::Outcome;
+    Outcome outcome = Outcome::kError;
+    ToolOptions options;
+    std::string error;  // one line, for kError
 };
 
 // arguments excludes the program name. --help or -h anywhere before "--"

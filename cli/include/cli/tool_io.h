@@ -28,11 +28,17 @@ std::string_view WithoutByteOrderMark(std::string_view utf8);
 // Writes bytes to standard output and flushes; false when that fails.
 bool WriteStandardOutput(std::string_view bytes);
 
+// Prints "tool: message" on standard error: a notice that leaves the run
+// as it is.
+void Notify(std::string_view tool, std::string_view message);
+
 // Prints "tool: message" on standard error and gives kUsageError.
 int Fail(std::string_view tool, std::string_view message);
 
 // Writes text to standard output; a failed write is the error "cannot write
-// standard output". Gives the exit status.
-int Print(std::string_view tool, std::string_view text);
+// standard output". A notice for standard error follows a text written, so
+// that an error stays the one line of a failed run. Gives the exit status.
+int Print(std::string_view tool, std::string_view text,
+          const std::optional<std::string>& notice = std::nullopt);
 
 }  // namespace cli

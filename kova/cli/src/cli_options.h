@@ -14,7 +14,6 @@
 
 #include "cli/arguments.h"
 #include "kova/statistics.h"
-#include "kova/year_tables.h"
 #include "statistic_choice.h"
 
 namespace kova::cli {
@@ -22,29 +21,17 @@ namespace kova::cli {
 using ::cli::Encoding;
 using ::cli::Format;
 
-struct CliOptions {
-    std::vector<std::size_t> statistics;  // into StatisticNames(), in the order given
-    int year = 0;
+inline constexpr std::string_view kYear = "--year";
+
+struct CliOptions : ::cli::CommonOptions {
+    std::optional<std::string> year;  // as given; else this year
     Arrangement arrangement = Arrangement::kWrapped;
-    Encoding encoding = Encoding::kUtf8;
-    Format format = Format::kReport;
-    bool pretty = false;
-    std::optional<std::string> file;  // standard input when absent
-    YearTables tables;                // with the years of --year-tables
 };
 
-struct ParsedCommandLine {
-    using Outcome = ::cli::ParsedArguments::Outcome;
-    Outcome outcome = Outcome::kError;
-    CliOptions options;
-    std::string error;  // one line, for kError
-};
+using ParsedCommandLine = ::cli::ParsedCommandLine<CliOptions>;
 
-// arguments excludes the program name. today_year is the local calendar
-// year, the default of --year once held within the years of the tables.
-// --year-tables is read here, as --year depends on it; its fault is the
-// error.
-ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments, int today_year);
+// arguments excludes the program name.
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments);
 
 // The tool as its usage text and its messages name it.
 const ::cli::ToolDescription& Description();

@@ -8,7 +8,7 @@ namespace kova::cli {
 namespace {
 
 ::cli::StatisticOutput Run(const CliOptions& options, std::size_t statistic,
-                           std::string_view gbk_text) {
+                           std::string_view gbk_text, int year, const YearTables& tables) {
     ::cli::StatisticOutput output;
     output.tool = Description().tool;
     output.statistic = StatisticNames()[statistic].name;
@@ -21,11 +21,11 @@ namespace {
         }
         report = WriteAttributeReport(*attribute, counts);
     } else {
-        const NumberCounts counts = CountNumbers(gbk_text, options.year, options.tables);
+        const NumberCounts counts = CountNumbers(gbk_text, year, tables);
         for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
             output.counts.push_back({NumberText(number), counts[static_cast<std::size_t>(number)]});
         }
-        output.table_year = std::to_string(options.year);
+        output.table_year = std::to_string(year);
         report = WriteNumberReport(counts, options.arrangement);
     }
     output.report = options.encoding == Encoding::kGbk ? ReportText(report)
@@ -35,21 +35,23 @@ namespace {
 
 }  // namespace
 
-std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
-                                                  std::string_view input) {
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options, std::string_view input,
+                                                  int year, const YearTables& tables) {
     const std::string converted = options.encoding == Encoding::kGbk
                                       ? std::string()
                                       : platform::Utf8ToGbk(::cli::WithoutByteOrderMark(input));
     const std::string_view gbk_text = options.encoding == Encoding::kGbk ? input : converted;
     std::vector<::cli::StatisticOutput> outputs;
     for (const std::size_t statistic : options.statistics) {
-        outputs.push_back(Run(options, statistic, gbk_text));
+        outputs.push_back(Run(options, statistic, gbk_text, year, tables));
     }
     return outputs;
 }
 
-std::string ToolOutput(const CliOptions& options, std::string_view input) {
-    return ::cli::FormattedOutput(RunStatistics(options, input), options.format, options.pretty);
+std::string ToolOutput(const CliOptions& options, std::string_view input, int year,
+                       const YearTables& tables) {
+    return ::cli::FormattedOutput(RunStatistics(options, input, year, tables), options.format,
+                                  options.pretty);
 }
 
 }  // namespace kova::cli

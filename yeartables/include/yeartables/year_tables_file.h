@@ -42,7 +42,8 @@ LoadResult ParseYearTables(std::u16string_view text, std::u16string_view file_na
 // read). A file that cannot be read is a fault.
 LoadResult ReadYearTablesFile(const std::filesystem::path& file);
 
-// YearTables.txt in folder; no years and no fault when there is none.
+// YearTables.txt in folder; no years and no fault when there is none, or
+// when the folder is empty (not known).
 LoadResult LoadYearTablesBeside(const std::filesystem::path& folder);
 
 // The line of the file for a row, without a line end.

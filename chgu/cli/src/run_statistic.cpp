@@ -1,10 +1,9 @@
-#include "cli_run.h"
+#include "run_statistic.h"
 
 #include "chgu/command2.h"
 #include "chgu/number_list.h"
 #include "cli/tool_io.h"
 #include "platform/codepage.h"
-#include "platform/command_line.h"
 
 namespace chgu::cli {
 
@@ -29,7 +28,7 @@ std::vector<::cli::ItemCount> ItemsOf(std::int16_t Index, const Counts& counts) 
     return items;
 }
 
-::cli::StatisticOutput Run(const Options& options, std::int16_t Index, std::u16string_view text,
+::cli::StatisticOutput Run(const CliOptions& options, std::int16_t Index, std::u16string_view text,
                            std::u16string_view TableYear, const YearTables& tables) {
     ::cli::StatisticOutput output;
     output.tool = Description().tool;
@@ -42,9 +41,7 @@ std::vector<::cli::ItemCount> ItemsOf(std::int16_t Index, const Counts& counts) 
     std::int16_t InBracket = 0;
     const Counts counts = CountsOfPress(Index, text, settings, InBracket);
     output.counts = ItemsOf(Index, counts);
-    // Only the number recognition reads the tables; cumulative mode counts
-    // written numbers alone.
-    if (Index == kNumberStatisticsIndex && !options.cumulative) {
+    if (ReadsTheTables(Index, options.cumulative)) {
         output.table_year = platform::Utf16ToUtf8(TableYear);
     }
     output.options = {{"cumulative", options.cumulative}, {"skip_brackets", options.skip_brackets}};
@@ -64,32 +61,19 @@ std::string EncodeOutput(std::u16string_view text, Encoding encoding) {
     return encoding == Encoding::kGbk ? platform::Utf16ToGbk(text) : platform::Utf16ToUtf8(text);
 }
 
-std::u16string TableYearOf(const Options& options, const ChangeDateStore& store, CivilDate today) {
-    if (options.table_year) {
-        return platform::Utf8ToUtf16(*options.table_year);
-    }
-    const std::u16string stored = ReadChangeDate(store);
-    return TableYearFromChangeDate(stored.empty() ? kDesignChangeDate : stored, today);
-}
-
-yeartables::LoadResult ReadYearTables(const Options& options) {
-    if (!options.year_tables) {
-        return {};
-    }
-    return yeartables::ReadYearTablesFile(platform::PathFromArgument(*options.year_tables));
-}
-
-std::vector<::cli::StatisticOutput> RunStatistics(const Options& options, std::u16string_view text,
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
+                                                  std::u16string_view text,
                                                   std::u16string_view TableYear,
                                                   const YearTables& tables) {
     std::vector<::cli::StatisticOutput> outputs;
-    for (const std::int16_t Index : options.statistics) {
-        outputs.push_back(Run(options, Index, text, TableYear, tables));
+    for (const std::size_t statistic : options.statistics) {
+        outputs.push_back(
+            Run(options, static_cast<std::int16_t>(statistic), text, TableYear, tables));
     }
     return outputs;
 }
 
-std::string ToolOutput(const Options& options, std::u16string_view text,
+std::string ToolOutput(const CliOptions& options, std::u16string_view text,
                        std::u16string_view TableYear, const YearTables& tables) {
     return ::cli::FormattedOutput(RunStatistics(options, text, TableYear, tables), options.format,
                                   options.pretty);

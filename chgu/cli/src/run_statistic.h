@@ -5,12 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "chgu/change_date_store.h"
-#include "chgu/table_year.h"
 #include "chgu/year_tables.h"
 #include "cli/count_formats.h"
-#include "cli_arguments.h"
-#include "yeartables/year_tables_file.h"
+#include "cli_options.h"
 
 namespace chgu::cli {
 
@@ -22,22 +19,15 @@ std::u16string DecodeInput(std::string_view bytes, Encoding encoding);
 // The output box's text in the chosen encoding.
 std::string EncodeOutput(std::u16string_view text, Encoding encoding);
 
-// TableYear as --table-year gives it, or as the start-up sequence chooses it
-// from the stored change date (the design date when none is stored).
-std::u16string TableYearOf(const Options& options, const ChangeDateStore& store, CivilDate today);
-
-// The file of --year-tables read: its years, or the message of its fault.
-// Without the option, no years and no fault.
-yeartables::LoadResult ReadYearTables(const Options& options);
-
 // What each statistic of the run gives with text in the input box: the
 // counts of its press and the text of the output box after it.
-std::vector<::cli::StatisticOutput> RunStatistics(const Options& options, std::u16string_view text,
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
+                                                  std::u16string_view text,
                                                   std::u16string_view TableYear,
                                                   const YearTables& tables);
 
 // The bytes chgu-cli prints, in the chosen format.
-std::string ToolOutput(const Options& options, std::u16string_view text,
+std::string ToolOutput(const CliOptions& options, std::u16string_view text,
                        std::u16string_view TableYear, const YearTables& tables);
 
 }  // namespace chgu::cli

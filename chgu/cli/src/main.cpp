@@ -1,0 +1,38 @@
+// chgu-cli: program B's statistics on a file or standard input, printed
+// exactly as the output box would hold them, or the counts behind them.
+#include <optional>
+#include <string>
+
+#include "chgu/change_date_store.h"
+#include "cli/tool_start.h"
+#include "cli_options.h"
+#include "run_statistic.h"
+#include "table_year_choice.h"
+
+int main(int argc, char** argv) {
+    using namespace chgu::cli;
+    const auto run = ::cli::StartRun(argc, argv, Description(), ParseCommandLine);
+    if (run.status) {
+        return *run.status;
+    }
+    const std::string_view tool = Description().tool;
+    const CliOptions& options = run.options;
+    const chgu::YearTables tables(run.years);
+    const auto store = chgu::SystemChangeDateStore();
+    if (!SaveChangeDate(options, *store)) {
+        return ::cli::Fail(tool, kCannotSaveChangeDate);
+    }
+    if (options.statistics.empty()) {
+        return 0;
+    }
+    const TableYearChoice year = ChooseTableYear(options, tables, *store, chgu::LocalToday());
+
+    std::string error;
+    std::optional<std::string> input = ::cli::ReadWholeInput(options.file, error);
+    if (!input) {
+        return ::cli::Fail(tool, error);
+    }
+    const std::u16string text = DecodeInput(*input, options.encoding);
+    input.reset();  // large inputs: keep only one copy of the text
+    return ::cli::Print(tool, ToolOutput(options, text, year.TableYear, tables), year.notice);
+}
