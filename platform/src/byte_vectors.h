@@ -24,12 +24,11 @@ class ByteVector {
         return ByteVector(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes)));
     }
 
-    ByteVector AtLeast(unsigned char low) const { return Is(_mm_max_epu8(v_, Splat(low))); }
-    ByteVector AtMost(unsigned char high) const { return Is(_mm_min_epu8(v_, Splat(high))); }
-    ByteVector Equals(unsigned char b) const { return ByteVector(_mm_cmpeq_epi8(v_, Splat(b))); }
-    ByteVector Within(unsigned char low, unsigned char high) const {
-        return AtLeast(low) & AtMost(high);
+    // The bytes that a max with `low` leaves as they are.
+    ByteVector AtLeast(unsigned char low) const {
+        return ByteVector(_mm_cmpeq_epi8(_mm_max_epu8(v_, Splat(low)), v_));
     }
+    ByteVector Equals(unsigned char b) const { return ByteVector(_mm_cmpeq_epi8(v_, Splat(b))); }
     // The bytes below `bound` when both are read as signed: for a bound
     // from 0x81 to 0xFF, the bytes from 0x80 up to below it, in one step.
     ByteVector BelowSigned(unsigned char bound) const {
@@ -38,7 +37,6 @@ class ByteVector {
 
     ByteVector operator&(ByteVector other) const { return ByteVector(_mm_and_si128(v_, other.v_)); }
     ByteVector operator|(ByteVector other) const { return ByteVector(_mm_or_si128(v_, other.v_)); }
-    ByteVector operator~() const { return ByteVector(_mm_xor_si128(v_, _mm_set1_epi8(-1))); }
     // This and not other, in one step.
     ByteVector AndNot(ByteVector other) const { return ByteVector(_mm_andnot_si128(other.v_, v_)); }
 
@@ -51,8 +49,6 @@ class ByteVector {
   private:
     explicit ByteVector(__m128i v) : v_(v) {}
     static __m128i Splat(unsigned char b) { return _mm_set1_epi8(static_cast<char>(b)); }
-    // 0xFF where the bytes equal what a min or max of them gave.
-    ByteVector Is(__m128i bound) const { return ByteVector(_mm_cmpeq_epi8(bound, v_)); }
 
     __m128i v_;
 };

@@ -62,11 +62,12 @@ std::size_t ReadBlock(const unsigned char* in, std::size_t limit, const Cp936Ste
     for (std::size_t k = 0; k < kBlockBytes / 16; ++k) {
         const ByteVector byte = ByteVector::Load(in + 16 * k);
         const ByteVector next = ByteVector::Load(in + 16 * k + 1);
-        ByteVector lead = byte.AtLeast(0x80) & ~byte.Equals(0xFF);
+        ByteVector lead = byte.AtLeast(0x80).AndNot(byte.Equals(0xFF));
         for (const unsigned char single : steps.single_bytes) {
-            lead = lead & ~byte.Equals(single);
+            lead = lead.AndNot(byte.Equals(single));
         }
-        const ByteVector trail = next.AtLeast(0x40) & ~next.Equals(0x7F) & ~next.Equals(0xFF);
+        const ByteVector trail =
+            next.AtLeast(0x40).AndNot(next.Equals(0x7F)).AndNot(next.Equals(0xFF));
         high |= byte.Bits() << (16 * k);
         could_start |= (lead & trail).Bits() << (16 * k);
     }
