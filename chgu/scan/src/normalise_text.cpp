@@ -9,8 +9,8 @@ namespace chgu {
 
 namespace {
 
-// The text is taken in pieces, and the result grown by a few pieces at a
-// time, which the piece then overwrites while they are still in the cache.
+// The text is taken in pieces, and the result grown by a piece at a time,
+// which the piece then overwrites while it is still in the fastest cache.
 constexpr std::size_t kPiece = 4096;
 
 // What each unit becomes: a full-width digit its ASCII digit, both line
@@ -61,7 +61,7 @@ std::u16string NormaliseText(std::u16string_view text) {
         // Two units for each, and the one stored past the end.
         const std::size_t room = 2 * (to - from) + 1;
         if (result.size() < written + room) {
-            result.resize(std::max(written + room, std::min(result.capacity(), written + 4 * kPiece)));
+            result.resize(written + room);
         }
         written = static_cast<std::size_t>(
             NormalisePiece(text, from, to, *converted, result.data() + written) - result.data());
