@@ -1,5 +1,6 @@
 // Throughput of both engines on generated tip texts of 1 MB and 16 MB,
-// against a baseline pass over the same text that counts one byte value.
+// against a baseline pass over the same text that counts one byte value, and
+// of the conversions that bring such texts into the engines and out again.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -34,6 +35,7 @@ constexpr std::size_t kPoolBytes = std::size_t{64} << 20;
 struct TextPool {
     std::vector<std::string> gbk;
     std::vector<std::u16string> utf16;  // the same texts as program B reads them
+    std::vector<std::string> utf8;      // and as the command-line tools read them
 };
 
 const TextPool& PoolOf(std::size_t bytes) {
@@ -41,30 +43,41 @@ const TextPool& PoolOf(std::size_t bytes) {
     TextPool& pool = pools[bytes];
     if (pool.gbk.empty()) {
         for (std::size_t i = 0; i < std::max<std::size_t>(1, kPoolBytes / bytes); ++i) {
-            pool.gbk.push_back(
-                platform::Utf8ToGbk(bench::GenerateTipText(bytes, 2003 + static_cast<unsigned>(i))));
+            pool.utf8.push_back(bench::GenerateTipText(bytes, 2003 + static_cast<unsigned>(i)));
+            pool.gbk.push_back(platform::Utf8ToGbk(pool.utf8.back()));
             pool.utf16.push_back(platform::GbkToUtf16(pool.gbk.back()));
         }
     }
     return pool;
 }
 
-// Registers a statistic for both sizes. Its throughput is reported per byte
-// of the code page 936 text, for program B too (which reads the same text as
-// UTF-16), so that every statistic is measured against the one baseline pass
-// over those bytes.
+// What a pass's throughput counts. A statistic counts the bytes of the code
+// page 936 text, for program B too (which reads the same text as UTF-16), so
+// that every statistic is measured against the one baseline pass over those
+// bytes. A conversion counts the bytes it reads, in its own encoding.
+enum class PerByteOf { kGbkText, kInput };
+
+template <typename Text>
+std::size_t BytesOf(const Text& text) {
+    return text.size() * sizeof(typename Text::value_type);
+}
+
+// Registers a pass for both sizes.
 template <typename Text, typename Pass>
-void Register(const std::string& family, std::vector<Text> TextPool::*texts, Pass pass) {
+void Register(const std::string& family, std::vector<Text> TextPool::*texts, Pass pass,
+              PerByteOf per_byte_of = PerByteOf::kGbkText) {
     for (const SizedText& size : kSizes) {
         benchmark::RegisterBenchmark(
             (family + "/" + size.label).c_str(),
-            [texts, pass, bytes = size.bytes](benchmark::State& state) {
+            [texts, pass, per_byte_of, bytes = size.bytes](benchmark::State& state) {
                 const TextPool& pool = PoolOf(bytes);
                 std::size_t next = 0;
                 std::int64_t processed = 0;
                 for (auto _ : state) {
                     benchmark::DoNotOptimize(pass((pool.*texts)[next]));
-                    processed += static_cast<std::int64_t>(pool.gbk[next].size());
+                    processed += static_cast<std::int64_t>(per_byte_of == PerByteOf::kInput
+                                                               ? BytesOf((pool.*texts)[next])
+                                                               : pool.gbk[next].size());
                     next = (next + 1) % pool.gbk.size();
                 }
                 state.SetBytesProcessed(processed);
@@ -107,6 +120,18 @@ int main(int argc, char** argv) {
              [](const std::u16string& text) { return ChguPress(11, text, false); });
 
     bench::ThroughputReport report;
+    // The conversions of the command-line tools and the windows' files.
+    const auto convert = [&report](const std::string& family, auto texts, auto conversion) {
+        Register(family, texts, conversion, PerByteOf::kInput);
+        report.AddSpeedTarget(family);
+    };
+    convert("convert/utf8-to-gbk", &TextPool::utf8, platform::Utf8ToGbk);
+    convert("convert/gbk-to-utf8", &TextPool::gbk, platform::GbkToUtf8);
+    convert("convert/utf8-to-utf16", &TextPool::utf8, platform::Utf8ToUtf16);
+    convert("convert/utf16-to-utf8", &TextPool::utf16, platform::Utf16ToUtf8);
+    convert("convert/gbk-to-utf16", &TextPool::gbk, platform::GbkToUtf16);
+    convert("convert/utf16-to-gbk", &TextPool::utf16, platform::Utf16ToGbk);
+
     report.AddTarget({"kova/number", "baseline"});
     report.AddTarget({"kova/zodiac", "baseline"});
     for (const char* statistic :

@@ -53,9 +53,9 @@ void ScanCharacters(std::u16string_view text, const ScanSettings& settings, std:
         const detail::CharacterClass filtered = detail::Filtered(text[i], raw, filter);
         w.Shift(filtered);
         if constexpr (markers == MarkersRead::Filtered) {
-            marker.Step(filtered);
+            marker.Step(filtered, text, i);
         } else {
-            marker.Step(raw);
+            marker.Step(raw, text, i);
         }
         count_at(w, i + 1 == text.size(), add);
     }
@@ -149,7 +149,7 @@ void ScanWords(AttributeStatistic statistic, std::u16string_view text, const Sca
     const Family last = LastCharacterFamily(statistic);
     char16_t buffer[3];
     for (std::size_t i = 0; i < text.size(); ++i) {
-        marker.Step(classes[text[i]]);
+        marker.Step(classes[text[i]], text, i);
         if (filter.Skips(text[i])) {
             continue;
         }

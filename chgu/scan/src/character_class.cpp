@@ -6,7 +6,7 @@ namespace chgu::detail {
 
 ClassTable::ClassTable() {
     for (const ClassedCharacter& classed : kClassedCharacters) {
-        classes_[classed.ch] = classed.cls;
+        codes_[classed.ch] = classed.cls.code;
     }
 }
 

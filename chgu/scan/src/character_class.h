@@ -126,16 +126,18 @@ inline constexpr Families kNumberStoppers =
     FamilySet({Family::Times, Family::Issue, Family::Head, Family::Tail, Family::Sum});
 
 // The class of every UTF-16 code unit, built on first use; the scans fetch it
-// once per press.
+// once per press. It holds each unit's code, a byte, so that the units a text
+// uses take few cache lines.
 class ClassTable {
   public:
-    CharacterClass operator[](char16_t ch) const { return classes_[ch]; }
+    CharacterClass operator[](char16_t ch) const { return kClassOfCode[codes_[ch]]; }
+    std::uint8_t CodeOf(char16_t ch) const { return codes_[ch]; }
 
   private:
     friend const ClassTable& CharacterClasses();
     ClassTable();
 
-    std::array<CharacterClass, 0x10000> classes_{};
+    std::array<std::uint8_t, 0x10000> codes_{};
 };
 
 const ClassTable& CharacterClasses();

@@ -120,12 +120,24 @@ struct Candidate {
 
 constexpr CharacterClass kZero{Family::Digit, 0};
 
+// The digits that end the window, which is all the number check asks of the
+// digits before c: whether there are three or more.
+int DigitRunIn(ScanWindow w) {
+    if (!w.c.Is(Family::Digit)) {
+        return 0;
+    }
+    if (!w.p1.Is(Family::Digit)) {
+        return 1;
+    }
+    return w.p2.Is(Family::Digit) ? 3 : 2;
+}
+
 // The number check: the number written before c, read when c is classified.
-std::optional<int> NumberAt(ScanWindow w, Place place, std::int64_t DigitRun) {
+std::optional<int> NumberAt(ScanWindow w, Place place) {
     const CharacterClass p2 = w.p2;
     const CharacterClass p1 = w.p1;
     const CharacterClass c = w.c;
-    if (c.In(detail::kNumberStoppers) || DigitRun >= 3) {
+    if (c.In(detail::kNumberStoppers) || DigitRunIn(w) >= 3) {
         return std::nullopt;
     }
     Candidate n{p2, p1};
@@ -173,69 +185,86 @@ bool MayEndNumber(ScanWindow w, Place place) {
 
 // The rules at one position: the word checks, then the number check.
 template <typename Append>
-void RulesAt(ScanWindow w, Place place, std::int64_t DigitRun, Append append) {
+void RulesAt(ScanWindow w, Place place, Append append) {
     if (MayHoldWord(w)) {
         AppendWordItems(w, place.at_end, append);
     }
     if (MayEndNumber(w, place)) {
-        if (const auto number = NumberAt(w, place, DigitRun)) {
+        if (const auto number = NumberAt(w, place)) {
             append(Item(Lookup::Number, static_cast<std::size_t>(*number)));
         }
     }
 }
 
-// The recognition pass: shifts the window and keeps DigitRun at every
-// position, then hands the position to at_edge(window, place, DigitRun) at
-// the first two positions and the last, and to inside(window, DigitRun)
-// everywhere between them.
+// The window as the recognition pass moves it on: the classes' codes alone,
+// a byte each, from which ScanWindow is had when the rules run.
+struct WindowCodes {
+    std::uint8_t p2 = detail::kNoCharacterClass.code;
+    std::uint8_t p1 = detail::kNoCharacterClass.code;
+    std::uint8_t c = detail::kNoCharacterClass.code;
+
+    void Shift(std::uint8_t next) {
+        p2 = p1;
+        p1 = c;
+        c = next;
+    }
+    ScanWindow Classes() const {
+        return {detail::kClassOfCode[p2], detail::kClassOfCode[p1], detail::kClassOfCode[c]};
+    }
+};
+
+// The recognition pass: shifts the window at every position, then hands the
+// position to at_edge(window, place) at the first two positions and the
+// last, and to inside(codes) everywhere between them.
 template <typename AtEdge, typename Inside>
 void WalkWindows(std::u16string_view text, const ScanSettings& settings, std::int16_t& InBracket,
                  AtEdge at_edge, Inside inside) {
-    BracketFilter filter(settings.Check1, InBracket);
+    // The filter works on a copy of InBracket, which the compiler can then
+    // keep in a register.
+    std::int16_t in_bracket = InBracket;
+    BracketFilter filter(settings.Check1, in_bracket);
     const detail::ClassTable& classes = detail::CharacterClasses();
     const std::size_t length = text.size();
-    ScanWindow w;
-    std::int64_t DigitRun = 0;
+    WindowCodes w;
     const auto shift = [&](std::size_t i) {
-        w.Shift(detail::Filtered(text[i], classes[text[i]], filter));
-        DigitRun = w.c.Is(Family::Digit) ? DigitRun + 1 : 0;
+        const std::uint8_t code = classes.CodeOf(text[i]);
+        w.Shift(filter.Skips(text[i]) ? detail::kOtherClass.code : code);
     };
     std::size_t i = 0;
     for (; i < length && i < 2; ++i) {
         shift(i);
-        at_edge(w, PlaceOf(i + 1, length), DigitRun);
+        at_edge(w.Classes(), PlaceOf(i + 1, length));
     }
     for (; i + 1 < length; ++i) {
         shift(i);
-        inside(w, DigitRun);
+        inside(w);
     }
     if (i < length) {
         shift(i);
-        at_edge(w, PlaceOf(i + 1, length), DigitRun);
+        at_edge(w.Classes(), PlaceOf(i + 1, length));
     }
+    InBracket = in_bracket;
 }
 
-// Inside the text the rules see nothing but the three classes of the window:
-// the digit run matters only as far as whether it has reached 3, which the
-// window shows. A long text holds only a few thousand distinct windows, so
-// the counting pass tallies windows and runs the rules once for each window
-// that occurred, for all its occurrences at once.
+// Inside the text the rules see nothing but the three classes of the window.
+// A long text holds only a few thousand distinct windows, so the counting
+// pass tallies windows and runs the rules once for each window that
+// occurred, for all its occurrences at once.
 class WindowTally {
   public:
     WindowTally() : times_(kWindows) {}
 
-    void Count(ScanWindow w) { ++times_[(w.p2.code * kClasses + w.p1.code) * kClasses + w.c.code]; }
+    void Count(WindowCodes w) { ++times_[(w.p2 * kClasses + w.p1) * kClasses + w.c]; }
 
-    // Calls f(window, DigitRun, times) for every window counted.
+    // Calls f(window, times) for every window counted.
     template <typename F>
     void ForEach(F f) const {
         for (std::size_t index = 0; index < times_.size(); ++index) {
             if (times_[index] != 0) {
-                ScanWindow w;
-                w.p2 = detail::kClassOfCode[index / kClasses / kClasses];
-                w.p1 = detail::kClassOfCode[index / kClasses % kClasses];
-                w.c = detail::kClassOfCode[index % kClasses];
-                f(w, DigitRunIn(w), times_[index]);
+                const WindowCodes w{static_cast<std::uint8_t>(index / kClasses / kClasses),
+                                    static_cast<std::uint8_t>(index / kClasses % kClasses),
+                                    static_cast<std::uint8_t>(index % kClasses)};
+                f(w.Classes(), times_[index]);
             }
         }
     }
@@ -243,18 +272,6 @@ class WindowTally {
   private:
     static constexpr std::size_t kClasses = detail::kClassCount;
     static constexpr std::size_t kWindows = kClasses * kClasses * kClasses;
-
-    // The digits that end the window, which is all the number check asks
-    // of DigitRun.
-    static std::int64_t DigitRunIn(ScanWindow w) {
-        if (!w.c.Is(Family::Digit)) {
-            return 0;
-        }
-        if (!w.p1.Is(Family::Digit)) {
-            return 1;
-        }
-        return w.p2.Is(Family::Digit) ? 3 : 2;
-    }
 
     std::vector<std::int64_t> times_;
 };
@@ -279,25 +296,17 @@ void CollectNumbers(std::u16string_view text, const ScanSettings& settings, std:
                     NumberTally& tally) {
     std::array<std::int64_t, detail::kItemCount> times{};
     const auto count = [&](ItemId id) { ++times[id]; };
+    const auto at_edge = [&](ScanWindow w, Place place) { RulesAt(w, place, count); };
     if (text.size() < kShortText) {
-        WalkWindows(
-            text, settings, InBracket,
-            [&](ScanWindow w, Place place, std::int64_t DigitRun) {
-                RulesAt(w, place, DigitRun, count);
-            },
-            [&](ScanWindow w, std::int64_t DigitRun) { RulesAt(w, kInside, DigitRun, count); });
+        WalkWindows(text, settings, InBracket, at_edge,
+                    [&](WindowCodes w) { RulesAt(w.Classes(), kInside, count); });
         AddTimes(times, settings, tally);
         return;
     }
     WindowTally windows;
-    WalkWindows(
-        text, settings, InBracket,
-        [&](ScanWindow w, Place place, std::int64_t DigitRun) {
-            RulesAt(w, place, DigitRun, count);
-        },
-        [&](ScanWindow w, std::int64_t) { windows.Count(w); });
-    windows.ForEach([&](ScanWindow w, std::int64_t DigitRun, std::int64_t occurrences) {
-        RulesAt(w, kInside, DigitRun, [&](ItemId id) { times[id] += occurrences; });
+    WalkWindows(text, settings, InBracket, at_edge, [&](WindowCodes w) { windows.Count(w); });
+    windows.ForEach([&](ScanWindow w, std::int64_t occurrences) {
+        RulesAt(w, kInside, [&](ItemId id) { times[id] += occurrences; });
     });
     AddTimes(times, settings, tally);
 }
@@ -308,11 +317,8 @@ std::u16string CollectNumbers(std::u16string_view text, const ScanSettings& sett
     std::u16string CollectedList;
     const auto append = [&](ItemId id) { AppendNumberList(CollectedList, numbers[id]); };
     WalkWindows(
-        text, settings, InBracket,
-        [&](ScanWindow w, Place place, std::int64_t DigitRun) {
-            RulesAt(w, place, DigitRun, append);
-        },
-        [&](ScanWindow w, std::int64_t DigitRun) { RulesAt(w, kInside, DigitRun, append); });
+        text, settings, InBracket, [&](ScanWindow w, Place place) { RulesAt(w, place, append); },
+        [&](WindowCodes w) { RulesAt(w.Classes(), kInside, append); });
     return CollectedList;
 }
 

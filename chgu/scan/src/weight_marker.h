@@ -5,9 +5,12 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "character_class.h"
+#include "chgu/class_words.h"
 
 namespace chgu::detail {
 
@@ -15,30 +18,44 @@ struct WeightMarker {
     explicit WeightMarker(bool cumulative_mode)
         : cumulative(cumulative_mode), Weight(cumulative_mode ? 0 : 1) {}
 
-    // Runs at every position, on the class of the character there, before
-    // anything there is classified.
-    void Step(CharacterClass ch) {
-        if (!cumulative) {
-            return;
+    // Runs at every position i of text, on the class of the character there
+    // as the scan reads it, before anything there is classified.
+    void Step(CharacterClass ch, std::u16string_view text, std::size_t i) {
+        if (cumulative && ch.Is(Family::Times)) {
+            MarkAt(text, i);
         }
-        if (ch.Is(Family::Times) && DigitRun > 0) {
-            Weight = run_value;
+    }
+
+    // At a 次 at position i. Its digits are read back from the text there
+    // rather than kept up as the scan goes: a 次 is rare, and a running
+    // value would make every position wait on the one before. Where the scan
+    // reads through the bracket filter, a 次 it sees is outside brackets, and
+    // so are the digits right before it.
+    void MarkAt(std::u16string_view text, std::size_t i) {
+        std::size_t first = i;
+        while (first > 0 && IsDigit(text[first - 1])) {
+            --first;
         }
-        // Multiplied by 0 or 1 rather than branched on: digits and other
-        // characters alternate too irregularly for branch prediction.
-        const std::int64_t digit = ch.Is(Family::Digit) ? 1 : 0;
-        DigitRun = (DigitRun + 1) * digit;
-        run_value = std::min(run_value * 10 + ch.index, kMaxWeight) * digit;
+        if (first < i) {
+            Weight = ValueOfDigits(text.substr(first, i - first));
+        }
     }
 
     // A marker worth more saturates here. Counters are 64-bit, so no sum of
     // weights over a text that fits in memory can overflow them.
     static constexpr std::int64_t kMaxWeight = 2147483647;
 
+    // The digits' value, saturated at kMaxWeight digit by digit.
+    static std::int64_t ValueOfDigits(std::u16string_view digits) {
+        std::int64_t value = 0;
+        for (const char16_t digit : digits) {
+            value = std::min(value * 10 + DigitValue(digit), kMaxWeight);
+        }
+        return value;
+    }
+
     bool cumulative;
     std::int64_t Weight;
-    std::int64_t DigitRun = 0;
-    std::int64_t run_value = 0;  // the value of the DigitRun digits just read
 };
 
 }  // namespace chgu::detail

@@ -112,3 +112,35 @@ TEST(ChguDifferential, EveryButtonMatchesTheLiteralModelWithAYearTablesFile) {
         }
     }
 }
+
+// The number recognition, the cumulative number scan and 全转半 take a text
+// in pieces and blocks (of 4096 and 16 units); the sequences whose parts act
+// together, at every place around the first boundaries of both.
+TEST(ChguDifferential, SequencesAcrossThePiecesOfALongTextMatchTheLiteralModel) {
+    const std::u16string sequences[] = {u"\r\n\n\r", u"\n０５,", u"12次05,", u"99999999999次12,",
+                                        u"【05,】", u"5,05,鼠"};
+    for (const std::u16string& sequence : sequences) {
+        for (const std::size_t boundary : {16, 4096}) {
+            for (std::size_t before = boundary - 6; before < boundary + 3; ++before) {
+                std::u16string text(before, u'a');
+                text += sequence + u"3次" + std::u16string(before, u'a') + sequence;
+                for (const int button : {0, 1, 11}) {
+                    const auto index = static_cast<std::int16_t>(button);
+                    for (const bool cumulative : {false, true}) {
+                        chgu::reference::Settings model;
+                        model.cumulative = cumulative;
+                        chgu::PressSettings engine;
+                        engine.scan.TableYear = model.table_year;
+                        engine.scan.Check2 = cumulative;
+                        std::int16_t in_bracket = 0;
+                        ASSERT_EQ(platform::Utf16ToUtf8(
+                                      *chgu::Text2AfterPress(index, text, engine, in_bracket)),
+                                  platform::Utf16ToUtf8(chgu::reference::Press(index, text, model)))
+                            << platform::Utf16ToUtf8(sequence) << " after " << before
+                            << " units, button " << button << (cumulative ? ", cumulative" : "");
+                    }
+                }
+            }
+        }
+    }
+}

@@ -58,14 +58,16 @@ class PositionScanner {
     static constexpr Find kMarkFind = 0xFF;
 
     // How a find turns into a counter: the bytes of the word after its first
-    // two must follow, and the bytes before it decide on its context.
-    struct FindMeaning {
+    // two must follow, and the bytes before it decide on its context. Sixteen
+    // bytes, so that a find's meaning is found with a shift.
+    struct alignas(16) FindMeaning {
         std::uint16_t rest_mask = 0;  // of the bytes at f + 2 and f + 3
         std::uint16_t rest = 0;
         std::uint16_t context_mask = 0;  // of the bytes at f - 2 and f - 1
         std::uint16_t context = 1;       // never met with a zero mask
-        std::uint8_t counter = 0;
-        std::uint8_t counter_in_context = 0;
+        // The counter by whether the word is whole (twice) and whether its
+        // context holds (once): none, none, counter, counter in context.
+        std::array<std::uint8_t, 4> counter_of{};
         Find next_with_same_start = 0;  // the next word with the same first two bytes
     };
 
@@ -90,9 +92,9 @@ class PositionScanner {
     };
 
     void AddWord(const ScanWord& word, Find find);
-    std::size_t CountStretch(WorkingText& text, std::size_t length,
-                             std::vector<Tally>& counts) const;
+    std::size_t CountStretch(WorkingText& text, std::size_t length, Tally* counts) const;
     std::uint8_t CounterOf(Find find, const unsigned char* here) const;
+    std::uint8_t CounterInChain(Find find, std::uint16_t rest, std::uint16_t before) const;
 
     int counter_count_;
     bool reads_written_numbers_;

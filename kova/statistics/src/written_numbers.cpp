@@ -12,6 +12,10 @@
 // tables, so that the compiler can judge many positions at once.
 #include "written_numbers.h"
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 namespace kova::detail {
 
 namespace {
@@ -37,7 +41,66 @@ bool EndsNumber(unsigned char next) {
     return StopsNumber(next) == 0;
 }
 
+#if defined(__SSE2__) || defined(_M_X64)
+
+// The same rules sixteen positions at a time, where the processor has SSE2
+// (every x86-64 processor): compilers leave much of the above to single
+// bytes, multiplying by ten in particular.
+__m128i Splat(unsigned char b) {
+    return _mm_set1_epi8(static_cast<char>(b));
+}
+
+// 0xFF for the bytes below 10, 0 for the others.
+__m128i BelowTen(__m128i v) {
+    return _mm_cmpeq_epi8(_mm_min_epu8(v, Splat(9)), v);
+}
+
+__m128i Equals(__m128i v, unsigned char b) {
+    return _mm_cmpeq_epi8(v, Splat(b));
+}
+
+inline void FindWrittenNumbersSixteen(const unsigned char* here, std::uint8_t* numbers) {
+    const auto load = [](const unsigned char* at) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    };
+    const __m128i before = load(here - 1);
+    const __m128i next = load(here + 1);
+    const __m128i digit = _mm_sub_epi8(load(here), Splat('0'));
+    const __m128i before_digit = _mm_sub_epi8(before, Splat('0'));
+    const __m128i is_digit = BelowTen(digit);
+    const __m128i before_is_digit = BelowTen(before_digit);
+    const __m128i stops = _mm_or_si128(
+        _mm_or_si128(_mm_or_si128(BelowTen(_mm_sub_epi8(next, Splat('0'))), Equals(next, 0x00)),
+                     _mm_or_si128(Equals(next, 0xB4), Equals(next, 0xBA))),
+        _mm_or_si128(Equals(next, 0xC2), _mm_or_si128(Equals(next, 0xCD), Equals(next, 0xCE))));
+    const __m128i ends = _mm_andnot_si128(stops, is_digit);
+    const __m128i alone = _mm_andnot_si128(
+        _mm_or_si128(_mm_or_si128(Equals(digit, 0), before_is_digit),
+                     _mm_or_si128(Equals(before, 0x00), Equals(before, 0xB9))),
+        ends);
+    const __m128i twice = _mm_add_epi8(before_digit, before_digit);
+    const __m128i eight_times = _mm_add_epi8(_mm_add_epi8(twice, twice), _mm_add_epi8(twice, twice));
+    const __m128i two_digits = _mm_add_epi8(_mm_add_epi8(eight_times, twice), digit);
+    // 1..49, as 0..48 after subtracting one.
+    const __m128i in_range = _mm_cmpeq_epi8(
+        _mm_min_epu8(_mm_sub_epi8(two_digits, Splat(1)), Splat(48)), _mm_sub_epi8(two_digits, Splat(1)));
+    const __m128i pair = _mm_and_si128(_mm_and_si128(before_is_digit, in_range), ends);
+    const __m128i found = _mm_or_si128(_mm_and_si128(alone, digit), _mm_and_si128(pair, two_digits));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(numbers), found);
+}
+
+#endif
+
 void FindWrittenNumbers(const unsigned char* here, std::size_t length, std::uint8_t* numbers) {
+    std::size_t first = 0;
+#if defined(__SSE2__) || defined(_M_X64)
+    for (; first + 16 <= length; first += 16) {
+        FindWrittenNumbersSixteen(here + first, numbers + first);
+    }
+#endif
+    here += first;
+    numbers += first;
+    length -= first;
     const unsigned char* before_here = here - 1;
     const unsigned char* after_here = here + 1;
     for (std::size_t i = 0; i < length; ++i) {
