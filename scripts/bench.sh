@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Throughput benchmark of both engines (ratios against a plain pass over the
 # same text, and growth from 1 MB to 16 MB), then a 100 MB input through each
-# command-line tool, then the engines in the page's WebAssembly beside the
-# native build and a 1 MB paste through the page in headless Chromium, then
+# command-line tool (each step's share of the time, the tool against the
+# engine alone, its memory against the input), then the engines in the
+# page's WebAssembly beside the native build and a 1 MB paste through the page in headless Chromium, then
 # the statistics buttons of both windows under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j"$(nproc)" --target tipstat-bench tip-text-generate kova-cli chgu-cli
+cmake --build --preset release -j"$(nproc)" --target tipstat-bench tip-text-generate kova-cli chgu-cli \
+  kova-path-bench chgu-path-bench
 
 status=0
 build/release/bench/tipstat-bench "$@" || status=$?
@@ -17,14 +19,9 @@ input=$(mktemp)
 trap 'rm -f "$input"' EXIT
 build/release/bench/tip-text-generate 100 > "$input"
 echo
-for tool in "kova/kova-cli number" "chgu/chgu-cli number --table-year 2008"; do
-  start=$(date +%s.%N)
-  if build/release/$tool "$input" > /dev/null; then
-    awk -v s="$start" -v e="$(date +%s.%N)" -v t="${tool%% *}" 'BEGIN { printf "100 MB through %s: ok in %.1f s\n", t, e - s }'
-  else
-    echo "100 MB through ${tool%% *}: FAILED"; status=1
-  fi
-done
+build/release/bench/kova-path-bench build/release/kova/kova-cli "$input" || status=1
+echo
+build/release/bench/chgu-path-bench build/release/chgu/chgu-cli "$input" || status=1
 
 # The page: the engines built for it (WebAssembly, run by node) beside the
 # native build on the same text, and the page itself in headless Chromium.

@@ -111,3 +111,34 @@ TEST(CodepagePaths, SequencesAcrossEveryBoundaryConvertAsTheReference) {
         }
     }
 }
+
+// A text read in blocks: every block size, so that each sequence of the text
+// (a code page 936 lead byte, a UTF-8 character, either cut short) stands
+// across a block's end somewhere; what a call leaves goes before the next
+// block, as the command-line tools do.
+TEST(CodepagePaths, BlocksOfEverySizeConvertAsTheWholeText) {
+    std::mt19937 random(2026);
+    for (int round = 0; round < 40; ++round) {
+        const std::string text = RandomText(random, 1 + random() % 60);
+        for (std::size_t block = 1; block <= 12; ++block) {
+            std::string gbk;
+            std::u16string from_utf8;
+            std::u16string from_gbk;
+            std::string left[3];
+            for (std::size_t at = 0; at < text.size(); at += block) {
+                const bool last = at + block >= text.size();
+                const std::string piece = text.substr(at, block);
+                left[0] += piece;
+                left[0].erase(0, platform::AppendUtf8AsGbk(gbk, left[0], last));
+                left[1] += piece;
+                left[1].erase(0, platform::AppendUtf8AsUtf16(from_utf8, left[1], last));
+                left[2] += piece;
+                left[2].erase(0, platform::AppendGbkAsUtf16(from_gbk, left[2], last));
+            }
+            ASSERT_EQ(gbk, platform::Utf8ToGbk(text)) << "blocks of " << block;
+            ASSERT_EQ(from_utf8, platform::Utf8ToUtf16(text)) << "blocks of " << block;
+            ASSERT_EQ(from_gbk, platform::GbkToUtf16(text)) << "blocks of " << block;
+            EXPECT_TRUE(left[0].empty() && left[1].empty() && left[2].empty());
+        }
+    }
+}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chgu/change_date_store.h"
+#include "cli/tool_io.h"
 #include "cli/tool_start.h"
 #include "cli_options.h"
 #include "run_statistic.h"
@@ -28,11 +29,10 @@ int main(int argc, char** argv) {
     const TableYearChoice year = ChooseTableYear(options, tables, *store, chgu::LocalToday());
 
     std::string error;
-    std::optional<std::string> input = ::cli::ReadWholeInput(options.file, error);
-    if (!input) {
+    const std::optional<std::u16string> text =
+        ::cli::ReadInputAsUtf16(options.file, options.encoding, error);
+    if (!text) {
         return ::cli::Fail(tool, error);
     }
-    const std::u16string text = DecodeInput(*input, options.encoding);
-    input.reset();  // large inputs: keep only one copy of the text
-    return ::cli::Print(tool, ToolOutput(options, text, year.TableYear, tables), year.notice);
+    return ::cli::Print(tool, ToolOutput(options, *text, year.TableYear, tables), year.notice);
 }

@@ -1,11 +1,14 @@
-// What both command-line tools do around their statistics: whole-stream
-// input and output in binary, so that CR LF and code page 936 bytes pass
+// What both command-line tools do around their statistics: input and
+// output in binary, so that CR LF and code page 936 bytes pass
 // unchanged on every platform, and errors as one line on standard error.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "cli/arguments.h"
 
 namespace cli {
 
@@ -15,12 +18,19 @@ inline constexpr int kUsageError = 2;
 // Puts standard input and output in binary mode (a no-op outside Windows).
 void UseBinaryStandardStreams();
 
-// The whole content of a file, or of standard input when path is absent.
-// On failure returns nothing and sets error to a one-line reason:
-// "cannot open 'f': reason", "cannot read 'f': reason" or
-// "cannot read standard input: reason".
-std::optional<std::string> ReadWholeInput(const std::optional<std::string>& path,
-                                          std::string& error);
+// The input read in blocks of `block_bytes` and converted as it comes, so
+// that a large file is never held twice: as code page 936 for program A, as
+// UTF-16 for program B; standard input when path is absent. A UTF-8 input
+// loses its byte-order mark. When the input cannot be read, nothing, and
+// error is set to a one-line reason: "cannot open 'f': reason", "cannot
+// read 'f': reason" or "cannot read standard input: reason".
+inline constexpr std::size_t kInputBlockBytes = std::size_t{1} << 20;
+std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
+                                          Encoding encoding, std::string& error,
+                                          std::size_t block_bytes = kInputBlockBytes);
+std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>& path,
+                                               Encoding encoding, std::string& error,
+                                               std::size_t block_bytes = kInputBlockBytes);
 
 // A UTF-8 byte-order mark at the start is no part of the text.
 std::string_view WithoutByteOrderMark(std::string_view utf8);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/tool_io.h"
 #include "cli/tool_start.h"
 #include "cli_options.h"
 #include "platform/clock.h"
@@ -24,11 +25,10 @@ int main(int argc, char** argv) {
     }
 
     std::string error;
-    std::optional<std::string> input = ::cli::ReadWholeInput(options.file, error);
-    if (!input) {
+    const std::optional<std::string> text =
+        ::cli::ReadInputAsGbk(options.file, options.encoding, error);
+    if (!text) {
         return ::cli::Fail(tool, error);
     }
-    const std::string output = ToolOutput(options, *input, year.year, tables);
-    input.reset();
-    return ::cli::Print(tool, output, year.notice);
+    return ::cli::Print(tool, ToolOutputOfText(options, *text, year.year, tables), year.notice);
 }

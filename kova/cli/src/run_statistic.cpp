@@ -35,12 +35,9 @@ namespace {
 
 }  // namespace
 
-std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options, std::string_view input,
-                                                  int year, const YearTables& tables) {
-    const std::string converted = options.encoding == Encoding::kGbk
-                                      ? std::string()
-                                      : platform::Utf8ToGbk(::cli::WithoutByteOrderMark(input));
-    const std::string_view gbk_text = options.encoding == Encoding::kGbk ? input : converted;
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
+                                                  std::string_view gbk_text, int year,
+                                                  const YearTables& tables) {
     std::vector<::cli::StatisticOutput> outputs;
     for (const std::size_t statistic : options.statistics) {
         outputs.push_back(Run(options, statistic, gbk_text, year, tables));
@@ -48,10 +45,19 @@ std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options, std
     return outputs;
 }
 
+std::string ToolOutputOfText(const CliOptions& options, std::string_view gbk_text, int year,
+                             const YearTables& tables) {
+    return ::cli::FormattedOutput(RunStatistics(options, gbk_text, year, tables), options.format,
+                                  options.pretty);
+}
+
 std::string ToolOutput(const CliOptions& options, std::string_view input, int year,
                        const YearTables& tables) {
-    return ::cli::FormattedOutput(RunStatistics(options, input, year, tables), options.format,
-                                  options.pretty);
+    if (options.encoding == Encoding::kGbk) {
+        return ToolOutputOfText(options, input, year, tables);
+    }
+    return ToolOutputOfText(options, platform::Utf8ToGbk(::cli::WithoutByteOrderMark(input)), year,
+                            tables);
 }
 
 }  // namespace kova::cli

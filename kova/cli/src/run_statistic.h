@@ -10,16 +10,21 @@
 
 namespace kova::cli {
 
-// What each statistic of the run gives for an input, with the number
-// statistic counted in year by tables: its counts and its report (the text
-// of the output box in the chosen encoding). With UTF-8
-// the input is decoded and converted to code page 936 first; a leading
-// byte-order mark is not part of the text. The input is converted once for
-// all the statistics.
-std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options, std::string_view input,
-                                                  int year, const YearTables& tables);
+// What each statistic of the run gives for a text in code page 936, with
+// the number statistic counted in year by tables: its counts and its report
+// (the text of the output box in the chosen encoding).
+std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
+                                                  std::string_view gbk_text, int year,
+                                                  const YearTables& tables);
 
-// The bytes kova-cli prints for an input, in the chosen format.
+// The bytes kova-cli prints for a text in code page 936, in the chosen
+// format.
+std::string ToolOutputOfText(const CliOptions& options, std::string_view gbk_text, int year,
+                             const YearTables& tables);
+
+// The same for an input as read, whole: with UTF-8 it is converted to code
+// page 936 first, as ::cli::ReadInputAsGbk does block by block, and a
+// leading byte-order mark is not part of the text.
 std::string ToolOutput(const CliOptions& options, std::string_view input, int year,
                        const YearTables& tables);
 

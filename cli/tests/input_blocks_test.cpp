@@ -1,0 +1,74 @@
+// The tools read a file in blocks and convert each as it comes, a large one
+// in two halves at once: whatever the blocks, the text must be the whole
+// file's, with the characters that stand across a block's end or the
+// halves' meeting (a code page 936 lead byte, a UTF-8 sequence, whole or cut
+// short) converted as in one piece.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "cli/tool_io.h"
+#include "platform/codepage.h"
+#include "temp_folder.h"
+
+namespace {
+
+using platform::test::TempFolder;
+
+// Tip text in both encodings, and what neither reads whole.
+std::string MixedText(std::size_t pieces) {
+    static const char* const kPieces[] = {"05,", "12 ", "鼠", "\xCA\xF3", "\xCA", "\xE9\xBC",
+                                          "😀",  "\xB0\xB0\xB0", "\r\n", "\x80", "合单"};
+    std::mt19937 random(49);
+    std::string text;
+    for (std::size_t i = 0; i < pieces; ++i) text += kPieces[random() % std::size(kPieces)];
+    return text;
+}
+
+TEST(InputBlocks, EveryBlockSizeGivesTheWholeFilesText) {
+    // Blocks of a few bytes, and blocks of 256 KiB and more, which are
+    // converted in halves.
+    const struct {
+        std::size_t pieces;
+        std::vector<std::size_t> blocks;
+    } files[] = {{3000, {1, 2, 3, 5, 4093}}, {200000, {1u << 18, 1u << 20}}};
+    for (const auto& [pieces, blocks] : files) {
+        const std::string text = "\xEF\xBB\xBF" + MixedText(pieces);
+        const TempFolder folder;
+        const std::string file = folder.Write("tips.txt", text).string();
+        const std::string utf8 = text.substr(3);
+        for (const std::size_t block : blocks) {
+            std::string error;
+            EXPECT_EQ(cli::ReadInputAsGbk(file, cli::Encoding::kUtf8, error, block),
+                      platform::Utf8ToGbk(utf8))
+                << "blocks of " << block;
+            EXPECT_EQ(cli::ReadInputAsUtf16(file, cli::Encoding::kUtf8, error, block),
+                      platform::Utf8ToUtf16(utf8))
+                << "blocks of " << block;
+            // Code page 936 keeps the bytes that read as a byte-order mark in UTF-8.
+            EXPECT_EQ(cli::ReadInputAsGbk(file, cli::Encoding::kGbk, error, block), text)
+                << "blocks of " << block;
+            EXPECT_EQ(cli::ReadInputAsUtf16(file, cli::Encoding::kGbk, error, block),
+                      platform::GbkToUtf16(text))
+                << "blocks of " << block;
+            EXPECT_EQ(error, "");
+        }
+    }
+}
+
+TEST(InputBlocks, AShortFileAndAMissingOne) {
+    const TempFolder folder;
+    std::string error;
+    for (const char* bytes : {"", "\xEF", "\xEF\xBB", "\xEF\xBB\xBF", "\xEF\xBB\xBF" "5"}) {
+        const std::string file = folder.Write("short.txt", bytes).string();
+        EXPECT_EQ(cli::ReadInputAsUtf16(file, cli::Encoding::kUtf8, error, 1),
+                  platform::Utf8ToUtf16(cli::WithoutByteOrderMark(bytes)));
+    }
+    const std::string missing = (folder.path() / "missing.txt").string();
+    EXPECT_EQ(cli::ReadInputAsGbk(missing, cli::Encoding::kUtf8, error), std::nullopt);
+    EXPECT_EQ(error.rfind("cannot open '" + missing + "': ", 0), 0u) << error;
+}
+
+}  // namespace
