@@ -39,7 +39,7 @@ std::vector<std::string> ItemsOf(std::size_t statistic) {
             items.push_back(platform::GbkToUtf8(word));
         }
     } else {
-        for (int number = kova::kLowestNumber; number <= kova::kHighestNumber; ++number) {
+        for (int number = kova::kFirstNumber; number <= kova::kLastNumber; ++number) {
             items.push_back(TwoDigits(number));
         }
     }

@@ -1,12 +1,16 @@
 #include "picture.h"
 
+#include "yeartables/numbers.h"
+
 namespace web {
 
 namespace {
 
+using yeartables::kFirstNumber;
+using yeartables::kLastNumber;
+
 using emscripten::val;
 
-constexpr int kHighestNumber = 49;
 
 val Picture(bool numbers, const std::vector<std::u16string>& labels,
             std::span<const std::int64_t> counts) {
@@ -28,11 +32,10 @@ val Picture(bool numbers, const std::vector<std::u16string>& labels,
 
 val NumberPicture(std::span<const std::int64_t> counts) {
     std::vector<std::u16string> labels;
-    for (int number = 1; number <= kHighestNumber; ++number) {
-        labels.push_back({static_cast<char16_t>(u'0' + number / 10),
-                          static_cast<char16_t>(u'0' + number % 10)});
+    for (int number = kFirstNumber; number <= kLastNumber; ++number) {
+        labels.push_back(yeartables::TwoDigitText<char16_t>(number));
     }
-    return Picture(true, labels, counts.subspan(1, kHighestNumber));
+    return Picture(true, labels, counts.subspan(1, kLastNumber));
 }
 
 val ClassPicture(const std::vector<std::u16string>& labels, std::span<const std::int64_t> counts) {

@@ -1,5 +1,7 @@
 #include "yeartables/year_tables_file.h"
 
+#include "yeartables/numbers.h"
+
 namespace yeartables {
 
 // Written as the reader takes it, with the elements in the order 金 木 水 火
@@ -11,7 +13,7 @@ std::u16string FormatYearLine(const YearRow& row) {
     for (std::size_t element = 0; element < kElementNames.size(); ++element) {
         line.append(u"|").append(kElementNames[element]).append(u":");
         bool first = true;
-        for (int number = 1; number <= kNumberCount; ++number) {
+        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
             if (row.element[static_cast<std::size_t>(number - 1)] != element) {
                 continue;
             }
@@ -19,8 +21,7 @@ std::u16string FormatYearLine(const YearRow& row) {
                 line += u' ';
             }
             first = false;
-            line += static_cast<char16_t>(u'0' + number / 10);
-            line += static_cast<char16_t>(u'0' + number % 10);
+            AppendTwoDigits(line, number);
         }
     }
     return line;

@@ -22,7 +22,7 @@ namespace {
         report = WriteAttributeReport(*attribute, counts);
     } else {
         const NumberCounts counts = CountNumbers(gbk_text, year, tables);
-        for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
+        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
             output.counts.push_back({NumberText(number), counts[static_cast<std::size_t>(number)]});
         }
         output.table_year = std::to_string(year);

@@ -45,7 +45,7 @@ std::string NumberText(int number) {
 
 ReportLines WriteNumberReport(const NumberCounts& counts, Arrangement arrangement) {
     std::vector<CountedItem> items;
-    for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
+    for (int number = kFirstNumber; number <= kLastNumber; ++number) {
         items.push_back({NumberText(number), counts[static_cast<std::size_t>(number)]});
     }
     ReportLines lines;

@@ -12,7 +12,7 @@ using Kind = WordMeaning::Kind;
 // The words of the number statistics and what each counter stands for.
 // Counters 1..49 are the written numbers; counter kFirstWordCounter + i is
 // meanings[i].
-constexpr int kFirstWordCounter = kHighestNumber + 1;
+constexpr int kFirstWordCounter = kLastNumber + 1;
 
 class NumberWords {
   public:
@@ -100,7 +100,7 @@ NumberTally ScanNumberText(std::string_view text) {
     static const NumberScan scan;
     const std::vector<Tally> counts = scan.scanner.Count(text);
     NumberTally tally;
-    for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
+    for (int number = kFirstNumber; number <= kLastNumber; ++number) {
         tally.written[static_cast<std::size_t>(number)] = counts[static_cast<std::size_t>(number)];
     }
     const std::vector<WordMeaning>& meanings = scan.words.Meanings();

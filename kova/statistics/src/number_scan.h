@@ -24,7 +24,7 @@ struct WordMeaning {
 
 struct NumberTally {
     // Numbers written with digits, by number (slot 0 unused).
-    std::array<Tally, kHighestNumber + 1> written{};
+    std::array<Tally, kLastNumber + 1> written{};
     // How often each word meaning was found.
     std::vector<std::pair<WordMeaning, Tally>> words;
 };

@@ -82,8 +82,7 @@ std::uint64_t BitsBelow(std::size_t count) {
     return count >= kBlock ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
 }
 
-constexpr int kHighestWrittenNumber = 49;
-constexpr int kFirstWordFind = kHighestWrittenNumber + 1;
+constexpr int kFirstWordFind = kLastNumber + 1;
 
 // Two bytes as the scanner reads them: the first in the low half.
 std::uint16_t TwoBytes(unsigned char first, unsigned char second) {
@@ -112,12 +111,12 @@ PositionScanner::PositionScanner(const std::vector<ScanWord>& words, int counter
     : counter_count_(counter_count),
       reads_written_numbers_(reads_written_numbers) {
     if (counter_count < 0 || counter_count > 0xFF ||
-        (reads_written_numbers && counter_count < kHighestWrittenNumber) ||
+        (reads_written_numbers && counter_count < kLastNumber) ||
         words.size() > std::size_t{kMarkFind - kFirstWordFind}) {
         throw std::logic_error("position scanner: too many counters or words");
     }
     if (reads_written_numbers) {
-        for (int number = 1; number <= kHighestWrittenNumber; ++number) {
+        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
             const auto counter = static_cast<std::uint8_t>(number);
             meanings_[static_cast<std::size_t>(number)].counter_of = {0, 0, counter, counter};
         }

@@ -25,7 +25,7 @@ inline std::size_t RowOfYear(int year) {
 }
 
 inline void CheckNumber(int number) {
-    if (number < kLowestNumber || number > kHighestNumber) {
+    if (number < kFirstNumber || number > kLastNumber) {
         throw std::out_of_range("number outside 1..49");
     }
 }

@@ -206,7 +206,7 @@ platform::FormLayout TForm1::Layout() {
                        .Background(colours::kSkyBlue));
     // Four columns, thirteen rows, 49 alone in the last; each number in its
     // wave colour.
-    for (int number = 1; number <= 49; ++number) {
+    for (int number = yeartables::kFirstNumber; number <= yeartables::kLastNumber; ++number) {
         rows.push_back(Row(Numbered("BitBtn", number), kButton, yeartables::TwoDigitText(number),
                            {560 + 32 * ((number - 1) % 4), 157 + 22 * ((number - 1) / 4), 25, 20},
                            ids::kBitBtn1 + number - 1)

@@ -4,11 +4,14 @@
 #include <limits>
 #include <optional>
 
+#include "yeartables/numbers.h"
+
 namespace kova {
+
+using yeartables::kLastNumber;
 
 namespace {
 
-constexpr int kHighestNumber = 49;
 
 // A decimal integer: an optional sign and at least one digit, nothing else,
 // within the range of int.
@@ -71,7 +74,7 @@ RangeValue ReadRangeStart(std::u16string_view edit1) {
 
 RangeValue ReadRangeEnd(std::u16string_view edit2) {
     RangeValue end = Read(edit2, 1);
-    end.number = std::min(end.number, kHighestNumber);
+    end.number = std::min(end.number, kLastNumber);
     return end;
 }
 

@@ -13,8 +13,8 @@ namespace chgu {
 // Bit n is set when number n (1..49) belongs to the set.
 using NumberSet = std::uint64_t;
 
-inline constexpr int kFirstNumber = 1;
-inline constexpr int kLastNumber = 49;
+using yeartables::kFirstNumber;
+using yeartables::kLastNumber;
 
 constexpr NumberSet NumberBit(int number) {
     return NumberSet{1} << number;

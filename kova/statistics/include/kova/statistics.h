@@ -25,7 +25,7 @@ using ReportLines = std::vector<std::string>;
 using Tally = std::int64_t;
 
 // How often the text names each number, by number (slot 0 unused).
-using NumberCounts = std::array<Tally, kHighestNumber + 1>;
+using NumberCounts = std::array<Tally, kLastNumber + 1>;
 
 // The two report layouts of the number statistics: 排列方式1 wraps long
 // groups onto continuation lines, 排列方式2 keeps each group on one line.

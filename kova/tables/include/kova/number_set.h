@@ -10,10 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "yeartables/numbers.h"
+
 namespace kova {
 
-inline constexpr int kLowestNumber = 1;
-inline constexpr int kHighestNumber = 49;
+using yeartables::kFirstNumber;
+using yeartables::kLastNumber;
 
 class NumberSet {
   public:
@@ -37,14 +39,14 @@ class NumberSet {
     // Bit n set for number n, as the year-tables file's sets come; bits
     // outside 1..49 are no numbers.
     static constexpr NumberSet FromBits(std::uint64_t bits) {
-        return NumberSet(bits & (((std::uint64_t{1} << kHighestNumber) - 1) << kLowestNumber));
+        return NumberSet(bits & (((std::uint64_t{1} << kLastNumber) - 1) << kFirstNumber));
     }
 
     // The numbers 1..49 that satisfy the predicate.
     template <typename Predicate>
     static constexpr NumberSet Where(Predicate predicate) {
         NumberSet set;
-        for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
+        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
             if (predicate(number)) {
                 set.Add(number);
             }
@@ -53,14 +55,14 @@ class NumberSet {
     }
 
     constexpr void Add(int number) {
-        if (number < kLowestNumber || number > kHighestNumber) {
+        if (number < kFirstNumber || number > kLastNumber) {
             throw std::out_of_range("number outside 1..49");
         }
         bits_ |= std::uint64_t{1} << number;
     }
 
     constexpr bool Contains(int number) const {
-        return number >= kLowestNumber && number <= kHighestNumber && ((bits_ >> number) & 1U) != 0;
+        return number >= kFirstNumber && number <= kLastNumber && ((bits_ >> number) & 1U) != 0;
     }
 
     constexpr int Size() const { return std::popcount(bits_); }
@@ -69,7 +71,7 @@ class NumberSet {
     // The members in ascending order.
     std::vector<int> Numbers() const {
         std::vector<int> numbers;
-        for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
+        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
             if (Contains(number)) {
                 numbers.push_back(number);
             }
