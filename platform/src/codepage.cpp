@@ -7,6 +7,7 @@
 
 #include "conversion_readers.h"
 #include "conversion_sinks.h"
+#include "platform/large_pages.h"
 
 namespace platform {
 
@@ -55,6 +56,7 @@ template <typename Sink, typename In, typename Read>
 std::basic_string<typename Sink::Unit> Convert(In in, std::size_t reserve, Read read) {
     std::basic_string<typename Sink::Unit> out;
     out.reserve(reserve + kConversionRoom);
+    PreferLargePages(out.data(), out.capacity() * sizeof(out[0]));
     ConvertOnto<Sink>(out, in, in.size(), read);
     return out;
 }

@@ -12,6 +12,8 @@
 // tables, so that the compiler can judge many positions at once.
 #include "written_numbers.h"
 
+#include "yeartables/numbers.h"
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
@@ -112,7 +114,8 @@ void FindWrittenNumbers(const unsigned char* here, std::size_t length, std::uint
                                              (before != 0x00) & (before != 0xB9));
         const Byte two_digits = static_cast<Byte>(before_digit * 10 + digit);
         const Byte pair =
-            static_cast<Byte>((before_digit < 10) & (two_digits >= 1) & (two_digits <= 49));
+            static_cast<Byte>((before_digit < 10) & (two_digits >= yeartables::kFirstNumber) &
+                              (two_digits <= yeartables::kLastNumber));
         numbers[i] =
             static_cast<Byte>((Mask(ends & alone) & digit) | (Mask(ends & pair) & two_digits));
     }

@@ -1,5 +1,5 @@
-// Memory for a text of a hundred megabytes, as a command-line tool holds
-// one: on a fresh allocation, each 4 KiB page's first touch costs the
+// Memory for a large text, as a conversion writes or a command-line tool
+// holds one: on a fresh allocation, each 4 KiB page's first touch costs the
 // kernel a fault (in a virtual machine, a costly one), more than converting
 // the bytes that fill it. Asking for the system's large pages over the
 // allocation before it is written makes those faults few.
