@@ -66,7 +66,14 @@ test('Define.txt in every encoding Notepad saves lists its lines, and a pick app
     'UTF-16 BE': utf16(true),
   };
   for (const [encoding, bytes] of Object.entries(encodings)) {
+    // The page reads a picked file in the background: from an empty list,
+    // wait until the file's lines are in it, then check them.
+    await page.click('#define-remove');
     await page.setInputFiles('#define-file', { name: 'Define.txt', mimeType: 'text/plain', buffer: bytes });
+    await page.waitForFunction(
+      (selector) => document.querySelectorAll(selector).length > 0,
+      `${control('Combo1')} option:not([disabled])`,
+    );
     const items = await page.$$eval(`${control('Combo1')} option:not([disabled])`, (all) => all.map((o) => o.textContent));
     assert.deepEqual(items, ['禽畜|牛马羊鸡狗猪', '野兽|鼠虎兔龙蛇猴'], encoding);
     await click('Command2(12)');

@@ -111,6 +111,8 @@ test('a faulty YearTables.txt is told as the programs tell it, and the page work
 
     spawnSync(path.join(nativeFolder, 'yeartables/year-tables'), ['2011', '2045', good]);
     await page.setInputFiles('#year-tables-file', { name: 'YearTables.txt', mimeType: 'text/plain', buffer: fs.readFileSync(good) });
+    // The page reads a picked file in the background: reload once it is kept.
+    await page.waitForFunction(() => Object.keys(window.localStorage).some((key) => key.endsWith('name.YearTables.txt')));
     await page.reload();
     await page.waitForSelector('html[data-ready="true"]');
     const up = page.locator(`${control('UpDown1')} button`).nth(1);
