@@ -133,7 +133,13 @@ public:
         }
         second_.clear();
         std::size_t second_took = 0;
-        std::thread second([&] { second_took = append_(second_, block.substr(split), last); });
+        std::thread second;
+        try {
+            second = std::thread([&] { second_took = append_(second_, block.substr(split), last); });
+        } catch (const std::system_error&) {
+            // No thread to be had (a limit of the system's): one at a time.
+            return append_(text, block, last);
+        }
         append_(text, block.substr(0, split), true);
         second.join();
         text.append(second_);
