@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     steps.tally = bench::BestSeconds([&] { kept += kova::CountNumbers(*text, 2010, tables)[1]; });
     std::string output;
     steps.report = bench::BestSeconds([&] {
-        output = kova::cli::ToolOutputOfText(options, *text, 2010, tables);
+        output = kova::cli::ToolOutput(options, *text, 2010, tables);
     }) - steps.tally;
     steps.write = bench::BestSeconds([&] { bench::WriteToNullDevice(output); });
 

@@ -1,6 +1,7 @@
 // chgu-cli's command line and what it prints.
 #include <gtest/gtest.h>
 
+#include "cli/tool_io.h"
 #include "cli_options.h"
 #include "platform/codepage.h"
 #include "run_statistic.h"
@@ -196,13 +197,13 @@ TEST(CliRun, OptionsReachTheStrip) {
 }
 
 TEST(CliRun, EncodingsOfInputAndOutput) {
-    EXPECT_EQ(DecodeInput("a\xFF"
+    EXPECT_EQ(::cli::DecodeAsUtf16("a\xFF"
                           "b",
                           Encoding::kUtf8),
               u"a\uFFFDb");
     // A byte-order mark, as Notepad writes it, is no part of the text.
-    EXPECT_EQ(DecodeInput("\xEF\xBB\xBF鼠", Encoding::kUtf8), u"鼠");
-    EXPECT_EQ(U8(DecodeInput(platform::Utf8ToGbk("鼠\r\n牛"), Encoding::kGbk)), "鼠\r\n牛");
+    EXPECT_EQ(::cli::DecodeAsUtf16("\xEF\xBB\xBF鼠", Encoding::kUtf8), u"鼠");
+    EXPECT_EQ(U8(::cli::DecodeAsUtf16(platform::Utf8ToGbk("鼠\r\n牛"), Encoding::kGbk)), "鼠\r\n牛");
     EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::kGbk), platform::Utf8ToGbk("共01次:05,"));
     EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::kUtf8), "共01次:05,");
 }

@@ -116,6 +116,9 @@ bool ReadInput(const std::optional<std::string>& path, std::size_t block_bytes,
 // as the whole block: at a byte below `starts_below`, which no character
 // before it takes as one of its own (ASCII in UTF-8; below 0x40, under any
 // trail byte, in code page 936).
+constexpr unsigned char kUtf8CharacterStart = 0x80;
+constexpr unsigned char kGbkCharacterStart = 0x40;
+
 template <typename Text, typename Append>
 class HalvesConverter {
 public:
@@ -152,36 +155,65 @@ private:
     Text second_;  // kept from block to block, so that its memory is reused
 };
 
-// Room for a text of `size` units and what the converters write past it, in
-// large pages where the system has them.
-template <typename Text>
-void MakeRoom(Text& text, std::size_t size) {
-    text.reserve(size + platform::kConversionRoom);
-    platform::PreferLargePages(text.data(), text.capacity() * sizeof(text[0]));
+// A UTF-8 input's converter: the byte-order mark at its start is no part of
+// the text.
+template <typename Convert>
+class AfterByteOrderMark {
+  public:
+    explicit AfterByteOrderMark(Convert convert) : convert_(std::move(convert)) {}
+
+    template <typename Text>
+    std::size_t operator()(Text& text, std::string_view block, bool last) {
+        std::size_t mark = 0;
+        if (at_start_) {
+            if (block.size() < ByteOrderMark().size() && !last) {
+                return 0;  // the mark may go on in the next block
+            }
+            at_start_ = false;
+            mark = block.starts_with(ByteOrderMark()) ? ByteOrderMark().size() : 0;
+        }
+        return mark + convert_(text, block.substr(mark), last);
+    }
+
+  private:
+    Convert convert_;
+    bool at_start_ = true;
+};
+
+// The input as a text, its blocks put in by convert(text, block, last), in
+// room made once for a file's size, in large pages where the system has
+// them.
+template <typename Text, typename Convert>
+std::optional<Text> ReadText(const std::optional<std::string>& path, std::size_t block_bytes,
+                             std::string& error, Convert convert) {
+    Text text;
+    const auto make_room = [&](std::size_t size) {
+        text.reserve(size + platform::kConversionRoom);
+        platform::PreferLargePages(text.data(), text.capacity() * sizeof(text[0]));
+    };
+    const auto take = [&](std::string_view block, bool last) { return convert(text, block, last); };
+    if (!ReadInput(path, block_bytes, error, make_room, take)) {
+        return std::nullopt;
+    }
+    return text;
 }
 
-// The blocks of a UTF-8 input to append(text, block, last), without the
-// byte-order mark at its start.
+// Code page 936 as it is.
+std::size_t AppendAsIs(std::string& text, std::string_view block, bool) {
+    text.append(block);
+    return block.size();
+}
+
 template <typename Text, typename Append>
-std::optional<Text> ReadUtf8Input(const std::optional<std::string>& path, std::size_t block_bytes,
-                                  std::string& error, Append append) {
-    Text text;
-    HalvesConverter<Text, Append> halves(append, 0x80);
-    bool at_start = true;
-    const bool read = ReadInput(
-        path, block_bytes, error, [&](std::size_t size) { MakeRoom(text, size); },
-        [&](std::string_view block, bool last) -> std::size_t {
-            std::size_t mark = 0;
-            if (at_start) {
-                if (block.size() < ByteOrderMark().size() && !last) {
-                    return 0;
-                }
-                at_start = false;
-                mark = block.starts_with(ByteOrderMark()) ? ByteOrderMark().size() : 0;
-            }
-            return mark + halves(text, block.substr(mark), last);
-        });
-    return read ? std::optional<Text>(std::move(text)) : std::nullopt;
+HalvesConverter<Text, Append> Halves(Append append, unsigned char starts_below) {
+    return HalvesConverter<Text, Append>(append, starts_below);
+}
+
+std::string_view WithoutByteOrderMark(std::string_view utf8) {
+    if (utf8.starts_with(ByteOrderMark())) {
+        utf8.remove_prefix(ByteOrderMark().size());
+    }
+    return utf8;
 }
 
 }  // namespace
@@ -196,42 +228,36 @@ void UseBinaryStandardStreams() {
 std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
                                           Encoding encoding, std::string& error,
                                           std::size_t block_bytes) {
-    if (encoding == Encoding::kUtf8) {
-        return ReadUtf8Input<std::string>(path, block_bytes, error, platform::AppendUtf8AsGbk);
+    if (encoding == Encoding::kGbk) {
+        return ReadText<std::string>(path, block_bytes, error, AppendAsIs);
     }
-    std::string text;
-    const bool read = ReadInput(
-        path, block_bytes, error, [&](std::size_t size) { MakeRoom(text, size); },
-        [&](std::string_view block, bool) {
-            text.append(block);
-            return block.size();
-        });
-    return read ? std::optional<std::string>(std::move(text)) : std::nullopt;
+    return ReadText<std::string>(
+        path, block_bytes, error,
+        AfterByteOrderMark(Halves<std::string>(platform::AppendUtf8AsGbk, kUtf8CharacterStart)));
 }
 
 std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>& path,
                                                Encoding encoding, std::string& error,
                                                std::size_t block_bytes) {
-    if (encoding == Encoding::kUtf8) {
-        return ReadUtf8Input<std::u16string>(path, block_bytes, error,
-                                             platform::AppendUtf8AsUtf16);
+    if (encoding == Encoding::kGbk) {
+        return ReadText<std::u16string>(
+            path, block_bytes, error,
+            Halves<std::u16string>(platform::AppendGbkAsUtf16, kGbkCharacterStart));
     }
-    std::u16string text;
-    HalvesConverter<std::u16string, decltype(&platform::AppendGbkAsUtf16)> halves(
-        platform::AppendGbkAsUtf16, 0x40);
-    const bool read = ReadInput(path, block_bytes, error,
-                                [&](std::size_t size) { MakeRoom(text, size); },
-                                [&](std::string_view block, bool last) {
-                                    return halves(text, block, last);
-                                });
-    return read ? std::optional<std::u16string>(std::move(text)) : std::nullopt;
+    return ReadText<std::u16string>(
+        path, block_bytes, error,
+        AfterByteOrderMark(
+            Halves<std::u16string>(platform::AppendUtf8AsUtf16, kUtf8CharacterStart)));
 }
 
-std::string_view WithoutByteOrderMark(std::string_view utf8) {
-    if (utf8.starts_with(ByteOrderMark())) {
-        utf8.remove_prefix(ByteOrderMark().size());
-    }
-    return utf8;
+std::string DecodeAsGbk(std::string_view input, Encoding encoding) {
+    return encoding == Encoding::kGbk ? std::string(input)
+                                      : platform::Utf8ToGbk(WithoutByteOrderMark(input));
+}
+
+std::u16string DecodeAsUtf16(std::string_view input, Encoding encoding) {
+    return encoding == Encoding::kGbk ? platform::GbkToUtf16(input)
+                                      : platform::Utf8ToUtf16(WithoutByteOrderMark(input));
 }
 
 bool WriteStandardOutput(std::string_view bytes) {

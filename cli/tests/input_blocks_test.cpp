@@ -38,21 +38,16 @@ TEST(InputBlocks, EveryBlockSizeGivesTheWholeFilesText) {
         const std::string text = "\xEF\xBB\xBF" + MixedText(pieces);
         const TempFolder folder;
         const std::string file = folder.Write("tips.txt", text).string();
-        const std::string utf8 = text.substr(3);
         for (const std::size_t block : blocks) {
             std::string error;
-            EXPECT_EQ(cli::ReadInputAsGbk(file, cli::Encoding::kUtf8, error, block),
-                      platform::Utf8ToGbk(utf8))
-                << "blocks of " << block;
-            EXPECT_EQ(cli::ReadInputAsUtf16(file, cli::Encoding::kUtf8, error, block),
-                      platform::Utf8ToUtf16(utf8))
-                << "blocks of " << block;
-            // Code page 936 keeps the bytes that read as a byte-order mark in UTF-8.
-            EXPECT_EQ(cli::ReadInputAsGbk(file, cli::Encoding::kGbk, error, block), text)
-                << "blocks of " << block;
-            EXPECT_EQ(cli::ReadInputAsUtf16(file, cli::Encoding::kGbk, error, block),
-                      platform::GbkToUtf16(text))
-                << "blocks of " << block;
+            for (const cli::Encoding encoding : {cli::Encoding::kUtf8, cli::Encoding::kGbk}) {
+                EXPECT_EQ(cli::ReadInputAsGbk(file, encoding, error, block),
+                          cli::DecodeAsGbk(text, encoding))
+                    << "blocks of " << block;
+                EXPECT_EQ(cli::ReadInputAsUtf16(file, encoding, error, block),
+                          cli::DecodeAsUtf16(text, encoding))
+                    << "blocks of " << block;
+            }
             EXPECT_EQ(error, "");
         }
     }
@@ -64,7 +59,7 @@ TEST(InputBlocks, AShortFileAndAMissingOne) {
     for (const char* bytes : {"", "\xEF", "\xEF\xBB", "\xEF\xBB\xBF", "\xEF\xBB\xBF" "5"}) {
         const std::string file = folder.Write("short.txt", bytes).string();
         EXPECT_EQ(cli::ReadInputAsUtf16(file, cli::Encoding::kUtf8, error, 1),
-                  platform::Utf8ToUtf16(cli::WithoutByteOrderMark(bytes)));
+                  cli::DecodeAsUtf16(bytes, cli::Encoding::kUtf8));
     }
     const std::string missing = (folder.path() / "missing.txt").string();
     EXPECT_EQ(cli::ReadInputAsGbk(missing, cli::Encoding::kUtf8, error), std::nullopt);

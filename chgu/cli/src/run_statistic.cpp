@@ -52,11 +52,6 @@ std::vector<::cli::ItemCount> ItemsOf(std::int16_t Index, const Counts& counts) 
 
 }  // namespace
 
-std::u16string DecodeInput(std::string_view bytes, Encoding encoding) {
-    return encoding == Encoding::kGbk ? platform::GbkToUtf16(bytes)
-                                      : platform::Utf8ToUtf16(::cli::WithoutByteOrderMark(bytes));
-}
-
 std::string EncodeOutput(std::u16string_view text, Encoding encoding) {
     return encoding == Encoding::kGbk ? platform::Utf16ToGbk(text) : platform::Utf16ToUtf8(text);
 }

@@ -11,12 +11,6 @@
 
 namespace chgu::cli {
 
-// Input bytes to the text of the input box: UTF-8 (a malformed sequence
-// becomes U+FFFD; a byte-order mark at the start is no part of the text) or
-// code page 936. Line breaks pass through as they are. The text of a whole
-// input at once, as ::cli::ReadInputAsUtf16 gives it block by block.
-std::u16string DecodeInput(std::string_view bytes, Encoding encoding);
-
 // The output box's text in the chosen encoding.
 std::string EncodeOutput(std::u16string_view text, Encoding encoding);
 

@@ -30,5 +30,5 @@ int main(int argc, char** argv) {
     if (!text) {
         return ::cli::Fail(tool, error);
     }
-    return ::cli::Print(tool, ToolOutputOfText(options, *text, year.year, tables), year.notice);
+    return ::cli::Print(tool, ToolOutput(options, *text, year.year, tables), year.notice);
 }

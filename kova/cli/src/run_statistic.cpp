@@ -45,19 +45,10 @@ std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
     return outputs;
 }
 
-std::string ToolOutputOfText(const CliOptions& options, std::string_view gbk_text, int year,
-                             const YearTables& tables) {
+std::string ToolOutput(const CliOptions& options, std::string_view gbk_text, int year,
+                       const YearTables& tables) {
     return ::cli::FormattedOutput(RunStatistics(options, gbk_text, year, tables), options.format,
                                   options.pretty);
-}
-
-std::string ToolOutput(const CliOptions& options, std::string_view input, int year,
-                       const YearTables& tables) {
-    if (options.encoding == Encoding::kGbk) {
-        return ToolOutputOfText(options, input, year, tables);
-    }
-    return ToolOutputOfText(options, platform::Utf8ToGbk(::cli::WithoutByteOrderMark(input)), year,
-                            tables);
 }
 
 }  // namespace kova::cli

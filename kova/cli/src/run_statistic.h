@@ -19,13 +19,7 @@ std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
 
 // The bytes kova-cli prints for a text in code page 936, in the chosen
 // format.
-std::string ToolOutputOfText(const CliOptions& options, std::string_view gbk_text, int year,
-                             const YearTables& tables);
-
-// The same for an input as read, whole: with UTF-8 it is converted to code
-// page 936 first, as ::cli::ReadInputAsGbk does block by block, and a
-// leading byte-order mark is not part of the text.
-std::string ToolOutput(const CliOptions& options, std::string_view input, int year,
+std::string ToolOutput(const CliOptions& options, std::string_view gbk_text, int year,
                        const YearTables& tables);
 
 }  // namespace kova::cli
