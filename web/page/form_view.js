@@ -5,22 +5,17 @@
 // change them (see web/src/host_form.h). Which rows are shown, and where,
 // is the tab's business: each row's element is handed to it by name.
 const FormView = (() => {
-  const element = (tag, className) => {
-    const made = document.createElement(tag);
-    if (className) made.className = className;
-    return made;
-  };
-
   // A radio button or check box with its caption, the caption being the
-  // control's text. Option groups are told apart by the tab's scope.
+  // control's text, or, where the window has its words in a label beside
+  // it, the row's accessible caption. Option groups are told apart by the
+  // tab's scope.
   const captioned = (type, row, scope) => {
     const label = element('label', 'choice');
     const input = element('input');
     input.type = type;
     if (type === 'radio') input.name = `${scope}:${row.group}`;
     input.checked = row.checked;
-    const caption = element('span');
-    caption.textContent = row.caption;
+    const caption = element('span', '', row.caption || row.accessibleCaption);
     label.append(input, caption);
     return { element: label, input, caption };
   };
@@ -126,6 +121,9 @@ const FormView = (() => {
       control.element.dataset.control = row.name;
       if (row.textColour) control.element.style.color = row.textColour;
       if (row.background && row.kind !== 'panel') control.element.style.backgroundColor = row.background;
+      if (row.accessibleCaption && !control.caption) {
+        (control.input ?? control.element).setAttribute('aria-label', row.accessibleCaption);
+      }
       controls.set(row.name, control);
     }
     const get = (name) => {

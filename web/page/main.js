@@ -18,9 +18,10 @@
   // The files the user gives, as they stand beside the programs in the
   // release: the year tables (checked by the programs' reader first; a
   // faulty file is told and not used) and program B's custom attributes.
+  const years = module.builtInYears();
   const userFiles = [
     { name: 'YearTables.txt', input: 'year-tables-file', remove: 'year-tables-remove', state: 'year-tables-state',
-      builtIn: '用的是内置年份表（2003–2040 年）', check: (bytes, fileName) => module.yearTablesFault(bytes, fileName) },
+      builtIn: `用的是内置年份表（${years.first}–${years.last} 年）`, check: (bytes, fileName) => module.yearTablesFault(bytes, fileName) },
     { name: 'Define.txt', input: 'define-file', remove: 'define-remove', state: 'define-state',
       builtIn: '没有自定义属性', check: () => null },
   ];

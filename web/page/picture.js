@@ -5,17 +5,10 @@
 // attribute report one bar per class. It shows the counts the C++ engine
 // gives for the same press (web/src/picture.h), nothing computed here.
 const Picture = (() => {
-  const cell = (tag, className, text) => {
-    const made = document.createElement(tag);
-    made.className = className;
-    if (text !== undefined) made.textContent = text;
-    return made;
-  };
-
   // One number or class: its count against the highest sets its shade
   // or bar (--level, 0..1).
   function item(className, label, count, highest) {
-    const made = cell('div', className);
+    const made = element('div', className);
     const level = highest > 0 ? count / highest : 0;
     made.dataset.label = label;
     made.dataset.count = count;
@@ -27,21 +20,21 @@ const Picture = (() => {
   const numberCell = (label, count, highest) => {
     const { made, level } = item('number-cell', label, count, highest);
     if (level > 0.55) made.classList.add('dark');
-    made.append(cell('span', 'number', label), cell('span', 'count', String(count)));
+    made.append(element('span', 'number', label), element('span', 'count', String(count)));
     return made;
   };
 
   const classBar = (label, count, highest) => {
     const { made } = item('class-bar', label, count, highest);
-    const bar = cell('span', 'bar');
-    bar.append(cell('span', 'fill'));
-    made.append(cell('span', 'name', label), bar, cell('span', 'count', String(count)));
+    const bar = element('span', 'bar');
+    bar.append(element('span', 'fill'));
+    made.append(element('span', 'name', label), bar, element('span', 'count', String(count)));
     return made;
   };
 
   function draw(container, picture) {
     const highest = Math.max(0, ...picture.counts);
-    const whole = cell('div', picture.numbers ? 'number-grid' : 'class-bars');
+    const whole = element('div', picture.numbers ? 'number-grid' : 'class-bars');
     if (picture.numbers) {
       whole.setAttribute('role', 'img');
       whole.setAttribute('aria-label', '49 个号码按次数深浅');

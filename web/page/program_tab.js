@@ -1,27 +1,47 @@
 'use strict';
 
-// A program's tab: the elements of its window placed as the tab's table of
-// places says (rows it leaves out still exist, unseen, for the handlers),
-// the picture beside the report, and the texts and settings of the window
-// kept across a reload.
+// A program's tab: the elements of its window placed in the page's sections
+// that their rows name (rows shown nowhere still exist, unseen, for the
+// handlers), the picture beside the report, and the texts and settings of
+// the window kept across a reload.
 const ProgramTab = (() => {
-  const element = (tag, className) => {
-    const made = document.createElement(tag);
-    if (className) made.className = className;
-    return made;
-  };
+  // The page's sections, column by column, in the order they stand. The
+  // helpers fold away on a narrow screen, so that the report follows the
+  // statistics buttons there; the picture follows the report.
+  const columns = [
+    { column: 'input', sections: ['settings', 'input', 'statistics'] },
+    { column: 'helpers', folds: true, sections: ['words', 'half-waves', 'numbers', 'range', 'number-page'] },
+    { column: 'report', sections: ['report'], picture: true },
+  ];
 
-  // The helpers fold away on a narrow screen, so that the report follows
-  // the statistics buttons there; from a desktop's width they stand open
-  // beside the input.
-  const wide = window.matchMedia('(min-width: 1024px)');
+  // What a user acts on: such a row must stand in a section, or be one the
+  // page leaves out on purpose ("window-only"); other rows without a
+  // section ("") are not shown.
+  const actedOn = new Set(['button', 'option', 'checkBox', 'textBox', 'multiLineBox', 'upDown', 'dropDown']);
 
-  function column(place) {
-    if (!place.summary) return element('div', `column ${place.column}`);
+  // The rows of each section, in the order of the table. A row the page
+  // has no place for stops the tab rather than vanish from it.
+  function sectionsOf(rows) {
+    const sections = new Map(columns.flatMap((place) => place.sections).map((name) => [name, []]));
+    const homeless = [];
+    for (const row of rows) {
+      if (sections.has(row.section)) sections.get(row.section).push(row);
+      else if (row.section !== 'window-only' && (row.section !== '' || actedOn.has(row.kind))) homeless.push(row.name);
+    }
+    if (homeless.length > 0) throw new Error(`no place on the page for ${homeless.join(', ')}`);
+    return sections;
+  }
+
+  // From the width at which the style sheet sets the columns side by side,
+  // the helpers stand open beside the input.
+  const wideRule = [...document.styleSheets].flatMap((sheet) => [...sheet.cssRules])
+    .find((rule) => rule instanceof CSSMediaRule && [...rule.cssRules].some((inner) => inner.selectorText === '.program'));
+  const wide = window.matchMedia(wideRule.media.mediaText);
+
+  function column(place, helpers) {
+    if (!place.folds) return element('div', `column ${place.column}`);
     const details = element('details', `column ${place.column}`);
-    const summary = element('summary');
-    summary.textContent = place.summary;
-    details.append(summary);
+    details.append(element('summary', '', helpers));
     details.open = wide.matches;
     wide.addEventListener('change', (event) => {
       if (event.matches) details.open = true;
@@ -63,11 +83,6 @@ const ProgramTab = (() => {
     }
   }
 
-  // A section's names: a name, or a pattern that stands for every row it
-  // matches, in the order of the table.
-  const namesOf = (section, rows) => section.names.flatMap((entry) => (
-    typeof entry === 'string' ? [entry] : rows.filter((row) => entry.test(row.name)).map((row) => row.name)));
-
   // Values the programs keep between runs (program B's change date), in
   // the browser's storage instead of the registry.
   const storedValues = {
@@ -75,18 +90,18 @@ const ProgramTab = (() => {
     writeStored: (name, bytes) => PageStorage.writeBytes(`stored.${name}`, bytes),
   };
 
-  // description: { panel, create, places, labels, captions, key, start }.
-  // create(host) makes the C++ tab on the host that its windows' elements
-  // will answer through; start(program, restore) runs the window's start-up
-  // with the kept state put back at the right moment. captions names the
-  // options and check boxes whose words stand in a label beside them in the
-  // window.
+  // description: { panel, create, helpers, key, start }. create(host)
+  // makes the C++ tab on the host that its windows' elements will answer
+  // through; helpers is the caption of the folding helpers; start(program,
+  // restore) runs the window's start-up with the kept state put back at the
+  // right moment.
   function mount(description) {
-    const { panel, places, labels, key } = description;
+    const { panel, key } = description;
     const host = {};
     const program = description.create(host);
     const caption = program.caption();
     const rows = program.rows();
+    const sections = sectionsOf(rows);
     const view = FormView.create(rows, key, {
       showMessage: (text, isError, title) => Shell.showMessage(title, text, isError),
       putOnClipboard: Shell.putOnClipboard,
@@ -98,32 +113,25 @@ const ProgramTab = (() => {
       ...storedValues,
     });
     Object.assign(host, view.host);
-    for (const [name, words] of Object.entries(description.captions ?? {})) {
-      view.get(name).caption.textContent = words;
-    }
-    panel.replaceChildren();
-    const title = element('h1', 'window-caption');
-    title.textContent = caption;
-    panel.append(title);
+    panel.replaceChildren(element('h1', 'window-caption', caption));
 
     const placed = new Set();
     let pictureBox = null;
-    for (const place of places) {
-      const holder = column(place);
-      for (const section of place.sections) {
-        const part = element('div', `section ${section.className}`);
-        for (const name of namesOf(section, rows)) {
-          const control = view.get(name);
-          part.append(control.element);
-          placed.add(name);
-          if (labels[name]) (control.input ?? control.element).setAttribute('aria-label', labels[name]);
+    for (const place of columns) {
+      const holder = column(place, description.helpers);
+      for (const name of place.sections) {
+        if (sections.get(name).length === 0) continue;
+        const part = element('div', `section ${name}`);
+        for (const row of sections.get(name)) {
+          part.append(view.get(row.name).element);
+          placed.add(row.name);
         }
         holder.append(part);
-        if (section.picture) {
-          pictureBox = element('div', 'picture');
-          pictureBox.hidden = true;
-          holder.append(pictureBox);
-        }
+      }
+      if (place.picture) {
+        pictureBox = element('div', 'picture');
+        pictureBox.hidden = true;
+        holder.append(pictureBox);
       }
       panel.append(holder);
     }
@@ -161,5 +169,5 @@ const ProgramTab = (() => {
     };
   }
 
-  return { mount };
+  return { mount, sectionsOf };
 })();

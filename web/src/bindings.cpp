@@ -63,6 +63,13 @@ EMSCRIPTEN_BINDINGS(tipstat) {
         return web::PutUserFile(name, bytes);
     });
     function("removeUserFile", +[](const std::string& name) { web::RemoveUserFile(name); });
+    function("builtInYears", +[] {
+        const web::YearSpan span = web::BuiltInYears();
+        val years = val::object();
+        years.set("first", span.first);
+        years.set("last", span.last);
+        return years;
+    });
     function("yearTablesFault", +[](const std::string& bytes, const std::u16string& file_name) {
         return OptionalText(web::YearTablesFault(bytes, file_name));
     });

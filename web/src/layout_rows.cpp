@@ -16,6 +16,14 @@ constexpr std::array<const char*, 11> kKindNames = {
 };
 static_assert(static_cast<std::size_t>(ControlKind::kDropDown) + 1 == kKindNames.size());
 
+// The page's names of the sections; "" for a row the page does not show.
+constexpr std::array<const char*, 11> kSectionNames = {
+    "",      "window-only", "settings", "input",  "statistics",  "words",
+    "half-waves", "numbers", "range",   "report", "number-page",
+};
+static_assert(static_cast<std::size_t>(platform::PageSection::kNumberPage) + 1 ==
+              kSectionNames.size());
+
 std::string CssColour(const platform::Colour& colour) {
     if (colour.kind != platform::Colour::Kind::kRgb) {
         return "";
@@ -44,6 +52,8 @@ val RowsOf(const platform::FormLayout& form, const std::string& prefix) {
         row.set("minimum", control.minimum);
         row.set("maximum", control.maximum);
         row.set("position", control.position);
+        row.set("section", kSectionNames[static_cast<std::size_t>(control.page_section)]);
+        row.set("accessibleCaption", control.accessible_caption);
         rows.call<void>("push", row);
     }
     return rows;

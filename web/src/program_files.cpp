@@ -3,6 +3,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "kova/year_tables.h"
 #include "platform/text_file.h"
 #include "yeartables/year_tables_file.h"
 
@@ -29,6 +30,11 @@ std::filesystem::path ProgramFolder() {
         return path;
     }();
     return folder;
+}
+
+YearSpan BuiltInYears() {
+    const kova::YearTables tables(yeartables::ReadYearTablesFile(kGeneratedYearTables).years);
+    return {tables.FirstYear(), tables.LastYear()};
 }
 
 bool PutUserFile(std::string_view name, std::string_view bytes) {

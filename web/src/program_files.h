@@ -15,6 +15,13 @@ namespace web {
 
 std::filesystem::path ProgramFolder();
 
+// The first and last year of the tables the page has without a file of the
+// user's: the built-in years and those the build generated.
+struct YearSpan {
+    int first = 0, last = 0;
+};
+YearSpan BuiltInYears();
+
 // A file the user gave (YearTables.txt or Define.txt, as bytes), in place
 // of the folder's own; false when it cannot be written.
 bool PutUserFile(std::string_view name, std::string_view bytes);

@@ -111,3 +111,36 @@ test('the Tab key walks each tab in reading order', async () => {
     }
   });
 });
+
+test('every control a user acts on stands in a section of the page, and a row without one stops the tab', async () => {
+  await onPage({ width: 1280, height: 900 }, async ({ page }) => {
+    const { unplaced, leftOut } = await page.evaluate(() => {
+      const actedOn = ['button', 'option', 'checkBox', 'textBox', 'multiLineBox', 'upDown', 'dropDown'];
+      const controls = Object.entries(window.tipstat.tabs)
+        .flatMap(([tab, { view }]) => [...view.controls.values()].map((control) => ({ tab, control })));
+      const named = ({ tab, control }) => `${tab}:${control.row.name}`;
+      return {
+        unplaced: controls.filter(({ control }) => actedOn.includes(control.row.kind) && control.row.section !== 'window-only'
+          && control.element.closest('.section') === null).map(named),
+        leftOut: controls.filter(({ control }) => control.row.section === 'window-only').map(named),
+      };
+    });
+    assert.deepEqual(unplaced, []);
+    // 号码页 and 关闭这页 of program A: its number page is always shown.
+    assert.deepEqual(leftOut, ['kova:Button66', 'kova:Button67']);
+
+    const refusals = await page.evaluate(() => [
+      { name: 'Button99', kind: 'button', section: '' },
+      { name: 'Check9', kind: 'checkBox', section: '' },
+      { name: 'Label9', kind: 'label', section: 'sidebar' },
+    ].map((row) => {
+      try {
+        ProgramTab.sectionsOf([{ name: 'Label1', kind: 'label', section: '' }, row]);
+        return null;
+      } catch (error) {
+        return error.message;
+      }
+    }));
+    assert.deepEqual(refusals, ['Button99', 'Check9', 'Label9'].map((name) => `no place on the page for ${name}`));
+  });
+});

@@ -16,6 +16,7 @@ namespace {
 
 using platform::Bounds;
 using platform::ControlKind;
+using platform::PageSection;
 using platform::Row;
 
 // Lefts of the attribute button rows: five buttons, four narrow ones, four
@@ -28,6 +29,14 @@ constexpr std::array<int, 2> kBesideCombo1 = {390, 421};
 constexpr int kNarrow = 31;
 constexpr int kWide = 39;
 constexpr int kButtonHeight = 25;
+
+// The words beside the strip's options and check boxes, which their own
+// captions would cut off; the page shows them with the controls.
+constexpr std::u16string_view kChangeDateWords = u"今年更换肖行日期";
+constexpr std::u16string_view kShortLinesWords = u"短行排列";
+constexpr std::u16string_view kLongLinesWords = u"长行排列";
+constexpr std::u16string_view kBracketsWords = u"方括内不统计";
+constexpr std::u16string_view kCumulativeWords = u"次数累加统计";
 
 // An attribute button: its place in the Command1 array and its word.
 struct AttributeButton {
@@ -92,11 +101,14 @@ platform::FormLayout Form1::Layout() {
     const auto on = [this](Handler handler, std::int16_t index) {
         return [this, handler, index](platform::Control&) { (this->*handler)(index); };
     };
-    const auto command1 = [&](std::int16_t index, std::u16string_view caption, Bounds bounds) {
+    const auto command1 = [&](std::int16_t index, std::u16string_view caption, Bounds bounds,
+                              PageSection section) {
         return Row(ArrayName("Command1", index), ControlKind::kButton, std::u16string(caption),
                    bounds, ids::kCommand1 + index)
-            .OnClick(on(&Form1::Command1_Click, index));
+            .OnClick(on(&Form1::Command1_Click, index))
+            .OnPage(section);
     };
+    const auto words = [](std::u16string_view text) { return std::u16string(text); };
 
     platform::FormLayout form;
     form.background = kTeal;
@@ -107,60 +119,76 @@ platform::FormLayout Form1::Layout() {
     form.client_height = 458;
     form.font = {u"宋体", 12, 134};
 
+    // Rows of one page section stand in the order the page shows them.
     form.controls = {
-        // The top strip: Frame1 and the ten rows that lie in it, positions
-        // counted from the window.
+        // The top strip: Frame1 and the ten rows that lie in it (Check2 among
+        // them), positions counted from the window.
         Row("Frame1", ControlKind::kFrame, u"", {4, -4, 381, 41}, ids::kFrame1).Background(kTeal),
-        Row("Label1", ControlKind::kLabel, u"今年更换肖行日期", {12, 8, 49, 25}, ids::kLabel1)
-            .Background(kTeal),
+        Row("Label1", ControlKind::kLabel, words(kChangeDateWords), {12, 8, 49, 25}, ids::kLabel1)
+            .Background(kTeal)
+            .OnPage(PageSection::kSettings),
         Row("Text3", ControlKind::kTextBox, std::u16string(kDesignChangeDate), {62, 12, 93, 18},
-            ids::kText3),
+            ids::kText3)
+            .OnPage(PageSection::kSettings, words(kChangeDateWords)),
         Row("Command3", ControlKind::kButton, u"更改", {158, 8, 37, 25}, ids::kCommand3)
-            .OnClick([this](platform::Control&) { Command3_Click(); }),
+            .OnClick([this](platform::Control&) { Command3_Click(); })
+            .OnPage(PageSection::kSettings),
         // The captions of the options are cut off by their size; Label2
         // carries their words.
         Row("Option1", ControlKind::kOption, u"", {196, 4, 17, 17}, ids::kOption1)
             .TextColour(platform::colours::kBlack)
-            .Background(kTeal),
+            .Background(kTeal)
+            .OnPage(PageSection::kSettings, words(kShortLinesWords)),
         Row("Option2", ControlKind::kOption, u"", {196, 20, 17, 17}, ids::kOption2)
             .TextColour(platform::colours::kBlack)
             .Background(kTeal)
-            .Selected(),
-        Row("Label2", ControlKind::kLabel, u"短行排列长行排列", {212, 8, 52, 25}, ids::kLabel2)
+            .Selected()
+            .OnPage(PageSection::kSettings, words(kLongLinesWords)),
+        Row("Label2", ControlKind::kLabel, words(kShortLinesWords) + words(kLongLinesWords),
+            {212, 8, 52, 25}, ids::kLabel2)
             .Background(kTeal),
         // The check boxes' captions would be cut off by their size too;
         // Label3 and Label4 carry their words.
         Row("Check1", ControlKind::kCheckBox, u"", {268, 4, 13, 12}, ids::kCheck1)
             .Background(kTeal)
-            .Selected(),
-        Row("Label3", ControlKind::kLabel, u"方括内不统计", {284, 4, 73, 13}, ids::kLabel3)
+            .Selected()
+            .OnPage(PageSection::kSettings, words(kBracketsWords)),
+        Row("Label3", ControlKind::kLabel, words(kBracketsWords), {284, 4, 73, 13}, ids::kLabel3)
             .Background(kTeal),
-        Row("Label4", ControlKind::kLabel, u"次数累加统计", {284, 20, 73, 13}, ids::kLabel4)
+        Row("Label4", ControlKind::kLabel, words(kCumulativeWords), {284, 20, 73, 13},
+            ids::kLabel4)
             .Background(kTeal),
-        Row("Command4", ControlKind::kButton, u"帮助", {360, 4, 21, 29}, ids::kCommand4)
-            .WrapsCaption()
-            .OnClick([this](platform::Control&) { Command4_Click(); }),
         // Beside Label4, but a control of the window, not of the strip.
         Row("Check2", ControlKind::kCheckBox, u"", {268, 20, 13, 12}, ids::kCheck2)
-            .Background(kTeal),
+            .Background(kTeal)
+            .OnPage(PageSection::kSettings, words(kCumulativeWords)),
+        Row("Command4", ControlKind::kButton, u"帮助", {360, 4, 21, 29}, ids::kCommand4)
+            .WrapsCaption()
+            .OnClick([this](platform::Control&) { Command4_Click(); })
+            .OnPage(PageSection::kSettings),
         // The boxes.
         Row("Text1", ControlKind::kMultiLineBox, u"", {4, 40, 381, 184}, ids::kText1)
-            .Background(kLightGrey),
+            .Background(kLightGrey)
+            .OnPage(PageSection::kInput, u"资料"),
+        command1(kCopyButton, u"复制", {52, 228, 29, 43}, PageSection::kReport),
         Row("Text2", ControlKind::kMultiLineBox, u"", {4, 272, 381, 184}, ids::kText2)
-            .Background(kLightGrey),
-        command1(kNumberPageButton, u"号码页", {396, 6, 49, 25}),
-        command1(kRangeButton, u"段", {452, 6, 31, 25}),
-        Row("Text5", ControlKind::kTextBox, u"", {488, 13, 37, 18}, ids::kText5),
+            .Background(kLightGrey)
+            .OnPage(PageSection::kReport, u"统计结果"),
+        command1(kRangeButton, u"段", {452, 6, 31, 25}, PageSection::kRange),
+        Row("Text5", ControlKind::kTextBox, u"", {488, 13, 37, 18}, ids::kText5)
+            .OnPage(PageSection::kRange, u"段"),
+        command1(kNumberPageButton, u"号码页", {396, 6, 49, 25}, PageSection::kRange),
         Row("Combo1", ControlKind::kDropDown, u"", {456, 148, 87, 20}, ids::kCombo1)
-            .OnPick([this](std::u16string_view item) { Combo1_Click(item); }),
-        command1(kCopyButton, u"复制", {52, 228, 29, 43}),
+            .OnPick([this](std::u16string_view item) { Combo1_Click(item); })
+            .OnPage(PageSection::kRange, u"自定义"),
     };
     for (std::int16_t index = 0; index < static_cast<std::int16_t>(kCommand2Rows.size()); ++index) {
         const Command2Row& row = kCommand2Rows[static_cast<std::size_t>(index)];
         platform::ControlLayout button =
             Row(ArrayName("Command2", index), ControlKind::kButton, std::u16string(row.caption),
                 row.bounds, ids::kCommand2 + index)
-                .OnClick(on(&Form1::Command2_Click, index));
+                .OnClick(on(&Form1::Command2_Click, index))
+                .OnPage(PageSection::kStatistics);
         button.wraps_caption = row.wraps;
         form.controls.push_back(std::move(button));
     }
@@ -168,7 +196,8 @@ platform::FormLayout Form1::Layout() {
         for (std::size_t i = 0; i < row.lefts.size(); ++i) {
             const AttributeButton& button = row.buttons[i];
             form.controls.push_back(command1(button.index, button.caption,
-                                             {row.lefts[i], row.top, row.width, kButtonHeight}));
+                                             {row.lefts[i], row.top, row.width, kButtonHeight},
+                                             PageSection::kWords));
         }
     }
     return form;

@@ -15,6 +15,7 @@ namespace {
 
 using platform::Colour;
 using platform::ControlKind;
+using platform::PageSection;
 using platform::Row;
 namespace colours = platform::colours;
 
@@ -100,16 +101,20 @@ platform::FormLayout TForm1::Layout() {
 
     // The top strip and the two boxes. A label's zero size is its text's.
     rows.push_back(Row("Edit3", kReadOnlyBox, u"", {14, 7, 81, 20}, ids::kEdit3)
-                       .Background(Colour::ScrollBar()));
+                       .Background(Colour::ScrollBar())
+                       .OnPage(PageSection::kSettings, u"年份"));
     rows.push_back(Row("UpDown1", kUpDown, u"", {98, 3, 23, 27}, ids::kUpDown1)
                        .Range(tables_.FirstYear(), tables_.LastYear(), tables_.FirstYear())
-                       .OnClick(on(&TForm1::UpDown1Click)));
+                       .OnClick(on(&TForm1::UpDown1Click))
+                       .OnPage(PageSection::kSettings));
     rows.push_back(Row("GroupBox1", kFrame, u"", {136, -5, 89, 40}, ids::kGroupBox1));
     rows.push_back(Row("RadioButton3", kOption, u"排列方式1", {4, 8, 81, 13}, ids::kRadioButton3)
                        .Within("GroupBox1")
-                       .Selected());
+                       .Selected()
+                       .OnPage(PageSection::kSettings));
     rows.push_back(Row("RadioButton4", kOption, u"排列方式2", {4, 21, 81, 13}, ids::kRadioButton4)
-                       .Within("GroupBox1"));
+                       .Within("GroupBox1")
+                       .OnPage(PageSection::kSettings));
     rows.push_back(
         Row("Label1", kLabel, u"访问", {232, 11, 0, 0}, ids::kLabel1).TextColour(colours::kBlue));
     rows.push_back(
@@ -118,17 +123,28 @@ platform::FormLayout TForm1::Layout() {
     rows.push_back(Row("Label10", kLabel, u"立即升级", {414, 11, 0, 0}, ids::kLabel10)
                        .TextColour(colours::kBlue));
     rows.push_back(Row("Button61", kButton, u"帮助", {463, 4, 35, 25}, ids::kButton61)
-                       .OnClick(on(&TForm1::Button61Click)));
+                       .OnClick(on(&TForm1::Button61Click))
+                       .OnPage(PageSection::kSettings));
+    // The page shows the number page all the time: it has no 号码页 or 关闭这页.
     rows.push_back(Row("Button66", kButton, u"号码页", {503, 4, 43, 25}, ids::kButton66)
-                       .OnClick(on(&TForm1::Button66Click)));
-    rows.push_back(Row("Memo1", kMultiLineBox, u"", {5, 40, 382, 225}, ids::kMemo1));
-    rows.push_back(Row("Memo2", kMultiLineBox, u"", {4, 314, 385, 180}, ids::kMemo2));
+                       .OnClick(on(&TForm1::Button66Click))
+                       .OnPage(PageSection::kWindowOnly));
+    rows.push_back(Row("Memo1", kMultiLineBox, u"", {5, 40, 382, 225}, ids::kMemo1)
+                       .OnPage(PageSection::kInput, u"资料"));
+    rows.push_back(Row("Memo2", kMultiLineBox, u"", {4, 314, 385, 180}, ids::kMemo2)
+                       .OnPage(PageSection::kReport, u"统计结果"));
     rows.push_back(Row("Button62", kButton, u"段数", {407, 419, 33, 23}, ids::kButton62)
-                       .OnClick(on(&TForm1::Button62Click)));
-    rows.push_back(Row("Edit1", kTextBox, u"0", {448, 419, 25, 24}, ids::kEdit1).MaxLength(2));
-    rows.push_back(
-        Row("Label2", kLabel, u"至", {483, 425, 0, 0}, ids::kLabel2).TextColour(colours::kBlue));
-    rows.push_back(Row("Edit2", kTextBox, u"0", {504, 419, 25, 24}, ids::kEdit2).MaxLength(2));
+                       .OnClick(on(&TForm1::Button62Click))
+                       .OnPage(PageSection::kRange));
+    rows.push_back(Row("Edit1", kTextBox, u"0", {448, 419, 25, 24}, ids::kEdit1)
+                       .MaxLength(2)
+                       .OnPage(PageSection::kRange, u"段数起"));
+    rows.push_back(Row("Label2", kLabel, u"至", {483, 425, 0, 0}, ids::kLabel2)
+                       .TextColour(colours::kBlue)
+                       .OnPage(PageSection::kRange));
+    rows.push_back(Row("Edit2", kTextBox, u"0", {504, 419, 25, 24}, ids::kEdit2)
+                       .MaxLength(2)
+                       .OnPage(PageSection::kRange, u"段数止"));
     rows.push_back(Row("Label9", kLabel, u"KOVA-6.0版", {438, 481, 0, 0}, ids::kLabel9)
                        .TextColour(colours::kBlue));
 
@@ -163,7 +179,8 @@ platform::FormLayout TForm1::Layout() {
         rows.push_back(Row(button.name, kButton, std::u16string(button.caption),
                            {button.left, button.top, 45, button.height}, button.id)
                            .TextColour(button.colour)
-                           .OnClick(on(button.handler)));
+                           .OnClick(on(button.handler))
+                           .OnPage(PageSection::kStatistics));
     }
 
     // The attribute buttons; 红 is drawn in red.
@@ -175,7 +192,8 @@ platform::FormLayout TForm1::Layout() {
                                std::u16string(row.captions[i]), {row.lefts[i], row.top, 30, 25},
                                ids::kAttributeButton1 + attribute - 1)
                                .TextColour(row.captions[i] == u"红" ? colours::kRed : Colour{})
-                               .OnClick(on(&TForm1::ButtonClick)));
+                               .OnClick(on(&TForm1::ButtonClick))
+                               .OnPage(PageSection::kWords));
         }
     }
 
@@ -187,23 +205,27 @@ platform::FormLayout TForm1::Layout() {
                            platform::GbkToUtf16(HalfWaves[i].name),
                            {place.label_left, place.label_top, 0, 0}, ids::kLabel3 + n)
                            .TextColour(place.colour)
-                           .Background(colours::kSilver));
+                           .Background(colours::kSilver)
+                           .OnPage(PageSection::kHalfWaves));
         // The caption is the number list; silver on the small button, it
         // hardly shows, and a click puts the whole list into the input.
         rows.push_back(Row(Numbered("BitBtn", 50 + n), kButton,
                            platform::GbkToUtf16(HalfWaves[i].caption),
                            {place.button_left, place.button_top, 25, 20}, ids::kBitBtn50 + n)
                            .TextColour(colours::kSilver)
-                           .OnClick(on(&TForm1::ButtonClick)));
+                           .OnClick(on(&TForm1::ButtonClick))
+                           .OnPage(PageSection::kHalfWaves));
     }
     rows.push_back(Row("RadioGroup1", kPanel, u"", {552, 117, 137, 332}, ids::kRadioGroup1)
                        .Background(colours::kSkyBlue));
     rows.push_back(Row("RadioButton1", kOption, u"号码用", {564, 131, 60, 17}, ids::kRadioButton1)
                        .TextColour(colours::kPurple)
-                       .Background(colours::kSkyBlue));
+                       .Background(colours::kSkyBlue)
+                       .OnPage(PageSection::kNumbers));
     rows.push_back(Row("RadioButton2", kOption, u"段数用", {622, 131, 60, 17}, ids::kRadioButton2)
                        .TextColour(colours::kPurple)
-                       .Background(colours::kSkyBlue));
+                       .Background(colours::kSkyBlue)
+                       .OnPage(PageSection::kNumbers));
     // Four columns, thirteen rows, 49 alone in the last; each number in its
     // wave colour.
     for (int number = yeartables::kFirstNumber; number <= yeartables::kLastNumber; ++number) {
@@ -211,12 +233,15 @@ platform::FormLayout TForm1::Layout() {
                            {560 + 32 * ((number - 1) % 4), 157 + 22 * ((number - 1) / 4), 25, 20},
                            ids::kBitBtn1 + number - 1)
                            .TextColour(WaveColour(number))
-                           .OnClick(on(&TForm1::BitBtnClick)));
+                           .OnClick(on(&TForm1::BitBtnClick))
+                           .OnPage(PageSection::kNumbers));
     }
     rows.push_back(Row("Button68", kButton, u"段数", {602, 424, 66, 21}, ids::kButton68)
-                       .OnClick(on(&TForm1::Button62Click)));
+                       .OnClick(on(&TForm1::Button62Click))
+                       .OnPage(PageSection::kNumbers));
     rows.push_back(Row("Button67", kButton, u"关闭这页", {597, 456, 62, 25}, ids::kButton67)
-                       .OnClick(on(&TForm1::Button67Click)));
+                       .OnClick(on(&TForm1::Button67Click))
+                       .OnPage(PageSection::kWindowOnly));
     return form;
 }
 

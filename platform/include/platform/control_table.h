@@ -56,6 +56,23 @@ inline constexpr Colour kAqua = Colour::Rgb(0, 255, 255);
 inline constexpr Colour kSkyBlue = Colour::Rgb(166, 202, 240);
 }  // namespace colours
 
+// Where a row stands on the page, the browser's form of the windows. The page
+// sets the sections out in an order of its own; within a section the rows
+// stand in the order of the table.
+enum class PageSection : std::uint8_t {
+    kNone,        // not shown: a label or frame the page says in its own way
+    kWindowOnly,  // a control only the window has: the page does its work unasked
+    kSettings,
+    kInput,
+    kStatistics,
+    kWords,       // the attribute buttons
+    kHalfWaves,
+    kNumbers,
+    kRange,
+    kReport,
+    kNumberPage,  // a number page shown beside the window
+};
+
 // Left, top, width, height in pixels at 96 DPI.
 struct Bounds {
     int left = 0, top = 0, width = 0, height = 0;
@@ -89,6 +106,11 @@ struct ControlLayout {
     bool wraps_caption = false;
     // Up-down controls: their range and first position.
     int minimum = 0, maximum = 0, position = 0;
+    // The page's section for the row, and the words a screen reader says
+    // for a control the window names only by a label beside it (or not at
+    // all); options and check boxes without a caption show them.
+    PageSection page_section = PageSection::kNone;
+    std::u16string accessible_caption;
 
     // The optional parts of a row, set in a chain after Row(...).
     ControlLayout& Within(std::string frame) {
@@ -127,6 +149,11 @@ struct ControlLayout {
         minimum = lowest;
         maximum = highest;
         position = first;
+        return *this;
+    }
+    ControlLayout& OnPage(PageSection section, std::u16string accessible = {}) {
+        page_section = section;
+        accessible_caption = std::move(accessible);
         return *this;
     }
 };
