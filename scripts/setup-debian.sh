@@ -16,8 +16,10 @@ packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-
   mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth fonts-wqy-microhei
   imagemagick
   # The page tipstat.html: emscripten compiles both programs to WebAssembly;
-  # its tests drive Chromium headless from node (npm comes with nodejs).
-  emscripten nodejs chromium)
+  # its tests drive Chromium headless from node (npm comes with nodejs), and
+  # WebKit, the engine of every iPhone browser, through WebKitGTK's
+  # WebDriver and MiniBrowser on the virtual display.
+  emscripten nodejs chromium webkit2gtk-driver)
 case ${1:-} in
   --with-fuzzing)
     # clang with libFuzzer and the sanitizer runtimes, and llvm's symbolizer

@@ -29,14 +29,19 @@ const Shell = (() => {
 
   // The copy event carries the text exactly, CR LF and all, where the
   // Clipboard API is refused (a page opened from a file, an old browser).
+  // WebKit copies nothing while nothing is selected unless the page takes
+  // the copy on itself at beforecopy.
   function copyThroughEvent(text) {
+    const takeOn = (event) => event.preventDefault();
     const put = (event) => {
       event.clipboardData.setData('text/plain', text);
       event.preventDefault();
     };
+    document.addEventListener('beforecopy', takeOn);
     document.addEventListener('copy', put, { once: true });
     const copied = document.execCommand('copy');
     document.removeEventListener('copy', put);
+    document.removeEventListener('beforecopy', takeOn);
     return copied;
   }
 
