@@ -12,7 +12,7 @@ const ChguTab = (() => {
     {
       column: 'input',
       sections: [
-        { className: 'settings', names: ['Label1', 'Text3', 'Command3', 'Option1', 'Option2', 'Check1', 'Check2', 'Command4'] },
+        { className: 'settings', names: ['Label1', 'Text3', 'Command3', 'Option1', 'Option2', 'Check1', 'Check2', 'Check3', 'Command4'] },
         { className: 'input', names: ['Text1'] },
         { className: 'statistics', names: main('Command2', 0, 12) },
       ],
@@ -40,7 +40,7 @@ const ChguTab = (() => {
   const labels = { Text1: '资料', Text2: '统计结果', Text3: '今年更换肖行日期', Text5: '段', Combo1: '自定义' };
 
   return {
-    mount: (module, panel) => ProgramTab.mount({
+    mount: (module, panel) => TraditionalHint.attach(module, ProgramTab.mount({
       panel,
       create: (host) => new module.ChguTab(host),
       places,
@@ -52,6 +52,6 @@ const ChguTab = (() => {
         restore();
         program.formActivate();
       },
-    }),
+    }), { input: 'Text1', check: 'Check3' }),
   };
 })();

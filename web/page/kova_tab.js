@@ -11,7 +11,7 @@ const KovaTab = (() => {
     {
       column: 'input',
       sections: [
-        { className: 'settings', names: ['Edit3', 'UpDown1', 'RadioButton3', 'RadioButton4', 'Button61'] },
+        { className: 'settings', names: ['Edit3', 'UpDown1', 'RadioButton3', 'RadioButton4', 'CheckBox1', 'Button61'] },
         { className: 'input', names: ['Memo1'] },
         {
           className: 'statistics',
@@ -36,7 +36,7 @@ const KovaTab = (() => {
   const labels = { Edit3: '年份', Memo1: '资料', Memo2: '统计结果', Edit1: '段数起', Edit2: '段数止' };
 
   return {
-    mount: (module, panel) => ProgramTab.mount({
+    mount: (module, panel) => TraditionalHint.attach(module, ProgramTab.mount({
       panel,
       create: (host) => new module.KovaTab(host),
       places,
@@ -47,6 +47,6 @@ const KovaTab = (() => {
         restore();
         program.formShow();
       },
-    }),
+    }), { input: 'Memo1', check: 'CheckBox1' }),
   };
 })();
