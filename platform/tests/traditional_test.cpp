@@ -4,6 +4,8 @@
 // characters are not one).
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <string>
 
 #include "platform/codepage.h"
@@ -57,6 +59,42 @@ TEST(Traditional, CodePage936IsReadCharacterByCharacter) {
         std::string text = c.text;
         platform::SimplifyTraditionalGbk(text);
         EXPECT_EQ(text, c.expected);
+    }
+}
+
+// The sixteen-byte blocks against a walk one character at a time, on random
+// bytes rich in the table's lead and trail bytes, ASCII and GB2312 pairs.
+TEST(Traditional, BlocksOfCodePage936MatchAWalkByCharacters) {
+    std::map<std::string, std::string> table;
+    for (const auto& form : platform::kTraditionalForms) {
+        table[platform::Utf16ToGbk(std::u16string(1, form.traditional))] =
+            platform::Utf16ToGbk(std::u16string(1, form.simplified));
+    }
+    std::string pieces;
+    for (const auto& [traditional, simplified] : table) {
+        pieces += traditional + simplified;
+    }
+    pieces += "\x81\x7F\xFF\x80\xA1\xFE,05 a\xCA\xF3";
+    std::mt19937 random(1841);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text(random() % 80, ' ');
+        for (char& c : text) {
+            c = random() % 3 == 0 ? static_cast<char>(random()) : pieces[random() % pieces.size()];
+        }
+        std::string walked;
+        for (std::size_t i = 0; i < text.size();) {
+            const auto lead = static_cast<unsigned char>(text[i]);
+            const auto trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+            const std::size_t length =
+                lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
+            const std::string character = text.substr(i, length);
+            const auto found = table.find(character);
+            walked += found == table.end() ? character : found->second;
+            i += length;
+        }
+        std::string simplified = text;
+        platform::SimplifyTraditionalGbk(simplified);
+        ASSERT_EQ(simplified, walked) << "round " << round;
     }
 }
 
