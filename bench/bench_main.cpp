@@ -1,6 +1,9 @@
 // Throughput of both engines on generated tip texts of 1 MB and 16 MB,
 // against a baseline pass over the same text that counts one byte value, and
 // of the conversions that bring such texts into the engines and out again.
+// The number and zodiac statistics run also as a press with 繁体字也统计
+// ticked, on the same texts with every other character of the vocabulary
+// written in its traditional form.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -11,6 +14,7 @@
 #include "chgu/command2.h"
 #include "kova/statistics.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 #include "throughput_report.h"
 #include "tip_text.h"
 
@@ -36,7 +40,27 @@ struct TextPool {
     std::vector<std::string> gbk;
     std::vector<std::u16string> utf16;  // the same texts as program B reads them
     std::vector<std::string> utf8;      // and as the command-line tools read them
+    // The same texts with every other character that has a traditional form
+    // written in it: as long as the plain ones in both code pages.
+    std::vector<std::string> gbk_traditional;
+    std::vector<std::u16string> utf16_traditional;
 };
+
+std::u16string WithTraditionalForms(std::u16string text) {
+    bool turn = false;
+    for (char16_t& c : text) {
+        for (const platform::TraditionalForm& form : platform::kTraditionalForms) {
+            if (c == form.simplified) {
+                if (turn) {
+                    c = form.traditional;
+                }
+                turn = !turn;
+                break;
+            }
+        }
+    }
+    return text;
+}
 
 const TextPool& PoolOf(std::size_t bytes) {
     static std::map<std::size_t, TextPool> pools;
@@ -46,6 +70,8 @@ const TextPool& PoolOf(std::size_t bytes) {
             pool.utf8.push_back(bench::GenerateTipText(bytes, 2003 + static_cast<unsigned>(i)));
             pool.gbk.push_back(platform::Utf8ToGbk(pool.utf8.back()));
             pool.utf16.push_back(platform::GbkToUtf16(pool.gbk.back()));
+            pool.utf16_traditional.push_back(WithTraditionalForms(pool.utf16.back()));
+            pool.gbk_traditional.push_back(platform::Utf16ToGbk(pool.utf16_traditional.back()));
         }
     }
     return pool;
@@ -96,6 +122,19 @@ std::size_t ChguPress(std::int16_t index, const std::u16string& text, bool cumul
     return chgu::Text2AfterPress(index, text, settings, in_bracket)->size();
 }
 
+// A press with 繁体字也统计 ticked: the window's copy of the input, simplified,
+// then the statistic.
+std::string SimplifiedGbk(const std::string& text) {
+    std::string copy = text;
+    platform::SimplifyTraditionalGbk(copy);
+    return copy;
+}
+std::u16string SimplifiedUtf16(const std::u16string& text) {
+    std::u16string copy = text;
+    platform::SimplifyTraditional(copy);
+    return copy;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,12 +149,24 @@ int main(int argc, char** argv) {
     Register("kova/zodiac", &TextPool::gbk,
              [](const std::string& text) { return kova::ZodiacStatistics(text).size(); });
 
+    Register("kova/number-traditional", &TextPool::gbk_traditional, [](const std::string& text) {
+        return kova::NumberStatistics(SimplifiedGbk(text), 2008, kova::Arrangement::kWrapped)
+            .size();
+    });
+    Register("kova/zodiac-traditional", &TextPool::gbk_traditional, [](const std::string& text) {
+        return kova::ZodiacStatistics(SimplifiedGbk(text)).size();
+    });
+
     Register("chgu/number", &TextPool::utf16,
              [](const std::u16string& text) { return ChguPress(0, text, false); });
     Register("chgu/number-cumulative", &TextPool::utf16,
              [](const std::u16string& text) { return ChguPress(0, text, true); });
     Register("chgu/zodiac", &TextPool::utf16,
              [](const std::u16string& text) { return ChguPress(1, text, false); });
+    Register("chgu/number-traditional", &TextPool::utf16_traditional,
+             [](const std::u16string& text) { return ChguPress(0, SimplifiedUtf16(text), false); });
+    Register("chgu/zodiac-traditional", &TextPool::utf16_traditional,
+             [](const std::u16string& text) { return ChguPress(1, SimplifiedUtf16(text), false); });
     Register("chgu/normalise", &TextPool::utf16,
              [](const std::u16string& text) { return ChguPress(11, text, false); });
 
@@ -134,8 +185,11 @@ int main(int argc, char** argv) {
 
     report.AddTarget({"kova/number", "baseline"});
     report.AddTarget({"kova/zodiac", "baseline"});
+    report.AddTarget({"kova/number-traditional", "baseline"});
+    report.AddTarget({"kova/zodiac-traditional", "baseline"});
     for (const char* statistic :
-         {"chgu/number", "chgu/number-cumulative", "chgu/zodiac", "chgu/normalise"}) {
+         {"chgu/number", "chgu/number-cumulative", "chgu/zodiac", "chgu/number-traditional",
+          "chgu/zodiac-traditional", "chgu/normalise"}) {
         report.AddTarget({statistic, "baseline"});
     }
     benchmark::RunSpecifiedBenchmarks(&report);

@@ -1,7 +1,7 @@
 // Program B's twelve Command2 actions (the eleven statistics and "全转半") on
 // any text, with every combination of the three settings and table years
-// 2004..2011, or a table year of any text. The first byte picks the action,
-// the second the settings; the text follows as UTF-8, or as raw UTF-16 code
+// 2004..2011, or a table year of any text, with 繁体字也统计 on or off. The
+// first byte picks the action and 繁体字也统计, the second the settings; the text follows as UTF-8, or as raw UTF-16 code
 // units (lone surrogates included). The output must equal the literal
 // model's and every report must be well formed.
 #include <cstddef>
@@ -13,6 +13,7 @@
 #include "chgu_report_checks.h"
 #include "fuzz_input.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 #include "reference_model.h"
 
 namespace {
@@ -25,7 +26,9 @@ constexpr std::size_t kModelLimit = 8 * 1024;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput input(data, size);
-    const auto index = static_cast<std::int16_t>(input.TakeByte() % 12);
+    const std::uint8_t action = input.TakeByte();
+    const auto index = static_cast<std::int16_t>(action % 12);
+    const bool traditional = (action / 12) % 2 != 0;
     const std::uint8_t setting = input.TakeByte();
     const unsigned year_choice = (setting >> 4) % 9;
     std::u16string table_year;
@@ -36,8 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         table_year = platform::Utf8ToUtf16(input.TakeBytes(input.TakeByte() % 12));
     }
     const bool raw_units = (setting & 8) != 0;
-    const std::u16string text =
+    const std::u16string typed =
         raw_units ? input.RestAsUtf16() : platform::Utf8ToUtf16(input.Rest());
+    std::u16string text = typed;
+    if (traditional) {
+        platform::SimplifyTraditional(text);
+    }
 
     chgu::PressSettings settings;
     settings.scan.TableYear = table_year;
@@ -63,7 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         model.skip_brackets = settings.scan.Check1;
         model.cumulative = settings.scan.Check2;
         model.long_lines = settings.Option2;
-        FUZZ_CHECK(*text2 == chgu::reference::Press(index, text, model));
+        FUZZ_CHECK(*text2 == chgu::reference::Press(
+                                 index, traditional ? chgu::reference::Simplified(typed) : typed,
+                                 model));
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // Program A's eleven statistics on any bytes. The first byte picks the
-// statistic, the second the year and the arrangement; the rest is the input
-// box's text. Every report must list each number or class word exactly once,
+// statistic, the second the year, the arrangement and 繁体字也统计; the rest
+// is the input box's text (with the setting, the engine reads it simplified
+// by the platform's pass, the model by its own). Every report must list each number or class word exactly once,
 // state its line counts truly, and equal the literal model's report.
 #include <array>
 #include <cstddef>
@@ -13,6 +14,7 @@
 #include "kova/class_words.h"
 #include "kova/statistics.h"
 #include "kova/tables.h"
+#include "platform/traditional.h"
 #include "reference_model.h"
 #include "report_reading.h"
 
@@ -59,7 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzInput input(data, size);
     const std::uint8_t which = input.TakeByte() % 11;
     const std::uint8_t setting = input.TakeByte();
-    const std::string_view text = input.Rest();
+    const bool traditional = (setting & 0x10) != 0;
+    std::string simplified;
+    std::string_view text = input.Rest();
+    std::string model_text(text);
+    if (traditional) {
+        simplified = text;
+        platform::SimplifyTraditionalGbk(simplified);
+        text = simplified;
+        model_text = kova::reference::Simplified(model_text);
+    }
 
     if (which == 0) {
         const int year = kova::kFirstYear + setting % 8;
@@ -72,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(kova::test::ReadNumberReport(report).size() == 49);
         if (text.size() <= kModelLimit) {
             FUZZ_CHECK(kova::ReportText(report) ==
-                       kova::reference::NumberReport(text, year, wrapped));
+                       kova::reference::NumberReport(model_text, year, wrapped));
         }
         return 0;
     }
@@ -83,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(kova::test::ReadAttributeReport(report).size() == statistic.words.size());
     if (text.size() <= kModelLimit) {
         FUZZ_CHECK(kova::ReportText(report) ==
-                   kova::reference::AttributeReport(text, statistic.family));
+                   kova::reference::AttributeReport(model_text, statistic.family));
     }
     return 0;
 }

@@ -223,7 +223,7 @@ ParsedArguments ParseArguments(const ToolDescription& description,
     }
 
     std::vector<std::string_view> value_names{kFormat, kEncoding, kYearTables};
-    std::vector<std::string_view> flag_names{kPretty, kHelp, kVersion};
+    std::vector<std::string_view> flag_names{kPretty, kTraditional, kHelp, kVersion};
     for (const ToolOption& option : description.options) {
         (option.value_name.empty() ? flag_names : value_names).push_back(option.name);
     }
@@ -265,6 +265,7 @@ ParsedArguments ParseArguments(const ToolDescription& description,
         common.encoding = named->encoding;
     }
     common.pretty = given->flags.contains(kPretty);
+    common.traditional = given->flags.contains(kTraditional);
     if (const auto year_tables = given->values.find(kYearTables);
         year_tables != given->values.end()) {
         common.year_tables = year_tables->second;

@@ -8,6 +8,7 @@ namespace cli::detail {
 
 inline constexpr std::string_view kFormat = "--format";
 inline constexpr std::string_view kPretty = "--pretty";
+inline constexpr std::string_view kTraditional = "--traditional";
 inline constexpr std::string_view kEncoding = "--encoding";
 inline constexpr std::string_view kYearTables = "--year-tables";
 inline constexpr std::string_view kHelp = "--help";

@@ -19,7 +19,7 @@ struct CommonOptionHelp {
     std::string_view value_name;
     std::string_view help;
 };
-constexpr std::array<CommonOptionHelp, 6> kCommonHelp = {{
+constexpr std::array<CommonOptionHelp, 7> kCommonHelp = {{
     {kYearTables, "FILE",
      "the tables of the years after 2010, read for every\n"
      "statistic (default: YearTables.txt beside the tool)"},
@@ -27,6 +27,10 @@ constexpr std::array<CommonOptionHelp, 6> kCommonHelp = {{
      "report (default): the report text; csv and json:\n"
      "the counts behind it, UTF-8 with LF line ends"},
     {kPretty, "", "json on several indented lines"},
+    {kTraditional, "",
+     "count the traditional forms of the vocabulary as the\n"
+     "simplified ones (龍 as 龙, 馬 as 马, 單 as 单, 號 as 号, ...:\n"
+     "14 characters); normalise writes them simplified"},
     {kEncoding, "utf-8|gbk",
      "of the input and of the report text (default\n"
      "utf-8, also spelt utf8); csv and json are UTF-8"},

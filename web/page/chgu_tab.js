@@ -6,7 +6,7 @@
 // 号码页 brings it into view. The frame and the labels beside the options
 // and check boxes give way to the controls' captions of their own.
 const ChguTab = {
-  mount: (module, panel) => ProgramTab.mount({
+  mount: (module, panel) => TraditionalHint.attach(module, ProgramTab.mount({
     panel,
     create: (host) => new module.ChguTab(host),
     helpers: '输入助手：属性、段、自定义、号码页',
@@ -16,5 +16,5 @@ const ChguTab = {
       restore();
       program.formActivate();
     },
-  }),
+  }), { input: 'Text1', check: 'Check3' }),
 };

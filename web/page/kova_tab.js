@@ -5,7 +5,7 @@
 // buttons that widen and narrow it have no place here: the number page is
 // always shown.
 const KovaTab = {
-  mount: (module, panel) => ProgramTab.mount({
+  mount: (module, panel) => TraditionalHint.attach(module, ProgramTab.mount({
     panel,
     create: (host) => new module.KovaTab(host),
     helpers: '输入助手：属性、半波、号码、段数',
@@ -15,5 +15,5 @@ const KovaTab = {
       restore();
       program.formShow();
     },
-  }),
+  }), { input: 'Memo1', check: 'CheckBox1' }),
 };

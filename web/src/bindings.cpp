@@ -10,6 +10,7 @@
 #include "js_bytes.h"
 #include "kova_tab.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 #include "program_files.h"
 
 namespace {
@@ -73,6 +74,10 @@ EMSCRIPTEN_BINDINGS(tipstat) {
     function("yearTablesFault", +[](const std::string& bytes, const std::u16string& file_name) {
         return OptionalText(web::YearTablesFault(bytes, file_name));
     });
+
+    // Whether a text holds a traditional form that 繁体字也统计 counts.
+    function("holdsTraditional",
+             +[](const std::u16string& text) { return platform::HoldsTraditional(text); });
 
     // Code page 936 as the programs read and write it.
     function("gbkToUtf16", +[](const std::string& bytes) { return platform::GbkToUtf16(bytes); });

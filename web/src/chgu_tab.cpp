@@ -35,7 +35,7 @@ emscripten::val ChguTab::Picture(const std::string& name) {
                                           main_.Find("Check2").Checked(), &form1_.Tables()};
         std::int16_t in_bracket = 0;
         const chgu::Counts counts =
-            chgu::CountsOfPress(index, main_.Find("Text1").Text(), settings, in_bracket);
+            chgu::CountsOfPress(index, form1_.PressText(), settings, in_bracket);
         if (index == chgu::kNumberStatisticsIndex) {
             return NumberPicture(counts);
         }

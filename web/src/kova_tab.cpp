@@ -56,7 +56,7 @@ emscripten::val KovaTab::Picture(const std::string& name) {
         if (button.name != name) {
             continue;
         }
-        const std::string text = platform::Utf16ToGbk(window_.Find("Memo1").Text());
+        const std::string text = form1_.InputText();
         if (!button.statistic) {
             const int year = window_.Find("UpDown1").Position();
             return NumberPicture(kova::CountNumbers(text, year, form1_.Tables()));

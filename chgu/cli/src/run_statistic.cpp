@@ -4,6 +4,7 @@
 #include "chgu/number_list.h"
 #include "cli/tool_io.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 
 namespace chgu::cli {
 
@@ -60,6 +61,12 @@ std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
                                                   std::u16string_view text,
                                                   std::u16string_view TableYear,
                                                   const YearTables& tables) {
+    std::u16string simplified;
+    if (options.traditional) {
+        simplified = text;
+        platform::SimplifyTraditional(simplified);
+        text = simplified;
+    }
     std::vector<::cli::StatisticOutput> outputs;
     for (const std::size_t statistic : options.statistics) {
         outputs.push_back(

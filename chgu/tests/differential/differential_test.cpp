@@ -7,6 +7,7 @@
 
 #include "chgu/command2.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 #include "random_year_tables_file.h"
 #include "reference_model.h"
 #include "yeartables/year_tables_file.h"
@@ -31,6 +32,21 @@ std::u16string RandomTipText(std::mt19937& random, unsigned least_pieces, unsign
         least_pieces + static_cast<unsigned>(random() % (most_pieces - least_pieces));
     for (unsigned i = 0; i < pieces; ++i)
         text += kPieces[random() % kPieces.size()];
+    return text;
+}
+
+// Each character of the vocabulary that has a traditional form written in it
+// with probability `share` (鸡 as 雞 or 鷄).
+std::u16string WithTraditionalForms(std::u16string text, double share, std::mt19937& random) {
+    const std::u16string simplified = u"龙马鸡猪头红绿蓝单双号码数";
+    const std::u16string traditional = u"龍馬雞豬頭紅綠藍單雙號碼數";
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    for (char16_t& c : text) {
+        const std::size_t at = simplified.find(c);
+        if (at != std::u16string::npos && chance(random) < share) {
+            c = c == u'鸡' && random() % 2 == 0 ? u'鷄' : traditional[at];
+        }
+    }
     return text;
 }
 
@@ -142,5 +158,43 @@ TEST(ChguDifferential, SequencesAcrossThePiecesOfALongTextMatchTheLiteralModel) 
                 }
             }
         }
+    }
+}
+
+// 繁体字也统计 on: the engine on the text its press makes against the model on
+// the text with the table written out; off: the text as written, so that the
+// reports (and 全转半) are those without the setting.
+TEST(ChguDifferential, TraditionalFormsMatchTheLiteralModelWithTheSettingOnAndOff) {
+    std::mt19937 random(19991220);
+    for (int round = 0; round < 3000; ++round) {
+        const double share = static_cast<double>(random() % 5) / 4.0;
+        const std::u16string text = WithTraditionalForms(
+            round % 300 == 0 ? RandomTipText(random, 3000, 5000) : RandomTipText(random, 0, 30),
+            share, random);
+        const bool on = random() % 2 == 0;
+        chgu::reference::Settings model;
+        model.table_year = kYears[random() % 8];
+        model.skip_brackets = random() % 4 != 0;
+        model.cumulative = random() % 3 == 0;
+        model.long_lines = random() % 2 == 0;
+        chgu::PressSettings engine;
+        engine.scan.TableYear = model.table_year;
+        engine.scan.Check1 = model.skip_brackets;
+        engine.scan.Check2 = model.cumulative;
+        engine.Option2 = model.long_lines;
+        const auto index = static_cast<std::int16_t>(round % 12);
+
+        std::u16string engine_text = text;
+        if (on) {
+            platform::SimplifyTraditional(engine_text);
+        }
+        std::int16_t in_bracket = 0;
+        const auto text2 = chgu::Text2AfterPress(index, engine_text, engine, in_bracket);
+        ASSERT_TRUE(text2.has_value());
+        ASSERT_EQ(platform::Utf16ToUtf8(*text2),
+                  platform::Utf16ToUtf8(chgu::reference::Press(
+                      index, on ? chgu::reference::Simplified(text) : text, model)))
+            << "text: " << platform::Utf16ToUtf8(text) << "\nbutton " << index
+            << (on ? ", 繁体字也统计" : "");
     }
 }

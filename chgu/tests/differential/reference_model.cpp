@@ -518,4 +518,15 @@ String Press(int index, const String& text, const Settings& settings) {
     }
 }
 
+std::u16string Simplified(const std::u16string& text) {
+    const std::u16string traditional = u"龍馬雞鷄豬頭紅綠藍單雙號碼數";
+    const std::u16string simplified = u"龙马鸡鸡猪头红绿蓝单双号码数";
+    std::u16string out;
+    for (const char16_t c : text) {
+        const std::size_t at = traditional.find(c);
+        out += at == std::u16string::npos ? c : simplified[at];
+    }
+    return out;
+}
+
 }  // namespace chgu::reference

@@ -33,4 +33,8 @@ struct Settings {
 // (0 码统计 .. 10 半 波, 11 全转半) with `text` in the input box.
 std::u16string Press(int index, const std::u16string& text, const Settings& settings);
 
+// The setting "繁体字也统计": the text that the buttons then read, each of
+// 龍 馬 雞 鷄 豬 頭 紅 綠 藍 單 雙 號 碼 數 written in its simplified form.
+std::u16string Simplified(const std::u16string& text);
+
 }  // namespace chgu::reference

@@ -9,6 +9,7 @@
 #include "chgu/window/window_texts.h"
 #include "array_name.h"
 #include "input_lines.h"
+#include "platform/traditional.h"
 
 namespace chgu {
 
@@ -54,6 +55,7 @@ void Form1::Attach(platform::FormWindow& window, std::function<void()> show_numb
     Combo1 = &window.Find("Combo1");
     Check1 = &window.Find("Check1");
     Check2 = &window.Find("Check2");
+    Check3 = &window.Find("Check3");
     Option2 = &window.Find("Option2");
 }
 
@@ -123,8 +125,22 @@ void Form1::Command2_Click(std::int16_t Index) {
     }
     const PressSettings settings{{TableYear, Check1->Checked(), Check2->Checked(), &tables_},
                                  Option2->Checked()};
-    if (auto text2 = Text2AfterPress(Index, Text1->Text(), settings, InBracket)) {
+    if (auto text2 = Text2AfterPress(Index, PressText(), settings, InBracket)) {
         Text2->SetText(*text2);
+    }
+}
+
+std::u16string Form1::PressText() const {
+    std::u16string text = Text1->Text();
+    if (Check3->Checked()) {
+        platform::SimplifyTraditional(text);
+    }
+    return text;
+}
+
+void Form1::Check3_Click() {
+    if (traditional_.KeepTellingFirstRefusal(Check3->Checked())) {
+        window_->ShowMessage(platform::kTraditionalNotKept, platform::MessageIcon::kError);
     }
 }
 

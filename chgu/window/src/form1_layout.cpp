@@ -9,6 +9,7 @@
 #include "chgu/window/control_ids.h"
 #include "chgu/window/form1.h"
 #include "array_name.h"
+#include "platform/traditional.h"
 
 namespace chgu {
 
@@ -116,7 +117,8 @@ platform::FormLayout Form1::Layout() {
     form.left = 120;
     form.top = 80;
     form.client_width = 547;
-    form.client_height = 458;
+    // 458 as laid out, and one line below the boxes for Check3.
+    form.client_height = 480;
     form.font = {u"宋体", 12, 134};
 
     // Rows of one page section stand in the order the page shows them.
@@ -181,7 +183,14 @@ platform::FormLayout Form1::Layout() {
         Row("Combo1", ControlKind::kDropDown, u"", {456, 148, 87, 20}, ids::kCombo1)
             .OnPick([this](std::u16string_view item) { Combo1_Click(item); })
             .OnPage(PageSection::kRange, u"自定义"),
+        // Below everything: the window grew by a line at its bottom for it.
+        Row("Check3", ControlKind::kCheckBox, std::u16string(platform::kTraditionalCaption),
+            {390, 461, 100, 16}, ids::kCheck3)
+            .Background(kTeal)
+            .OnClick([this](platform::Control&) { Check3_Click(); })
+            .OnPage(PageSection::kSettings),
     };
+    form.controls.back().checked = traditional_.Stored();
     for (std::int16_t index = 0; index < static_cast<std::int16_t>(kCommand2Rows.size()); ++index) {
         const Command2Row& row = kCommand2Rows[static_cast<std::size_t>(index)];
         platform::ControlLayout button =

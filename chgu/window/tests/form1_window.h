@@ -34,6 +34,9 @@ class Form1Window {
     void Make(ChangeDateStore* other_store = nullptr) {
         form.emplace(other_store != nullptr ? *other_store : store, folder.path(),
                      [this] { return today; });
+        if (traditional_store != nullptr) {
+            form->KeepTraditionalIn(*traditional_store);
+        }
         window.emplace(form->Layout());
         form->Attach(*window, [this] { ++number_page_shown; });
     }
@@ -72,6 +75,8 @@ class Form1Window {
     }
 
     MemoryChangeDateStore store;
+    // Where 繁体字也统计 is kept, if anywhere.
+    platform::StoredValue* traditional_store = nullptr;
     platform::test::TempFolder folder;
     CivilDate today;
     std::optional<Form1> form;

@@ -55,6 +55,7 @@ TEST(Form1Layout, TabWalksTheStripThenEachLineLeftToRight) {
     expected.push_back("Text2");
     Add(expected, "Command1", {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 48, 49, 50, 51, 52, 53, 54,
                                55, 58, 59, 60, 61, 62, 64, 66, 56, 63, 65, 67, 57});
+    expected.push_back("Check3");
     EXPECT_EQ(TabNames(Form1Layout()), expected);
 }
 
@@ -89,6 +90,17 @@ TEST(Form1Layout, CheckBoxesDropDownListAndWrappedCaptions) {
     EXPECT_FALSE(RowNamed(form, "Check2").checked);
     EXPECT_EQ(RowNamed(form, "Check2").background, kTeal);
     EXPECT_EQ(RowNamed(form, "Combo1").kind, platform::ControlKind::kDropDown);
+    // 繁体字也统计 in the line the window grew by, below every other control.
+    const platform::ControlLayout& check3 = RowNamed(form, "Check3");
+    EXPECT_FALSE(check3.checked);
+    EXPECT_EQ(check3.background, kTeal);
+    EXPECT_LE(check3.bounds.top + check3.bounds.height, form.client_height);
+    for (const platform::ControlLayout& row : form.controls) {
+        if (&row != &check3) {
+            EXPECT_LE(platform::ClientBounds(form, row).top + row.bounds.height, check3.bounds.top)
+                << row.name;
+        }
+    }
     std::vector<std::u16string> wrapped;
     for (const platform::ControlLayout& row : form.controls) {
         if (row.wraps_caption) {

@@ -10,7 +10,10 @@ using platform::win32::FormWindow32;
 Program::Program(HINSTANCE instance)
     : instance_(instance),
       store_(SystemChangeDateStore()),
-      form1_(*store_, platform::ProgramFolder()) {}
+      traditional_store_(SystemTraditionalStore()),
+      form1_(*store_, platform::ProgramFolder()) {
+    form1_.KeepTraditionalIn(*traditional_store_);
+}
 
 Program::~Program() = default;
 

@@ -34,6 +34,7 @@ class Program {
 
     HINSTANCE instance_;
     std::unique_ptr<ChangeDateStore> store_;
+    std::unique_ptr<platform::StoredValue> traditional_store_;
     Form1 form1_;
     std::unique_ptr<platform::win32::FormWindow32> form1_window_;
     bool form1_open_ = false;

@@ -62,6 +62,9 @@ struct CommonOptions {
     std::vector<std::size_t> statistics;
     Format format = Format::kReport;
     bool pretty = false;
+    // --traditional: the characters of the vocabulary written in their
+    // traditional forms count as the simplified ones (platform/traditional.h).
+    bool traditional = false;
     Encoding encoding = Encoding::kUtf8;
     std::optional<std::string> year_tables;
     std::optional<std::string> file;  // standard input when absent (also for "-")

@@ -2,6 +2,7 @@
 
 #include "cli/tool_io.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 
 namespace kova::cli {
 
@@ -38,6 +39,12 @@ namespace {
 std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
                                                   std::string_view gbk_text, int year,
                                                   const YearTables& tables) {
+    std::string simplified;
+    if (options.traditional) {
+        simplified = gbk_text;
+        platform::SimplifyTraditionalGbk(simplified);
+        gbk_text = simplified;
+    }
     std::vector<::cli::StatisticOutput> outputs;
     for (const std::size_t statistic : options.statistics) {
         outputs.push_back(Run(options, statistic, gbk_text, year, tables));

@@ -8,6 +8,7 @@
 
 #include "kova/statistics.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 #include "random_year_tables_file.h"
 #include "reference_model.h"
 #include "yeartables/year_tables_file.h"
@@ -43,6 +44,36 @@ std::string RandomTipText(std::mt19937& random, unsigned most_pieces = 40) {
     const int pieces = static_cast<int>(random() % most_pieces);
     for (int i = 0; i < pieces; ++i) {
         text += Fragments()[random() % Fragments().size()];
+    }
+    return text;
+}
+
+// Each character of the vocabulary that has a traditional form written in it
+// with probability `share` (鸡 as 雞 or 鷄).
+std::u16string WithTraditionalForms(std::u16string text, double share, std::mt19937& random) {
+    const std::u16string simplified = u"龙马鸡猪头红绿蓝单双号码数";
+    const std::u16string traditional = u"龍馬雞豬頭紅綠藍單雙號碼數";
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    for (char16_t& c : text) {
+        const std::size_t at = simplified.find(c);
+        if (at != std::u16string::npos && chance(random) < share) {
+            c = c == u'鸡' && random() % 2 == 0 ? u'鷄' : traditional[at];
+        }
+    }
+    return text;
+}
+
+// A tip text of the same fragments in which a share of the characters are
+// written in traditional forms; the stray halves stay as they are.
+std::string TraditionalTipText(std::mt19937& random, double share, unsigned most_pieces = 40) {
+    std::string text;
+    const int pieces = static_cast<int>(random() % most_pieces);
+    for (int i = 0; i < pieces; ++i) {
+        const std::string& fragment = Fragments()[random() % Fragments().size()];
+        const bool stray_half = fragment.size() == 1 && static_cast<unsigned char>(fragment[0]) >= 0x80;
+        text += stray_half ? fragment
+                           : platform::Utf16ToGbk(WithTraditionalForms(
+                                 platform::GbkToUtf16(fragment), share, random));
     }
     return text;
 }
@@ -161,5 +192,36 @@ TEST(KovaDifferential, MarksAndDigitsAtEveryOffsetOfTheFirstStretchBoundaries) {
                     << static_cast<int>(family);
             }
         }
+    }
+}
+
+// 繁体字也统计 on: the engine on the text its press makes against the model on
+// the text with the table written out; off: the text as written, so that the
+// reports are those without the setting.
+TEST(KovaDifferential, TraditionalFormsMatchTheLiteralModelWithTheSettingOnAndOff) {
+    std::mt19937 random(19970701);
+    for (int round = 0; round < 2200; ++round) {
+        const double share = static_cast<double>(random() % 5) / 4.0;
+        const bool long_text = round % 200 == 0;
+        std::string text = TraditionalTipText(random, share, long_text ? 3000 : 40);
+        const bool on = random() % 2 == 0;
+        std::string engine_text = text;
+        if (on) {
+            platform::SimplifyTraditionalGbk(engine_text);
+        }
+        const std::string model_text = on ? kova::reference::Simplified(text) : text;
+        const int statistic = round % 11;
+        const int year = 2003 + static_cast<int>(random() % 8);
+        const std::string engine =
+            statistic == 10 ? kova::ReportText(kova::NumberStatistics(engine_text, year,
+                                                                      kova::Arrangement::kWrapped))
+                            : kova::ReportText(RunAttribute(static_cast<Family>(statistic),
+                                                            engine_text));
+        const std::string model = statistic == 10
+                                      ? kova::reference::NumberReport(model_text, year, true)
+                                      : kova::reference::AttributeReport(
+                                            model_text, static_cast<Family>(statistic));
+        ASSERT_EQ(engine, model) << "text (UTF-8): " << platform::GbkToUtf8(text) << " statistic "
+                                 << statistic << (on ? ", 繁体字也统计" : "");
     }
 }

@@ -291,4 +291,27 @@ std::string AttributeReport(std::string_view gbk_text, Family family) {
     return report;
 }
 
+std::string Simplified(std::string_view gbk_text) {
+    std::map<std::string, std::string> simplified;
+    for (const auto& [traditional, simple] :
+         std::initializer_list<std::pair<const char*, const char*>>{
+             {"龍", "龙"}, {"馬", "马"}, {"雞", "鸡"}, {"鷄", "鸡"}, {"豬", "猪"}, {"頭", "头"},
+             {"紅", "红"}, {"綠", "绿"}, {"藍", "蓝"}, {"單", "单"}, {"雙", "双"}, {"號", "号"},
+             {"碼", "码"}, {"數", "数"}}) {
+        simplified[G(traditional)] = G(simple);
+    }
+    std::string out;
+    for (std::size_t i = 0; i < gbk_text.size();) {
+        const auto lead = static_cast<unsigned char>(gbk_text[i]);
+        const auto trail = i + 1 < gbk_text.size() ? static_cast<unsigned char>(gbk_text[i + 1]) : 0;
+        const bool pair = lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE &&
+                          trail != 0x7F;
+        const std::string character(gbk_text.substr(i, pair ? 2 : 1));
+        const auto found = simplified.find(character);
+        out += found == simplified.end() ? character : found->second;
+        i += character.size();
+    }
+    return out;
+}
+
 }  // namespace kova::reference

@@ -32,4 +32,10 @@ enum class Family { kZodiac, kHead, kTail, kElement, kDigitSum, kWave, kBigSmall
                     kSumOddEven, kSegment };
 std::string AttributeReport(std::string_view gbk_text, Family family);
 
+// The setting "繁体字也统计": the text that the statistics then read, each of
+// 龍 馬 雞 鷄 豬 頭 紅 綠 藍 單 雙 號 碼 數 written in its simplified form.
+// Characters are read as code page 936 frames them: a byte 0x81..0xFE with
+// a byte 0x40..0xFE but 0x7F after it is one.
+std::string Simplified(std::string_view gbk_text);
+
 }  // namespace kova::reference

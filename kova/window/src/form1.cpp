@@ -8,6 +8,7 @@
 #include "input_lines.h"
 #include "platform/codepage.h"
 #include "platform/memo_lines.h"
+#include "platform/traditional.h"
 #include "range_input.h"
 #include "year_caption.h"
 #include "yeartables/numbers.h"
@@ -42,6 +43,7 @@ void TForm1::Attach(platform::FormWindow& window) {
     RadioButton1 = &window.Find("RadioButton1");
     RadioButton2 = &window.Find("RadioButton2");
     RadioButton4 = &window.Find("RadioButton4");
+    CheckBox1 = &window.Find("CheckBox1");
 }
 
 void TForm1::FormCreate(int today_year) {
@@ -129,7 +131,11 @@ void TForm1::Button9Click(platform::Control&) {
 }
 
 std::string TForm1::InputText() const {
-    return platform::Utf16ToGbk(Memo1->Text());
+    std::string text = platform::Utf16ToGbk(Memo1->Text());
+    if (CheckBox1->Checked()) {
+        platform::SimplifyTraditionalGbk(text);
+    }
+    return text;
 }
 
 void TForm1::ShowReport(const ReportLines& report) {
@@ -188,6 +194,12 @@ void TForm1::Button67Click(platform::Control&) {
 
 void TForm1::Button61Click(platform::Control&) {
     window_->ShowMessage(HelpText(), platform::MessageIcon::kNone);
+}
+
+void TForm1::CheckBox1Click(platform::Control& sender) {
+    if (traditional_.KeepTellingFirstRefusal(sender.Checked())) {
+        window_->ShowMessage(platform::kTraditionalNotKept, platform::MessageIcon::kError);
+    }
 }
 
 }  // namespace kova

@@ -7,6 +7,7 @@
 #include "kova/window/control_ids.h"
 #include "kova/window/form1.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 #include "yeartables/numbers.h"
 
 namespace kova {
@@ -14,6 +15,7 @@ namespace kova {
 namespace {
 
 using platform::Colour;
+using platform::ControlLayout;
 using platform::ControlKind;
 using platform::PageSection;
 using platform::Row;
@@ -147,6 +149,14 @@ platform::FormLayout TForm1::Layout() {
                        .OnPage(PageSection::kRange, u"段数止"));
     rows.push_back(Row("Label9", kLabel, u"KOVA-6.0版", {438, 481, 0, 0}, ids::kLabel9)
                        .TextColour(colours::kBlue));
+    // Below the range row, in space the layout left free.
+    ControlLayout traditional =
+        Row("CheckBox1", kCheckBox, std::u16string(platform::kTraditionalCaption),
+            {407, 452, 96, 17}, ids::kCheckBox1)
+            .OnClick(on(&TForm1::CheckBox1Click))
+            .OnPage(PageSection::kSettings);
+    traditional.checked = traditional_.Stored();
+    rows.push_back(std::move(traditional));
 
     // The statistics buttons below the input box, 45 pixels wide.
     struct StatisticsButton {

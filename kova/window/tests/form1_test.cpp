@@ -180,7 +180,7 @@ TEST(Form1Layout, TabWalksEachLineLeftToRight) {
     add("BitBtn", 37, 40);
     add("AttributeButton", 53, 56);
     add("BitBtn", 41, 48);
-    names({"Button62", "Edit1", "Edit2", "BitBtn49", "Button68", "Button67"});
+    names({"Button62", "Edit1", "Edit2", "BitBtn49", "Button68", "CheckBox1", "Button67"});
     EXPECT_EQ(walked, expected);
 }
 

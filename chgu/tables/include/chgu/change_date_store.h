@@ -83,4 +83,9 @@ class UserFirstChangeDateStore final : public ChangeDateStore {
 // user of the machine has stored.
 std::unique_ptr<ChangeDateStore> SystemChangeDateStore();
 
+// Where the window keeps "繁体字也统计": the value "Traditional" beside the
+// change date, the user's only (HKEY_CURRENT_USER; elsewhere the file
+// chgu/Traditional), under the same key, CHGU_CHANGE_DATE_KEY included.
+std::unique_ptr<platform::StoredValue> SystemTraditionalStore();
+
 }  // namespace chgu

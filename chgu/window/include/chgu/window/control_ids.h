@@ -12,6 +12,7 @@ inline constexpr int kText5 = 1005;  // range box
 inline constexpr int kCombo1 = 1006;
 inline constexpr int kCheck1 = 1011;    // 方括内不统计
 inline constexpr int kCheck2 = 1012;    // 次数累加统计
+inline constexpr int kCheck3 = 1013;    // 繁体字也统计
 inline constexpr int kOption1 = 1021;   // 短行排列
 inline constexpr int kOption2 = 1022;   // 长行排列
 inline constexpr int kCommand3 = 1030;  // 更改

@@ -16,6 +16,8 @@
 #include "chgu/year_tables.h"
 #include "platform/control_table.h"
 #include "platform/controls.h"
+#include "platform/kept_tick.h"
+#include "platform/stored_value.h"
 #include "yeartables/year_tables_file.h"
 
 namespace chgu {
@@ -34,6 +36,11 @@ class Form1 {
     // tells the user why. An empty folder holds neither file.
     Form1(ChangeDateStore& store, std::filesystem::path program_folder,
           std::function<CivilDate()> today = LocalToday);
+
+    // Where "繁体字也统计" (Check3) is kept between runs; before Layout(),
+    // which ticks it as stored. Without a store it starts clear and keeps
+    // nothing.
+    void KeepTraditionalIn(platform::StoredValue& store) { traditional_.KeepIn(store); }
 
     // The window's controls, with every handler bound to this form.
     platform::FormLayout Layout();
@@ -66,6 +73,13 @@ class Form1 {
     // A custom attribute picked from Combo1's list: its members typed in at
     // the end of Text1.
     void Combo1_Click(std::u16string_view chosen_item);
+    // "繁体字也统计": kept for the next run; a store that refuses it is told
+    // once, and the tick holds for this run all the same.
+    void Check3_Click();
+
+    // Text1 as the statistics presses and 全转半 read it: with the
+    // traditional forms of the vocabulary simplified while Check3 is ticked.
+    std::u16string PressText() const;
 
     // The input box, which the number page types into.
     platform::Control& InputBox() { return *Text1; }
@@ -85,6 +99,7 @@ class Form1 {
     yeartables::LoadResult year_tables_file_;
     YearTables tables_;
     std::function<void()> show_number_page_;
+    platform::KeptTick traditional_;
 
     platform::FormWindow* window_ = nullptr;
     platform::Control* Text1 = nullptr;
@@ -94,6 +109,7 @@ class Form1 {
     platform::Control* Combo1 = nullptr;
     platform::Control* Check1 = nullptr;
     platform::Control* Check2 = nullptr;
+    platform::Control* Check3 = nullptr;
     platform::Control* Option2 = nullptr;
 
     // The window-level values: the table year chosen by the start-up

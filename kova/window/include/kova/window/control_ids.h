@@ -23,6 +23,7 @@ inline constexpr int kEdit1 = 1014;
 inline constexpr int kLabel2 = 1015;
 inline constexpr int kEdit2 = 1016;
 inline constexpr int kLabel9 = 1017;
+inline constexpr int kCheckBox1 = 1018;  // 繁体字也统计
 
 // The statistics buttons below the input box.
 inline constexpr int kButton60 = 1020;

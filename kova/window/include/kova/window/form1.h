@@ -12,6 +12,8 @@
 #include "kova/year_tables.h"
 #include "platform/control_table.h"
 #include "platform/controls.h"
+#include "platform/kept_tick.h"
+#include "platform/stored_value.h"
 #include "yeartables/year_tables_file.h"
 
 namespace kova {
@@ -31,6 +33,10 @@ class TForm1 {
 
     // The tables in force: the built-in years and those of the file.
     const YearTables& Tables() const { return tables_; }
+
+    // Where "繁体字也统计" is kept between runs; before Layout(), which
+    // ticks it as stored. Without a store it starts clear and keeps nothing.
+    void KeepTraditionalIn(platform::StoredValue& store) { traditional_.KeepIn(store); }
 
     // The window's controls, with every handler bound to this form. The
     // year selector's range runs over the years of the tables.
@@ -71,10 +77,17 @@ class TForm1 {
     void Button67Click(platform::Control& sender);
     // 帮助.
     void Button61Click(platform::Control& sender);
+    // "繁体字也统计": kept for the next run; a store that refuses it is told
+    // once, and the tick holds for this run all the same.
+    void CheckBox1Click(platform::Control& sender);
+
+    // The input box as the statistics read it: code page 936, with the
+    // traditional forms of the vocabulary simplified while CheckBox1 is
+    // ticked.
+    std::string InputText() const;
 
   private:
     void AppendToInput(std::u16string_view word);
-    std::string InputText() const;
     void ShowReport(const ReportLines& report);
 
     yeartables::LoadResult year_tables_file_;
@@ -90,6 +103,8 @@ class TForm1 {
     platform::Control* RadioButton1 = nullptr;
     platform::Control* RadioButton2 = nullptr;
     platform::Control* RadioButton4 = nullptr;
+    platform::Control* CheckBox1 = nullptr;
+    platform::KeptTick traditional_;
 
     // The last two numbers clicked in segment mode; empty until the first.
     std::u16string RangePair;
