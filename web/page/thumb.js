@@ -39,14 +39,18 @@ const Thumb = (() => {
     }
   }
 
-  // The picture beside the report as a PNG, drawn from the counts it shows
-  // (each cell and bar carries its label and count), or null when none is
-  // shown.
+  // The picture beside the report as a PNG, drawn from what it shows (each
+  // cell and bar carries its label and count, each cell its colours), or
+  // null when none is shown.
   function picturePng(panel, title) {
     const picture = panel.querySelector('.picture:not([hidden])');
     if (!picture) return Promise.resolve(null);
-    const items = [...picture.querySelectorAll('[data-label]')]
-      .map((item) => ({ label: item.dataset.label, count: Number(item.dataset.count) }));
+    const items = [...picture.querySelectorAll('[data-label]')].map((item) => ({
+      label: item.dataset.label,
+      count: Number(item.dataset.count),
+      shade: getComputedStyle(item).backgroundColor,
+      ink: getComputedStyle(item).color,
+    }));
     const numbers = picture.querySelector('.number-grid') !== null;
     const highest = Math.max(0, ...items.map((item) => item.count));
     const level = (count) => (highest > 0 ? count / highest : 0);
@@ -65,15 +69,15 @@ const Thumb = (() => {
     pen.textBaseline = 'middle';
     pen.fillText(title, margin, margin + 10);
     items.forEach((item, i) => {
-      const shade = level(item.count);
+      const share = level(item.count);
       if (numbers) {
         const x = margin + (i % 7) * (cell + gap);
         const y = head + margin + Math.floor(i / 7) * (cell + gap);
-        pen.fillStyle = `rgb(196 36 48 / ${shade * 0.92})`;
+        pen.fillStyle = item.shade;
         pen.fillRect(x, y, cell, cell);
         pen.strokeStyle = '#e2dfd8';
         pen.strokeRect(x + 0.5, y + 0.5, cell - 1, cell - 1);
-        pen.fillStyle = shade > 0.55 ? '#ffffff' : '#1b1d22';
+        pen.fillStyle = item.ink;
         pen.textAlign = 'center';
         pen.font = `bold 15px ${font}`;
         pen.fillText(item.label, x + cell / 2, y + cell / 2 - 8);
@@ -90,7 +94,7 @@ const Thumb = (() => {
         pen.fillStyle = '#ecebe6';
         pen.fillRect(barLeft, y + 7, barWidth, row - 14);
         pen.fillStyle = 'rgb(196 36 48)';
-        pen.fillRect(barLeft, y + 7, barWidth * shade, row - 14);
+        pen.fillRect(barLeft, y + 7, barWidth * share, row - 14);
         pen.fillStyle = '#1b1d22';
         pen.textAlign = 'right';
         pen.fillText(String(item.count), width - margin, y + row / 2);

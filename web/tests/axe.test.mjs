@@ -6,6 +6,8 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { openLoaded } from './browser.mjs';
 
+// Numbers 01..12 written once to twelve times: the picture shows every shade.
+const tips = `${Array.from({ length: 12 }, (_, i) => `${String(i + 1).padStart(2, '0')} `.repeat(i + 1)).join('')}大 小 小 鼠`;
 const presses = { kova: ['Memo1', 'Button60', 'BitBtn57'], chgu: ['Text1', 'Command2(0)', 'Command2(7)'] };
 
 for (const width of [360, 1280]) {
@@ -18,7 +20,7 @@ for (const width of [360, 1280]) {
         await page.evaluate((tab) => {
           for (const details of document.querySelectorAll(`#${tab} details`)) details.open = true;
         }, tab);
-        await page.fill(`#${tab} [data-control="${input}"]`, '鼠 05 12 大 小 3期 牛');
+        await page.fill(`#${tab} [data-control="${input}"]`, tips);
         // The lines the page shows in passing, in view too.
         await page.click(tab === 'kova' ? '#kova [data-thumb="复制"]' : '#chgu [data-control="Command1(70)"]');
         await page.evaluate(() => { document.getElementById('update').hidden = false; });

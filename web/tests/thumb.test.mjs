@@ -57,7 +57,14 @@ const allow = (name, setting) => cdp.send('Browser.setPermission', { permission:
 const text = (tab, name) => page.evaluate(([tab, name]) => window.tipstat.tabs[tab].view.host.text(name), [tab, name]);
 const setText = (tab, name, value) => page.evaluate(([tab, name, value]) => window.tipstat.tabs[tab].view.host.setText(name, value), [tab, name, value]);
 const thumb = (tab, caption) => page.click(`#${tab} [data-thumb="${caption}"]`);
-const notice = () => page.textContent('#notice-text');
+// What the page says after `action`: the notice hidden first, so that only
+// a new one counts.
+async function told(action) {
+  await page.evaluate(() => { document.getElementById('notice').hidden = true; });
+  await action();
+  await page.waitForFunction(() => !document.getElementById('notice').hidden);
+  return page.textContent('#notice-text');
+}
 const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
 const putOnClipboard = (value) => page.evaluate((value) => navigator.clipboard.writeText(value), value);
 
@@ -66,16 +73,11 @@ test('粘贴 puts the clipboard\'s text at the end of the input box, or says how
     await page.click(`#tab-${tab}`);
     await setText(tab, input, '鼠 05');
     await putOnClipboard('牛 12\r\n马');
-    await thumb(tab, '粘贴');
-    await page.waitForFunction(() => !document.getElementById('notice').hidden);
+    assert.equal(await told(() => thumb(tab, '粘贴')), '已把剪贴板里的 7 个字加在资料框末尾');
     assert.equal(await text(tab, input), '鼠 05\r\n牛 12\r\n马');
-    assert.equal(await notice(), '已把剪贴板里的 7 个字加在资料框末尾');
 
     await allow('clipboard-read', 'denied');
-    await page.evaluate(() => { document.getElementById('notice').hidden = true; });
-    await thumb(tab, '粘贴');
-    await page.waitForFunction(() => !document.getElementById('notice').hidden);
-    assert.equal(await notice(), '浏览器不让本页读取剪贴板：请长按资料框，选“粘贴”（电脑上按 Ctrl+V）');
+    assert.equal(await told(() => thumb(tab, '粘贴')), '浏览器不让本页读取剪贴板：请长按资料框，选“粘贴”（电脑上按 Ctrl+V）');
     assert.equal(await text(tab, input), '鼠 05\r\n牛 12\r\n马');
     await allow('clipboard-read', 'granted');
   }
@@ -121,14 +123,22 @@ test('复制 puts the exact report on the clipboard on both tabs, also where the
       await pressNumbers(tab);
       await putOnClipboard('');
       await allow('clipboard-write', setting);
-      await page.evaluate(() => { document.getElementById('notice').hidden = true; });
-      await page.click(tab === 'kova' ? '#kova [data-thumb="复制"]' : '#chgu [data-control="Command1(70)"]');
-      await page.waitForFunction(() => !document.getElementById('notice').hidden);
+      const said = await told(() => page.click(tab === 'kova' ? '#kova [data-thumb="复制"]' : '#chgu [data-control="Command1(70)"]'));
       await allow('clipboard-write', 'granted');
-      assert.equal(await notice(), '已复制统计结果', `${tab} ${setting}`);
+      assert.equal(said, '已复制统计结果', `${tab} ${setting}`);
       assert.equal(await clipboard(), await text(tab, tabs[tab].report), `${tab} ${setting}`);
     }
   }
+  // Neither the Clipboard API nor the copy event: said, and nothing copied.
+  await page.click('#tab-kova');
+  await putOnClipboard('before');
+  await allow('clipboard-write', 'denied');
+  await page.evaluate(() => { document.execCommand = () => false; });
+  const said = await told(() => page.click('#kova [data-thumb="复制"]'));
+  await allow('clipboard-write', 'granted');
+  assert.equal(said, '浏览器不让本页写入剪贴板：请长按统计结果框，全选后复制');
+  assert.equal(await clipboard(), 'before');
+  await page.evaluate(() => { delete document.execCommand; });
 });
 
 test('分享 shares the report and its picture, or the text with the picture to download, or copies the text', async () => {
@@ -144,10 +154,7 @@ test('分享 shares the report and its picture, or the text with the picture to 
     for (const { mode, said, files, copied, offered } of cases) {
       await page.evaluate((mode) => { window.shareMode = mode; window.shared = []; }, mode);
       await putOnClipboard('');
-      await page.evaluate(() => { document.getElementById('notice').hidden = true; });
-      await thumb(tab, '分享');
-      await page.waitForFunction(() => !document.getElementById('notice').hidden);
-      assert.equal(await notice(), said, `${tab} ${mode}`);
+      assert.equal(await told(() => thumb(tab, '分享')), said, `${tab} ${mode}`);
       const shared = await page.evaluate(() => window.shared);
       assert.deepEqual(shared, files ? [{ text: report, files }] : [], `${tab} ${mode}`);
       if (copied) assert.equal(await clipboard(), report, `${tab} ${mode}`);
