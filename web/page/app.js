@@ -14,16 +14,34 @@ const PageApp = (() => {
     const workers = navigator.serviceWorker;
     const controlled = workers.controller !== null;
     let reloading = false;
-    workers.addEventListener('controllerchange', () => {
-      if (!controlled || reloading) return;
+    const renew = () => {
+      if (reloading) return;
       reloading = true;
       window.location.reload();
+    };
+    workers.addEventListener('controllerchange', () => {
+      if (controlled) renew();
     });
     let registration;
     try {
       registration = await workers.register('sw.js');
     } catch {
       return; // The page works on as it is, only not offline.
+    }
+    // A newer build may have taken over while this page was opening (the
+    // browser takes a waiting one when the last page of the site closes):
+    // then the cache of this page's build is gone. Opened again once.
+    const build = document.querySelector('meta[name="tipstat-build"]')?.content;
+    if (controlled && build && !(await caches.has(`tipstat-${build}`))) {
+      try {
+        if (window.sessionStorage.getItem('tipstat.renewed') !== build) {
+          window.sessionStorage.setItem('tipstat.renewed', build);
+          renew();
+          return;
+        }
+      } catch {
+        // No session storage: no second try either.
+      }
     }
     // A build offered on an earlier open is taken on this one; one that
     // finished installing while no page was open is offered first.
@@ -68,7 +86,10 @@ const PageApp = (() => {
     const text = parts.join('\r\n');
     Thumb.appendToInput(name, tabs[name], text);
     const tabName = document.getElementById(`tab-${name}`).textContent;
-    Shell.notify(`收到分享的 ${[...text].length} 个字，已加在${tabName}的资料框末尾`);
+    const all = [...text];
+    const start = all.slice(0, 16).join('').replace(/[\r\n]+/g, ' ');
+    const preview = all.length > 16 ? `${start}…` : start;
+    Shell.notify(`收到分享的文字“${preview}”（${Thumb.characters(text)} 个字），已加在${tabName}的资料框末尾`);
   }
 
   function start(tabs) {

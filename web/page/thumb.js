@@ -10,7 +10,8 @@ const Thumb = (() => {
     kova: { input: 'Memo1', report: 'Memo2', copy: true },
     chgu: { input: 'Text1', report: 'Text2', copy: false },
   };
-  const characters = (text) => [...text].length;
+  // The characters of a text as a reader counts them: line breaks not.
+  const characters = (text) => [...text.replace(/[\r\n]/g, '')].length;
 
   // Text put at the end of a tab's input box as the helpers put theirs, on
   // a line of its own when the box holds a line already; kept at once.
@@ -186,5 +187,5 @@ const Thumb = (() => {
     panel.addEventListener('report', watching[name]);
   }
 
-  return { attach, appendToInput };
+  return { attach, appendToInput, characters };
 })();

@@ -73,6 +73,10 @@ foreach(file index.html manifest.webmanifest icon-192.png icon-512.png icon-mask
 endforeach()
 string(SHA256 build "${all}")
 string(SUBSTRING "${build}" 0 16 build)
+# The page names its build too, to know whether the worker in charge is of
+# another one.
+string(REPLACE "</title>\n" "</title>\n<meta name=\"tipstat-build\" content=\"${build}\">\n" page "${page}")
+file(WRITE "${SITE}/index.html" "${page}")
 file(READ "${SITE_SOURCES}/sw.js" worker)
 string(REPLACE "@BUILD@" "${build}" worker "${worker}")
 file(WRITE "${SITE}/sw.js" "${worker}")

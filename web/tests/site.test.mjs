@@ -125,26 +125,33 @@ async function until(page, check) {
 }
 
 // A new build in place of the old one: its page and its worker changed.
-function serveBuild(mark) {
-  const index = path.join(site.folder, 'index.html');
-  const html = fs.readFileSync(index, 'utf8').replace(/<meta name="build-mark"[^>]*>\n|(?=<title>)/, `<meta name="build-mark" content="${mark}">\n`);
-  fs.writeFileSync(index, html);
-  const worker = path.join(site.folder, 'sw.js');
-  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const build = '[^']*'/, `const build = '${mark}'`));
+function serveBuild(build) {
+  for (const [file, pattern, replacement] of [
+    ['index.html', /<meta name="tipstat-build" content="[^"]*">/, `<meta name="tipstat-build" content="${build}">`],
+    ['sw.js', /const build = '[^']*'/, `const build = '${build}'`],
+  ]) {
+    const changed = path.join(site.folder, file);
+    const before = fs.readFileSync(changed, 'utf8');
+    assert.match(before, pattern);
+    fs.writeFileSync(changed, before.replace(pattern, replacement));
+  }
 }
+
+const buildOf = () => document.querySelector('meta[name="tipstat-build"]').content;
 
 test('a new build waits behind "有新版本" until a tap or the next open, and keeps what was typed', async () => {
   await atSite(async ({ page, context }) => {
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.fill('#kova [data-control="Memo1"]', '鼠 牛');
-    const mark = () => document.querySelector('meta[name="build-mark"]')?.content ?? null;
+    const first = await page.evaluate(buildOf);
+    assert.deepEqual(await page.evaluate(() => caches.keys()), [`tipstat-${first}`]);
 
     serveBuild('second');
     await page.reload();
     await page.waitForSelector('#update:not([hidden])');
-    assert.equal(await page.evaluate(mark), null);
+    assert.equal(await page.evaluate(buildOf), first);
     await page.click('#update-take');
-    await until(page, () => document.querySelector('meta[name="build-mark"]')?.content === 'second');
+    await until(page, () => document.querySelector('meta[name="tipstat-build"]').content === 'second');
     assert.equal(await page.inputValue('#kova [data-control="Memo1"]'), '鼠 牛');
     assert.deepEqual(await page.evaluate(() => caches.keys()), ['tipstat-second']);
 
@@ -154,7 +161,7 @@ test('a new build waits behind "有新版本" until a tap or the next open, and 
     const next = await context.newPage();
     await page.close();
     await next.goto(site.url);
-    await until(next, () => document.querySelector('meta[name="build-mark"]')?.content === 'third');
+    await until(next, () => document.querySelector('meta[name="tipstat-build"]').content === 'third');
     assert.deepEqual(await next.evaluate(() => caches.keys()), ['tipstat-third']);
     assert.equal(await next.inputValue('#kova [data-control="Memo1"]'), '鼠 牛');
   });
@@ -162,19 +169,23 @@ test('a new build waits behind "有新版本" until a tap or the next open, and 
 
 test('text shared to the app goes after what was typed in the tab used last, once', async () => {
   const cases = [
-    { query: { title: '群聊', text: '鼠 05\n12', url: 'https://example.com/t' }, added: '群聊\r\n鼠 05\n12\r\nhttps://example.com/t' },
-    { query: { title: '', text: '马 大', url: '' }, added: '马 大' },
+    {
+      query: { title: '群聊', text: '鼠 05\n12', url: 'https://example.com/t' },
+      added: '群聊\r\n鼠 05\n12\r\nhttps://example.com/t',
+      said: '收到分享的文字“群聊 鼠 05 12 htt…”（29 个字），已加在澄观统计器的资料框末尾',
+    },
+    { query: { title: '', text: '马 大', url: '' }, added: '马 大', said: '收到分享的文字“马 大”（3 个字），已加在澄观统计器的资料框末尾' },
   ];
   await atSite(async ({ page }) => {
     await page.click('#tab-chgu');
-    for (const { query, added } of cases) {
+    for (const { query, added, said } of cases) {
       await page.fill('#chgu [data-control="Text1"]', '牛 08');
       const typed = await page.evaluate(() => window.tipstat.tabs.chgu.view.host.text('Text1'));
       await page.goto(`${site.url}?${new URLSearchParams(query)}`);
       await page.waitForSelector('html[data-ready="true"]');
       const box = () => page.evaluate(() => window.tipstat.tabs.chgu.view.host.text('Text1'));
       assert.equal(await box(), `${typed}\r\n${added}`);
-      assert.equal(await page.textContent('#notice-text'), `收到分享的 ${[...added].length} 个字，已加在澄观统计器的资料框末尾`);
+      assert.equal(await page.textContent('#notice-text'), said);
       assert.equal(await page.evaluate(() => window.location.search), '');
       await page.reload();
       await page.waitForSelector('html[data-ready="true"]');

@@ -73,7 +73,7 @@ test('粘贴 puts the clipboard\'s text at the end of the input box, or says how
     await page.click(`#tab-${tab}`);
     await setText(tab, input, '鼠 05');
     await putOnClipboard('牛 12\r\n马');
-    assert.equal(await told(() => thumb(tab, '粘贴')), '已把剪贴板里的 7 个字加在资料框末尾');
+    assert.equal(await told(() => thumb(tab, '粘贴')), '已把剪贴板里的 5 个字加在资料框末尾');
     assert.equal(await text(tab, input), '鼠 05\r\n牛 12\r\n马');
 
     await allow('clipboard-read', 'denied');
