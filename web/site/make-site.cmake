@@ -58,9 +58,10 @@ string(FIND "${page}" "</title>\n" at)
 if(at EQUAL -1)
   message(FATAL_ERROR "${PAGE} has no </title>")
 endif()
-string(REPLACE "</title>\n"
-       "</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n<link rel=\"apple-touch-icon\" href=\"apple-touch-icon.png\">\n"
-       page "${page}")
+string(CONCAT links "</title>\n"
+       "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
+       "<link rel=\"apple-touch-icon\" href=\"apple-touch-icon.png\">\n")
+string(REPLACE "</title>\n" "${links}" page "${page}")
 file(WRITE "${SITE}/index.html" "${page}")
 file(COPY "${SITE_SOURCES}/manifest.webmanifest" DESTINATION "${SITE}")
 

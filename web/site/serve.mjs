@@ -108,7 +108,10 @@ if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.me
     console.error('usage: node serve.mjs FOLDER [--port N] [--lan] [--open]   (FOLDER holds index.html)');
     process.exit(2);
   }
-  const site = await serveFolder(folder, { port: portAt >= 0 ? Number(args[portAt + 1]) : 8049, host: lan ? '0.0.0.0' : '127.0.0.1' });
+  const site = await serveFolder(folder, {
+    port: portAt >= 0 ? Number(args[portAt + 1]) : 8049,
+    host: lan ? '0.0.0.0' : '127.0.0.1',
+  });
   console.log('The page is served at');
   console.log(site.url);
   const others = lan ? lanAddresses() : [];

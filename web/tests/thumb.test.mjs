@@ -55,7 +55,8 @@ after(async () => {
 const origin = () => new URL(site.url).origin;
 const allow = (name, setting) => cdp.send('Browser.setPermission', { permission: { name }, setting, origin: origin() });
 const text = (tab, name) => page.evaluate(([tab, name]) => window.tipstat.tabs[tab].view.host.text(name), [tab, name]);
-const setText = (tab, name, value) => page.evaluate(([tab, name, value]) => window.tipstat.tabs[tab].view.host.setText(name, value), [tab, name, value]);
+const setText = (tab, name, value) => page.evaluate(
+  ([tab, name, value]) => window.tipstat.tabs[tab].view.host.setText(name, value), [tab, name, value]);
 const thumb = (tab, caption) => page.click(`#${tab} [data-thumb="${caption}"]`);
 // What the page says after `action`: the notice hidden first, so that only
 // a new one counts.
