@@ -147,11 +147,14 @@ const Thumb = (() => {
 
   // After a statistics press: the report and its picture, as much of them
   // as the screen holds from the report's top, unless already in view.
+  // The notice at the top of the screen, while shown, is not room.
   function bringIntoView(column) {
+    const notice = document.getElementById('notice');
+    const top = notice.hidden ? 0 : notice.getBoundingClientRect().bottom;
     const box = column.getBoundingClientRect();
-    const height = window.innerHeight;
-    if (box.top >= 0 && box.bottom <= height) return;
-    window.scrollBy(0, box.top < 0 || box.height > height ? box.top : box.bottom - height);
+    const height = window.innerHeight - top;
+    if (box.top >= top && box.bottom <= window.innerHeight) return;
+    window.scrollBy(0, box.top < top || box.height > height ? box.top - top : box.bottom - window.innerHeight);
   }
 
   const button = (caption, action) => {
