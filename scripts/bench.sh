@@ -3,7 +3,8 @@
 # same text, and growth from 1 MB to 16 MB), then a 100 MB input through each
 # command-line tool (each step's share of the time, the tool against the
 # engine alone, its memory against the input), then the engines in the
-# page's WebAssembly beside the native build and a 1 MB paste through the page in headless Chromium, then
+# page's WebAssembly beside the native build, a 1 MB paste through the page in headless Chromium
+# and the page's site opened at phone size to its first 码统计 (first open, and offline), then
 # the statistics buttons of both windows under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,7 +33,8 @@ if cmake --preset web >/dev/null && cmake --build --preset web >/dev/null &&
   join -j 1 <(build/release/bench/engine-speed | sort) <(node build/web/bench/engine-speed.js | sort) |
     awk 'BEGIN { printf "%-16s %12s %12s %8s  %s\n", "statistic", "native MB/s", "wasm MB/s", "ratio", "target" }
          { r = $3 / $2; printf "%-16s %12.1f %12.1f %8.2f  %s\n", $1, $2, $3, r, r >= 0.5 ? "ok" : "below 1/2" }'
-  (cd web && npm ci --no-audit --no-fund --loglevel=error && node bench/paste_time.mjs) || status=1
+  (cd web && npm ci --no-audit --no-fund --loglevel=error && node bench/paste_time.mjs &&
+     node bench/open_time.mjs) || status=1
 else
   echo "page benchmark: the web build failed"; status=1
 fi

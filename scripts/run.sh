@@ -5,8 +5,9 @@
 # them (YearTables.txt, Define.txt and readme.txt beside them), so that they
 # open as a player's copy does today. With no display to open them on, says
 # so and shows an example of each command-line tool instead.
-# `web` builds the page tipstat.html instead and opens it in the browser, or
-# with no display prints where it is.
+# `web` builds the page tipstat.html and its site instead, prints the page's
+# path and serves the site on localhost (and the machine's LAN addresses)
+# until Ctrl-C, opened in the browser where there is a display.
 # Usage: scripts/run.sh [kova|chgu|web]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,19 +24,18 @@ scripts/setup-debian.sh
 if [ ${#programs[@]} -eq 0 ]; then
   cmake --preset web >/dev/null
   cmake --build --preset web
-  page=$(realpath build/web/tipstat.html)
-  if [ -z "${DISPLAY:-}" ]; then
-    echo "No display (DISPLAY is not set): open this file in any browser, on a PC or a phone:"
-    echo "$page"
-    exit 0
-  fi
-  echo "Opening $page"
-  if command -v xdg-open >/dev/null; then
-    xdg-open "$page"
+  echo "The one-file page, for use from a file (on a PC or a phone):"
+  realpath build/web/tipstat.html
+  open=()
+  if [ -n "${DISPLAY:-}" ]; then
+    open=(--open)
   else
-    chromium "$page"
+    echo "No display (DISPLAY is not set): open the address below in a browser."
   fi
-  exit 0
+  # The site (the page with its manifest, worker and icons) on this
+  # machine's addresses until Ctrl-C, opened in the browser where there is a
+  # display.
+  exec node web/site/serve.mjs build/web/site --lan "${open[@]}"
 fi
 
 if [ -z "${DISPLAY:-}" ]; then

@@ -12,7 +12,7 @@ packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-
   libcli11-dev
   # The Windows build (mingw-w64) and running it and its tests under Wine on a
   # virtual display, with Wine's own fonts and a Chinese font for the captions;
-  # imagemagick draws kova's icon (kova/window/win32/make-icon.sh).
+  # imagemagick draws kova's icon (kova/window/win32/make-icon.sh), also as the page's app icons.
   mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth fonts-wqy-microhei
   imagemagick
   # The page tipstat.html: emscripten compiles both programs to WebAssembly;

@@ -46,6 +46,8 @@
     }
     for (const [name, program] of Object.entries(programs)) {
       tabs[name] = program.mount(module, document.getElementById(name));
+      Thumb.attach(name, tabs[name], document.getElementById(name));
+      ReadableColours.apply(document.getElementById(name));
     }
   }
 
@@ -104,6 +106,7 @@
   putBackUserFiles();
   startPrograms();
   showTab(PageStorage.read('tab') === 'chgu' ? 'chgu' : 'kova');
+  PageApp.start(tabs);
   // What the tests reach: the module and the tabs as they run.
   window.tipstat = { module, tabs };
   document.documentElement.dataset.ready = 'true';

@@ -17,9 +17,15 @@ const Picture = (() => {
     return { made, level };
   }
 
+  // A number's shade: light enough for dark figures up to 0.7 of the
+  // highest count, then dark enough for white ones (readable at 4.5 : 1
+  // either way, which no shade between those two is).
+  const shadeOf = (level) => (level <= 0.7 ? level * 0.97 : 0.86 + ((level - 0.7) / 0.3) * 0.09);
+
   const numberCell = (label, count, highest) => {
     const { made, level } = item('number-cell', label, count, highest);
-    if (level > 0.55) made.classList.add('dark');
+    made.style.setProperty('--shade', shadeOf(level));
+    if (level > 0.7) made.classList.add('dark');
     made.append(element('span', 'number', label), element('span', 'count', String(count)));
     return made;
   };

@@ -153,7 +153,10 @@ const ProgramTab = (() => {
     panel.addEventListener('input', saveSoon);
     FormView.wire(view, program, (name) => {
       const picture = program.picture(name);
-      if (picture) Picture.draw(pictureBox, picture);
+      if (picture) {
+        Picture.draw(pictureBox, picture);
+        panel.dispatchEvent(new CustomEvent('report', { detail: name }));
+      }
       saveSoon();
     });
     description.start(program, () => restore(view, PageStorage.read(key)));

@@ -61,3 +61,60 @@ export async function openLoaded(size) {
   await browser.load();
   return browser;
 }
+
+// The site folder, copied to a folder of the test's own (so that a test
+// may put a new build in its place) and served on localhost.
+export const siteFolder = path.join(buildFolder, 'site');
+
+export async function serveSiteCopy() {
+  const { serveFolder } = await import('../site/serve.mjs');
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'tipstat-site-'));
+  fs.cpSync(siteFolder, folder, { recursive: true });
+  const served = await serveFolder(folder);
+  return {
+    folder,
+    url: served.url,
+    async close() {
+      await served.close();
+      fs.rmSync(folder, { recursive: true, force: true });
+    },
+  };
+}
+
+// A browser with a fresh, persistent profile (Chromium checks whether a
+// page installs only in such a one) at the served site `url`. Nothing is
+// intercepted, as interception would keep the service worker out; a
+// request for anything but the site is recorded in `requests`.
+export async function openAtSite(url, { width = 360, height = 640, permissions = [] } = {}) {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tipstat-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.TIPSTAT_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: chromiumFlags,
+    viewport: { width, height },
+    permissions,
+    acceptDownloads: true,
+  });
+  const origin = new URL(url).origin;
+  const requests = [];
+  context.on('request', (request) => {
+    if (!request.url().startsWith(origin) && !request.url().startsWith('blob:')) requests.push(request.url());
+  });
+  const errors = [];
+  const page = context.pages()[0] ?? (await context.newPage());
+  page.on('pageerror', (error) => errors.push(String(error)));
+  return {
+    context,
+    page,
+    requests,
+    errors,
+    async load(address = url) {
+      await page.goto(address);
+      await page.waitForSelector('html[data-ready="true"]');
+    },
+    async close() {
+      await context.close();
+      fs.rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
