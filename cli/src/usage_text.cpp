@@ -27,9 +27,11 @@ constexpr std::array<CommonOptionHelp, 6> kCommonHelp = {{
      "report (default): the report text; csv and json:\n"
      "the counts behind it, UTF-8 with LF line ends"},
     {kPretty, "", "json on several indented lines"},
-    {kEncoding, "utf-8|gbk",
+    {kEncoding, "utf-8|utf-16|gbk",
      "of the input and of the report text (default\n"
-     "utf-8, also spelt utf8); csv and json are UTF-8"},
+     "utf-8, also spelt utf8); csv and json are UTF-8;\n"
+     "utf-16 input gives a UTF-8 report, and input that\n"
+     "starts with a UTF-16 byte-order mark is UTF-16"},
     {kHelp, "", "show this text"},
     {kVersion, "", "show the tool's name and version"},
 }};

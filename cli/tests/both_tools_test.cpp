@@ -103,9 +103,9 @@ TEST(BothTools, OptionMistakes) {
         {{"number", "a.txt", "b.txt"}, "unexpected argument 'b.txt' (see --help)"},
         {{"number", "a.txt", "--", "-b"}, "unexpected argument '-b' (see --help)"},
         {{"number", "--encoding", "big5"},
-         "--encoding must be utf-8 or gbk, not 'big5' (see --help)"},
+         "--encoding must be utf-8, utf-16 or gbk, not 'big5' (see --help)"},
         {{"number", "--encoding", "UTF-8"},
-         "--encoding must be utf-8 or gbk, not 'UTF-8' (see --help)"},
+         "--encoding must be utf-8, utf-16 or gbk, not 'UTF-8' (see --help)"},
         {{"zodiac"}, "{option} does not apply to zodiac (see --help)", true},
         {{"zodiac,tail"}, "{option} does not apply to zodiac,tail (see --help)", true},
         {{"all", "--format", "csv", "--pretty"},
@@ -188,6 +188,104 @@ TEST(BothTools, ReadTheirInputAlike) {
         ASSERT_EQ(gbk.status, 0) << gbk.err;
         EXPECT_EQ(cli::test::CountsOfJson(cli::test::ReadJson(gbk.out)).at(0),
                   (std::pair<std::string, std::int64_t>{"鼠", 1}));
+    }
+}
+
+// Text as Notepad saves it as "Unicode": UTF-16 bytes, little endian or big.
+std::string Utf16Bytes(std::u16string_view text, bool big_endian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += big_endian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST(BothTools, ReadUtf16AfterAByteOrderMarkOrWhenTold) {
+    const std::u16string zodiac = u"鼠 鼠";
+    const std::u16string numbers = u"05 12";
+    const std::string le = "\xFF\xFE";
+    const std::string be = "\xFE\xFF";
+    const struct {
+        const char* what;
+        std::vector<std::string> options;
+        std::string zodiac;
+        std::string numbers;
+    } cases[] = {
+        {"UTF-16 LE with its mark", {}, le + Utf16Bytes(zodiac, false),
+         le + Utf16Bytes(numbers, false)},
+        {"UTF-16 BE with its mark", {}, be + Utf16Bytes(zodiac, true),
+         be + Utf16Bytes(numbers, true)},
+        {"the mark decides over gbk", {"--encoding", "gbk"}, le + Utf16Bytes(zodiac, false),
+         be + Utf16Bytes(numbers, true)},
+        {"utf-16 without a mark", {"--encoding", "utf-16"}, Utf16Bytes(zodiac, false),
+         Utf16Bytes(numbers, false)},
+        {"utf16 with a mark", {"--encoding=utf16"}, be + Utf16Bytes(zodiac, true),
+         le + Utf16Bytes(numbers, false)},
+    };
+    const platform::test::TempFolder folder;
+    for (const auto& c : cases) {
+        for (const Tool& tool : kTools) {
+            const std::string where = std::string(tool.name) + ", " + c.what;
+            // The zodiac words from standard input, the numbers from a file.
+            const ProgramRun animals =
+                RunProgram(tool.path, Joined({"zodiac", "--format", "csv"}, c.options), c.zodiac);
+            ASSERT_EQ(animals.status, 0) << where << ": " << animals.err;
+            EXPECT_EQ(cli::test::ReadCsv(animals.out).at(1),
+                      (std::vector<std::string>{"鼠", "2"}))
+                << where;
+            const std::string file = folder.Write("numbers.txt", c.numbers).string();
+            const ProgramRun counted = RunProgram(
+                tool.path, Joined({"number", tool.year_option, "2008", "--format", "csv", file},
+                                  c.options),
+                "");
+            ASSERT_EQ(counted.status, 0) << where << ": " << counted.err;
+            std::vector<std::string> named;
+            for (const auto& row : cli::test::ReadCsv(counted.out)) {
+                if (row.size() == 2 && row[1] != "0" && row[1] != "count") {
+                    named.push_back(row[0] + "=" + row[1]);
+                }
+            }
+            EXPECT_EQ(named, (std::vector<std::string>{"05=1", "12=1"})) << where;
+        }
+    }
+    // The report itself is UTF-8 for utf-16 input.
+    for (const Tool& tool : kTools) {
+        const ProgramRun report = RunProgram(tool.path, {"zodiac", "--encoding", "utf-16"},
+                                             Utf16Bytes(zodiac, false));
+        EXPECT_NE(report.out.find("【共02次】：鼠,"), std::string::npos) << report.out;
+    }
+}
+
+TEST(BothTools, RefuseATextThatHoldsANul) {
+    const std::string why =
+        ": it holds a NUL character, which no text does (UTF-16 without a byte-order mark "
+        "needs --encoding utf-16)";
+    const struct {
+        const char* what;
+        std::vector<std::string> options;
+        std::string input;
+    } cases[] = {
+        {"UTF-8", {}, std::string("05\0" "12", 5)},
+        {"code page 936", {"--encoding", "gbk"}, std::string("\xCA\xF3\0", 3)},
+        {"UTF-16 with its mark", {}, "\xFF\xFE" + Utf16Bytes(std::u16string(u"05\0", 3), false)},
+        {"UTF-16 without a mark read as UTF-8", {}, Utf16Bytes(u"05", false)},
+    };
+    const platform::test::TempFolder folder;
+    const std::string file = folder.Write("nul.txt", std::string(1, '\0')).string();
+    for (const auto& c : cases) {
+        for (const Tool& tool : kTools) {
+            const ProgramRun run = RunProgram(tool.path, Joined({"number"}, c.options), c.input);
+            EXPECT_EQ(run.status, 2) << tool.name << ", " << c.what;
+            EXPECT_EQ(run.out, "") << tool.name << ", " << c.what;
+            EXPECT_EQ(platform::test::OneErrorLine(run),
+                      std::string(tool.name) + ": cannot read standard input" + why);
+        }
+    }
+    for (const Tool& tool : kTools) {
+        EXPECT_EQ(platform::test::OneErrorLine(RunProgram(tool.path, {"tail", file}, "")),
+                  std::string(tool.name) + ": cannot read '" + file + "'" + why);
     }
 }
 

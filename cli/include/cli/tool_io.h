@@ -21,9 +21,13 @@ void UseBinaryStandardStreams();
 // The input read in blocks of `block_bytes` and converted as it comes, so
 // that a large file is never held twice: as code page 936 for program A, as
 // UTF-16 for program B; standard input when path is absent. A UTF-8 input
-// loses its byte-order mark. When the input cannot be read, nothing, and
-// error is set to a one-line reason: "cannot open 'f': reason", "cannot
-// read 'f': reason" or "cannot read standard input: reason".
+// loses its byte-order mark; an input that starts with a UTF-16 byte-order
+// mark, or any with Encoding::kUtf16, is read as UTF-16. When the input
+// cannot be read, nothing, and error is set to a one-line reason: "cannot
+// open 'f': reason", "cannot read 'f': reason" or "cannot read standard
+// input: reason". A text that holds a NUL character is such an input: no
+// tip text holds one, and a window's box could not, while UTF-16 without a
+// byte-order mark read as UTF-8 holds one after every ASCII character.
 inline constexpr std::size_t kInputBlockBytes = std::size_t{1} << 20;
 std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
                                           Encoding encoding, std::string& error,
