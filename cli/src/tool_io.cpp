@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -141,15 +142,32 @@ public:
         }
         second_.clear();
         std::size_t second_took = 0;
+        // Memory that runs out on the second thread ends the run as on the
+        // first (see RunCatchingExhaustion), not the program.
+        std::exception_ptr second_failed;
         std::thread second;
         try {
-            second = std::thread([&] { second_took = append_(second_, block.substr(split), last); });
+            second = std::thread([&] {
+                try {
+                    second_took = append_(second_, block.substr(split), last);
+                } catch (...) {
+                    second_failed = std::current_exception();
+                }
+            });
         } catch (const std::system_error&) {
             // No thread to be had (a limit of the system's): one at a time.
             return append_(text, block, last);
         }
-        append_(text, block.substr(0, split), true);
+        try {
+            append_(text, block.substr(0, split), true);
+        } catch (...) {
+            second.join();
+            throw;
+        }
         second.join();
+        if (second_failed) {
+            std::rethrow_exception(second_failed);
+        }
         text.append(second_);
         return split + second_took;
     }
@@ -353,6 +371,13 @@ void Notify(std::string_view tool, std::string_view message) {
     std::string line(tool);
     line.append(": ").append(message).append("\n");
     std::fputs(line.c_str(), stderr);
+}
+
+int FailOutOfMemory(std::string_view tool) {
+    // Written in pieces: the memory for one line may be what ran out.
+    std::fwrite(tool.data(), 1, tool.size(), stderr);
+    std::fputs(": out of memory\n", stderr);
+    return kUsageError;
 }
 
 int Fail(std::string_view tool, std::string_view message) {

@@ -289,6 +289,37 @@ TEST(BothTools, RefuseATextThatHoldsANul) {
     }
 }
 
+TEST(BothTools, EndWithOneLineWhenMemoryRunsOut) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "the address-space limit is a POSIX one";
+#elif defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's own reservations exceed any modest limit";
+#else
+    // 400 MB of input (a sparse file: nothing written but its size) under a
+    // limit of 300 MB, as a file and as standard input.
+    const platform::test::TempFolder folder;
+    const std::filesystem::path file = folder.path() / "large.txt";
+    std::filesystem::resize_file(folder.Write("large.txt", ""), std::size_t{400} << 20);
+    platform::test::RunSetting limited;
+    limited.address_space_bytes = std::size_t{300} << 20;
+    for (const Tool& tool : kTools) {
+        for (const bool as_input : {false, true}) {
+            platform::test::FailingStreams streams;
+            std::vector<std::string> arguments{"number"};
+            if (as_input) {
+                streams.input_from = file.string();
+            } else {
+                arguments.push_back(file.string());
+            }
+            const ProgramRun run = RunProgram(tool.path, arguments, "", streams, limited);
+            EXPECT_EQ(run.status, 2) << tool.name << " " << run.err;
+            EXPECT_EQ(run.out, "") << tool.name;
+            EXPECT_EQ(platform::test::OneErrorLine(run), std::string(tool.name) + ": out of memory");
+        }
+    }
+#endif
+}
+
 TEST(BothTools, ReadTheYearTablesBesideThemselves) {
     const platform::test::TempFolder files;
     const std::string tables =

@@ -77,6 +77,11 @@
       const picked = event.target.files[0];
       event.target.value = '';
       if (!picked) return;
+      const tooLarge = module.tooLargeFault(picked.size, picked.name);
+      if (tooLarge !== null) {
+        Shell.showMessage(file.name, tooLarge, true);
+        return;
+      }
       const bytes = new Uint8Array(await picked.arrayBuffer());
       const fault = file.check(bytes, picked.name);
       if (fault !== null) {

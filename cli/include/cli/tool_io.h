@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "cli/arguments.h"
 
@@ -52,6 +54,26 @@ void Notify(std::string_view tool, std::string_view message);
 
 // Prints "tool: message" on standard error and gives kUsageError.
 int Fail(std::string_view tool, std::string_view message);
+
+// Prints "tool: out of memory" on standard error without asking for memory,
+// and gives kUsageError.
+int FailOutOfMemory(std::string_view tool);
+
+// A tool's run: steps() gives the exit status. Memory that runs out
+// (std::bad_alloc) or a resource of the system that cannot be had
+// (std::system_error) ends the run with one line on standard error and
+// kUsageError; the steps print their output last, so nothing stands on
+// standard output then.
+template <typename Steps>
+int RunCatchingExhaustion(std::string_view tool, Steps steps) {
+    try {
+        return steps();
+    } catch (const std::bad_alloc&) {
+        return FailOutOfMemory(tool);
+    } catch (const std::system_error& error) {
+        return Fail(tool, error.what());
+    }
+}
 
 // Writes text to standard output; a failed write is the error "cannot write
 // standard output". A notice for standard error follows a text written, so
