@@ -320,6 +320,54 @@ TEST(BothTools, EndWithOneLineWhenMemoryRunsOut) {
 #endif
 }
 
+TEST(BothTools, ConvertInOneThreadWhenNoSecondCanBeStarted) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "the limits are POSIX ones";
+#elif defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's own reservations exceed any modest limit";
+#else
+    // Every thread asks for a stack of 1 GB, which a limit of 300 MB never
+    // gives: the blocks of 1 MB, large enough to be converted in halves,
+    // are converted whole.
+    std::string text;
+    while (text.size() < (std::size_t{3} << 20)) {
+        text += "鼠 05 12 龙\r\n";
+    }
+    platform::test::RunSetting no_threads;
+    no_threads.address_space_bytes = std::size_t{300} << 20;
+    no_threads.stack_bytes = std::size_t{1} << 30;
+    for (const Tool& tool : kTools) {
+        const std::vector<std::string> arguments{"zodiac", "--format", "csv"};
+        const ProgramRun alone = RunProgram(tool.path, arguments, text, {}, no_threads);
+        ASSERT_EQ(alone.status, 0) << tool.name << ": " << alone.err;
+        const auto rows = cli::test::ReadCsv(alone.out);
+        const std::string lines = std::to_string(text.size() / std::string("鼠 05 12 龙\r\n").size());
+        EXPECT_EQ(rows.at(1), (std::vector<std::string>{"鼠", lines})) << tool.name;
+        EXPECT_EQ(rows.at(5), (std::vector<std::string>{"龙", lines})) << tool.name;
+    }
+#endif
+}
+
+// chgu-cli's --save-change-date where the configuration folder cannot be
+// made: one line, status 2, nothing stored and nothing counted.
+TEST(BothTools, ARefusedSaveOfTheChangeDateIsAnError) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "on Windows the date goes to the registry (see the window's end-to-end tests)";
+#else
+    const platform::test::TempFolder folder;
+    platform::test::RunSetting blocked;
+    blocked.environment = {"XDG_CONFIG_HOME=" + folder.Write("config", "a file").string()};
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--save-change-date", "2026年02月17日"},
+          {"number", "--save-change-date", "2026年02月17日"}}) {
+        const ProgramRun run = RunProgram(CHGU_CLI_PATH, arguments, "05", {}, blocked);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(platform::test::OneErrorLine(run), "chgu-cli: cannot save the change date");
+    }
+#endif
+}
+
 TEST(BothTools, ReadTheYearTablesBesideThemselves) {
     const platform::test::TempFolder files;
     const std::string tables =

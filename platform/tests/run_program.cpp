@@ -217,9 +217,11 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
         }
         redirect(out_path, O_WRONLY | O_CREAT | O_TRUNC, 1);
         redirect(err, O_WRONLY | O_CREAT | O_TRUNC, 2);
-        if (setting.address_space_bytes) {
-            const rlimit limit{*setting.address_space_bytes, *setting.address_space_bytes};
-            if (setrlimit(RLIMIT_AS, &limit) != 0) {
+        for (const auto& [resource, bytes] :
+             {std::pair{RLIMIT_AS, setting.address_space_bytes},
+              std::pair{RLIMIT_STACK, setting.stack_bytes}}) {
+            const rlimit limit{bytes.value_or(0), bytes.value_or(0)};
+            if (bytes && setrlimit(resource, &limit) != 0) {
                 _exit(127);
             }
         }

@@ -36,6 +36,9 @@ struct RunSetting {
     std::vector<std::string> environment;
     // A limit of its address space (POSIX; ignored on Windows).
     std::optional<std::size_t> address_space_bytes;
+    // A limit of its stack (POSIX; ignored on Windows), which the C library
+    // also takes as the stack of every thread the program starts.
+    std::optional<std::size_t> stack_bytes;
 };
 
 // A program that has not ended after two minutes is ended, and the caught
