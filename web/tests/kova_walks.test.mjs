@@ -132,6 +132,16 @@ test('a faulty YearTables.txt is told as the programs tell it, and the page work
   }
 });
 
+test('a file larger than any written by hand is told and not read', async () => {
+  const position = await page.getAttribute(control('UpDown1'), 'data-position');
+  await page.setInputFiles('#year-tables-file', {
+    name: 'YearTables.txt', mimeType: 'text/plain', buffer: Buffer.alloc(4 * 1024 * 1024 + 1, 0x23),
+  });
+  assert.equal(await closeMessage(), '文件“YearTables.txt”大于 4 MB，不是手写的文本文件，没有读取。');
+  assert.equal(await page.textContent('#year-tables-state'), '用的是内置年份表（2003–2040 年）');
+  assert.equal(await page.getAttribute(control('UpDown1'), 'data-position'), position);
+});
+
 test("the picture's counts are kova-cli's and its shading follows them", async () => {
   const text = '05 05 05 12 12 33 鼠 大 小 小';
   const countsOf = (statistic, extra = []) =>
