@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "count_reading.h"
+#include "failing_streams.h"
+#include "malformed_text.h"
 #include "platform/codepage.h"
 #include "run_program.h"
 #include "temp_folder.h"
@@ -320,32 +323,132 @@ TEST(BothTools, EndWithOneLineWhenMemoryRunsOut) {
 #endif
 }
 
-TEST(BothTools, ConvertInOneThreadWhenNoSecondCanBeStarted) {
-#if defined(_WIN32)
-    GTEST_SKIP() << "the limits are POSIX ones";
-#elif defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "AddressSanitizer's own reservations exceed any modest limit";
-#else
-    // Every thread asks for a stack of 1 GB, which a limit of 300 MB never
-    // gives: the blocks of 1 MB, large enough to be converted in halves,
-    // are converted whole.
-    std::string text;
-    while (text.size() < (std::size_t{3} << 20)) {
-        text += "鼠 05 12 龙\r\n";
+// What users and scripts may throw at either tool: a paste of megabytes,
+// bytes that are not UTF-8, arguments that are not text, file names outside
+// the ANSI code page, standard streams that fail. Each is counted as written
+// down here, or refused in one line; neither tool crashes or drops the rest.
+
+// The text of a number statistic's csv: the items counted, with their counts.
+std::vector<std::string> Counted(const std::string& csv) {
+    std::vector<std::string> counted;
+    for (const auto& row : cli::test::ReadCsv(csv)) {
+        if (row.size() == 2 && row[1] != "0" && row[1] != "count") {
+            counted.push_back(row[0] + "=" + row[1]);
+        }
     }
+    return counted;
+}
+
+TEST(BothTools, MegabytesAreTalliedWholeOnTwoThreadsOrOne) {
+    // 15 bytes a line, so that blocks of 1 MB end inside characters, and
+    // halves of a block large enough to be converted on a thread each.
+    const std::string line = "鼠 05 12 龙\r\n";
+    std::string text;
+    while (text.size() < (std::size_t{5} << 20)) {
+        text += line;
+    }
+    const std::string n = std::to_string(text.size() / line.size());
+    // In 2008 鼠 names 01 13 25 37 49 and 龙 09 21 33 45.
+    const std::vector<std::string> numbers{
+        "01=" + n, "05=" + n, "09=" + n, "12=" + n, "13=" + n, "21=" + n,
+        "25=" + n, "33=" + n, "37=" + n, "45=" + n, "49=" + n};
     platform::test::RunSetting no_threads;
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+    // Every thread asks for a stack of 1 GB, which a limit of 300 MB never
+    // gives: each block is converted whole, on the one thread.
     no_threads.address_space_bytes = std::size_t{300} << 20;
     no_threads.stack_bytes = std::size_t{1} << 30;
-    for (const Tool& tool : kTools) {
-        const std::vector<std::string> arguments{"zodiac", "--format", "csv"};
-        const ProgramRun alone = RunProgram(tool.path, arguments, text, {}, no_threads);
-        ASSERT_EQ(alone.status, 0) << tool.name << ": " << alone.err;
-        const auto rows = cli::test::ReadCsv(alone.out);
-        const std::string lines = std::to_string(text.size() / std::string("鼠 05 12 龙\r\n").size());
-        EXPECT_EQ(rows.at(1), (std::vector<std::string>{"鼠", lines})) << tool.name;
-        EXPECT_EQ(rows.at(5), (std::vector<std::string>{"龙", lines})) << tool.name;
-    }
 #endif
+    for (const Tool& tool : kTools) {
+        for (const platform::test::RunSetting& setting : {platform::test::RunSetting{}, no_threads}) {
+            const std::string where = std::string(tool.name) +
+                                      (setting.stack_bytes ? " on one thread" : " on two threads");
+            const ProgramRun zodiac =
+                RunProgram(tool.path, {"zodiac", "--format", "csv"}, text, {}, setting);
+            ASSERT_EQ(zodiac.status, 0) << where << ": " << zodiac.err;
+            EXPECT_EQ(Counted(zodiac.out), (std::vector<std::string>{"鼠=" + n, "龙=" + n}))
+                << where;
+            const ProgramRun number = RunProgram(
+                tool.path, {"number", tool.year_option, "2008", "--format", "csv"}, text, {}, setting);
+            ASSERT_EQ(number.status, 0) << where << ": " << number.err;
+            EXPECT_EQ(Counted(number.out), numbers) << where;
+        }
+    }
+}
+
+TEST(BothTools, BytesThatAreNotUtf8CountAsReplacementCharacters) {
+    // Each malformed sequence becomes U+FFFD, which no word contains and
+    // which ends a number as any other character does.
+    const std::string& input = platform::test::kMalformedUtf8;
+    for (const Tool& tool : kTools) {
+        const ProgramRun zodiac = RunProgram(tool.path, {"zodiac", "--format", "csv"}, input);
+        ASSERT_EQ(zodiac.status, 0) << tool.name << ": " << zodiac.err;
+        EXPECT_EQ(Counted(zodiac.out), (std::vector<std::string>{"鼠=1", "牛=1", "羊=1"}))
+            << tool.name;
+        // In 2008 鼠 names 01 13 25 37 49, 牛 12 24 36 48 and 羊 06 18 30 42.
+        const ProgramRun number =
+            RunProgram(tool.path, {"number", tool.year_option, "2008", "--format", "csv"}, input);
+        ASSERT_EQ(number.status, 0) << tool.name << ": " << number.err;
+        EXPECT_EQ(Counted(number.out),
+                  (std::vector<std::string>{"01=1", "05=1", "06=1", "12=2", "13=1", "18=1",
+                                            "24=1", "25=1", "30=1", "36=1", "37=1", "42=1",
+                                            "48=1", "49=1"}))
+            << tool.name;
+    }
+    // As chgu-cli's 全转半 shows the text it read: one U+FFFD a byte that
+    // starts no character, a sequence cut at the end one.
+    const ProgramRun read = RunProgram(CHGU_CLI_PATH, {"normalise"}, input);
+    EXPECT_EQ(read.out,
+              "\uFFFD鼠\uFFFD\uFFFD 05\uFFFD\uFFFD\uFFFD牛\uFFFD\uFFFD\uFFFD\uFFFD,12\uFFFD羊\uFFFD");
+}
+
+TEST(BothTools, ArgumentsThatAreNotTextAreRefusedClearly) {
+    const std::string& unpaired = platform::test::kArgumentThatIsNoText;
+    for (const Tool& tool : kTools) {
+        for (const std::vector<std::string>& arguments :
+             {std::vector<std::string>{"number", "tips" + unpaired + ".txt"},
+              {"zodiac" + unpaired},
+              {"number", "--encoding", unpaired},
+              {"number", "--" + unpaired},
+              Joined({"number"}, {tool.number_option[0], unpaired})}) {
+            const ProgramRun run = RunProgram(tool.path, arguments, "鼠");
+            EXPECT_EQ(run.status, 2) << tool.name << " " << arguments.back();
+            EXPECT_EQ(run.out, "");
+            EXPECT_TRUE(run.err.starts_with(std::string(tool.name) + ": ")) << run.err;
+        }
+    }
+    // kova-cli's year must be a number; chgu-cli's table year is any text,
+    // and one that names no year has no zodiac table: 鼠 names no number.
+    const ProgramRun year = RunProgram(KOVA_CLI_PATH, {"number", "--year", unpaired}, "鼠");
+    EXPECT_EQ(year.status, 2);
+    const ProgramRun table_year = RunProgram(
+        CHGU_CLI_PATH, {"number", "--table-year", unpaired, "--format", "csv"}, "鼠05");
+    ASSERT_EQ(table_year.status, 0) << table_year.err;
+    EXPECT_EQ(Counted(table_year.out), (std::vector<std::string>{"05=1"}));
+}
+
+TEST(BothTools, FileNamesOutsideTheAnsiCodePageAreOpened) {
+    // Windows hands programs their arguments in the ANSI code page too,
+    // where these characters do not exist.
+    const platform::test::TempFolder temp;
+    const std::u16string name = u"提示ÄΩ🐭.txt";
+    const std::filesystem::path file =
+        temp.path() / std::filesystem::path(std::u8string(
+                          reinterpret_cast<const char8_t*>(platform::Utf16ToUtf8(name).c_str())));
+    std::ofstream(file, std::ios::binary) << "鼠 05";
+    const std::string argument = (temp.path().string() + "/").append(platform::Utf16ToUtf8(name));
+    for (const Tool& tool : kTools) {
+        const ProgramRun run = RunProgram(tool.path, {"zodiac", "--format", "csv", argument}, "");
+        ASSERT_EQ(run.status, 0) << tool.name << ": " << run.err;
+        EXPECT_EQ(Counted(run.out), (std::vector<std::string>{"鼠=1"})) << tool.name;
+    }
+}
+
+TEST(BothTools, FailingStandardStreamsAreErrors) {
+    for (const Tool& tool : kTools) {
+        platform::test::ExpectFailingStreamsAreErrors(tool.path, tool.name,
+                                                      {"number", tool.year_option, "2008"});
+    }
 }
 
 // chgu-cli's --save-change-date where the configuration folder cannot be
