@@ -16,7 +16,7 @@
 #include "run_statistic.h"
 #include "test_support.h"
 #include "tip_text.h"
-#include "worked_examples.h"
+#include "every_format.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
