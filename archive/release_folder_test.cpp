@@ -1,6 +1,7 @@
 // The release folder as the archive holds it: its seven files and nothing
-// else, the year tables the generator writes, a Define.txt whose examples
-// program B lists, and a read-me that every Notepad shows right.
+// else, programs without test hooks, the year tables the generator writes,
+// a Define.txt whose examples program B lists, and a read-me that every
+// Notepad shows right.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -38,6 +39,18 @@ TEST(ReleaseFolder, HoldsTheSevenFilesAndNothingElse) {
     }
     EXPECT_EQ(names, (std::set<std::string>{"Define.txt", "YearTables.txt", "chgu.exe", "kova.exe",
                                             "readme.txt", "tipstat.html", "year-tables.exe"}));
+}
+
+// The hooks by which tests move today's date and the stored settings are
+// in no released program: a player's environment cannot move either.
+TEST(ReleaseFolder, ProgramsHoldNoTestHook) {
+    for (const char* program : {"kova.exe", "chgu.exe"}) {
+        const std::string bytes = Bytes(program);
+        ASSERT_GT(bytes.size(), 100000u) << program;
+        for (const char* hook : {"TIPSTAT_TODAY", "CHGU_CHANGE_DATE_KEY", "KOVA_SETTINGS_KEY"}) {
+            EXPECT_EQ(bytes.find(hook), std::string::npos) << hook << " in " << program;
+        }
+    }
 }
 
 TEST(ReleaseFolder, YearTablesAreTheGeneratorsOf2011To2040AndReadWithoutFault) {

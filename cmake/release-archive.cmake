@@ -1,19 +1,22 @@
 # The release archive of the Windows build: both programs, the page that
 # runs both in a browser, the year tables after 2010 and their generator, an
 # example Define.txt and a read-me for users, in one ZIP file.
-#   cmake --build --preset mingw --target package
+#   scripts/release.sh (the preset mingw-release, a build without tests)
 if(NOT WIN32)
   return()
 endif()
 
 set(release_files ${PROJECT_SOURCE_DIR}/chgu/window/release)
-if(TARGET chgu)
-  install(TARGETS chgu RUNTIME DESTINATION .)
-endif()
-# Program A's window; the rule takes effect whenever its target is built.
-if(TARGET kova)
-  install(TARGETS kova RUNTIME DESTINATION .)
-endif()
+# Both programs without test hooks: in a build with tests their twins
+# (tipstat_released_twin), which read neither TIPSTAT_TODAY nor
+# CHGU_CHANGE_DATE_KEY.
+foreach(program kova chgu)
+  if(TARGET ${program}-released)
+    install(TARGETS ${program}-released RUNTIME DESTINATION .)
+  elseif(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION .)
+  endif()
+endforeach()
 # Define.txt is GBK with CR LF, as program B reads it; readme.txt is UTF-8
 # with a byte-order mark, which every Notepad shows right.
 install(FILES ${release_files}/Define.txt ${release_files}/readme.txt DESTINATION .)

@@ -1,7 +1,7 @@
 # Lays out the release in a folder as the archive holds it (the archive's
 # install rules, run afresh into an empty folder): what scripts/run.sh opens
 # and what the release test checks.
-#   cmake -DBUILD=build/mingw -DFOLDER=build/mingw/release -P cmake/release-folder.cmake
+#   cmake -DBUILD=build/mingw-release -DFOLDER=build/mingw-release/release -P cmake/release-folder.cmake
 # Every program the archive holds must have been built.
 if(NOT BUILD OR NOT FOLDER)
   message(FATAL_ERROR "usage: cmake -DBUILD=<build folder> -DFOLDER=<folder> -P release-folder.cmake")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds both programs for Windows and opens their windows, under Wine on
-# Linux: kova.exe (program A) and chgu.exe (program B), or the one named,
-# from build/mingw/release, a folder laid out as the release archive holds
+# Builds both programs for Windows as the release does (the preset
+# mingw-release: no tests, no test hooks) and opens their windows, under Wine
+# on Linux: kova.exe (program A) and chgu.exe (program B), or the one named,
+# from build/mingw-release/release, a folder laid out as the release archive holds
 # them (YearTables.txt, Define.txt and readme.txt beside them), so that they
 # open as a player's copy does today. With no display to open them on, says
 # so and shows an example of each command-line tool instead.
@@ -55,10 +56,10 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 0
 fi
 
-cmake --preset mingw >/dev/null
+cmake --preset mingw-release >/dev/null
 # Everything the archive holds; its folder is laid out below.
-cmake --build --preset mingw -j"$(nproc)" --target kova chgu year-tables
-release=build/mingw/release
+cmake --build --preset mingw-release -j"$(nproc)" --target kova chgu year-tables
+release=build/mingw-release/release
 commands=()
 for program in "${programs[@]}"; do
   echo "Opening $release/$program.exe under Wine."
@@ -70,5 +71,5 @@ echo "Close the window(s) to end (or press Ctrl-C)."
 # laid out there too: its YearTables.txt is written by the generator under
 # Wine, in the prepared prefix.
 scripts/wine-run.sh bash -c "trap 'exit 130' INT TERM
-  cmake -DBUILD=build/mingw -DFOLDER=$release -P cmake/release-folder.cmake || exit
+  cmake -DBUILD=build/mingw-release -DFOLDER=$release -P cmake/release-folder.cmake || exit
   ${commands[*]} wait"

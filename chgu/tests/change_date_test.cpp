@@ -118,6 +118,28 @@ TEST(FileChangeDateStore, UnusableFolderIsNoValueAndNoCrash) {
     EXPECT_EQ(nowhere.Read(), std::nullopt);
 }
 
+// A write that fails, or a rename over the value that fails, leaves the
+// stored value as it was and no file beside it.
+TEST(FileChangeDateStore, AFailedWriteOrRenameKeepsTheValue) {
+    TempFolder folder;
+    const auto file = folder.path() / "ChangeDate";
+    {
+        platform::FileValue store = FileStore(file);
+        WriteChangeDate(store, U16("2009年01月26日"));
+        std::filesystem::create_directory(folder.path() / "ChangeDate.new");  // cannot be written
+        WriteChangeDate(store, U16("2010年02月14日"));
+        EXPECT_EQ(U8(ReadChangeDate(store)), "2009年01月26日");
+        std::filesystem::remove(folder.path() / "ChangeDate.new");
+    }
+    const auto taken = folder.path() / "Taken";
+    std::filesystem::create_directories(taken / "inside");  // a rename cannot replace it
+    platform::FileValue store = FileStore(taken);
+    WriteChangeDate(store, U16("2010年02月14日"));
+    EXPECT_TRUE(std::filesystem::is_directory(taken / "inside"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Taken.new"));
+    EXPECT_EQ(store.Read(), std::nullopt);
+}
+
 TEST(FileChangeDateStore, OversizedFileReadsAsNoValue) {
     TempFolder folder;
     const auto file = folder.Write("ChangeDate", std::string(100000, '1'));

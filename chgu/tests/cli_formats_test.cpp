@@ -16,6 +16,7 @@
 #include "run_statistic.h"
 #include "test_support.h"
 #include "tip_text.h"
+#include "every_format.h"
 #include "worked_examples.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -49,41 +50,6 @@ std::vector<std::string> ItemsOf(std::int16_t Index) {
     return items;
 }
 
-// The road of one request (also the README's example) and the examples of
-// the reports' description.
-const std::vector<WorkedExample>& WorkedExamples() {
-    static const std::vector<WorkedExample> examples = {
-        {{"number", "--table-year", "2008"},
-         "3期 鼠,05,05",
-         "共00次:02,03,04,06,07,08,09,10,11,12,14,15,16,17,18,19,20,21,22,23,24,26,27,28,29,30,"
-         "31,32,33,34,35,36,38,39,40,41,42,43,44,45,46,47,48,（43码）\r\n"
-         "共01次:01,13,25,37,49,（5码）\r\n"
-         "共02次:05,（1码）\r\n",
-         "2008"},
-        {{"number", "--table-year", "2008", "--short-lines"},
-         "",
-         "共00次:01,02,03,04,05,06,07,08,09,10,\r\n"
-         "       11,12,13,14,15,16,17,18,19,20,\r\n"
-         "       21,22,23,24,25,26,27,28,29,30,\r\n"
-         "       31,32,33,34,35,36,37,38,39,40,\r\n"
-         "       41,42,43,44,45,46,47,48,49,（49码）\r\n",
-         "2008"},
-        {{"number", "--table-year", "2006"},
-         "01,01,02",
-         "共00次:03,04,05,06,07,08,09,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,"
-         "29,30,31,32,33,34,35,36,37,38,39,40,41,42,43,44,45,46,47,48,49,（47码）\r\n"
-         "共01次:02,（1码）\r\n"
-         "共02次:01,（1码）\r\n",
-         "2006"},
-        {{"zodiac"},
-         "鼠鼠牛",
-         " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n"
-         "【共02次】：鼠,\r\n",
-         std::nullopt},
-    };
-    return examples;
-}
-
 std::int16_t IndexOfStatistic(std::string_view name) {
     const auto names = cli::StatisticNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -95,9 +61,17 @@ std::int16_t IndexOfStatistic(std::string_view name) {
 }
 
 TEST(ChguCliFormats, WorkedExamplesInEveryFormat) {
-    for (const WorkedExample& example : WorkedExamples()) {
-        ::cli::test::ExpectInEveryFormat(CHGU_CLI_PATH, "chgu-cli", example,
-                                         ItemsOf(IndexOfStatistic(example.arguments[0])),
+    for (const test::WorkedExample& example : test::WorkedExamples()) {
+        WorkedExample run{{example.statistic}, example.text, example.report, std::nullopt};
+        if (example.statistic == "number") {
+            run.arguments.insert(run.arguments.end(), {"--table-year", example.table_year});
+            if (!example.long_lines) {
+                run.arguments.push_back("--short-lines");
+            }
+            run.table_year = example.table_year;
+        }
+        ::cli::test::ExpectInEveryFormat(CHGU_CLI_PATH, "chgu-cli", run,
+                                         ItemsOf(IndexOfStatistic(example.statistic)),
                                          {{"cumulative", false}, {"skip_brackets", true}});
     }
 }

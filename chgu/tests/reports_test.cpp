@@ -5,6 +5,7 @@
 #include "chgu/reports.h"
 #include "platform/codepage.h"
 #include "test_support.h"
+#include "worked_examples.h"
 
 namespace chgu {
 namespace {
@@ -14,35 +15,16 @@ using test::Strip;
 
 const Strip kShortLines{.Option2 = false};
 
-// "a,b,...," for the numbers first..last.
-std::string NumbersFromTo(int first, int last) {
-    std::string numbers;
-    for (int n = first; n <= last; ++n) {
-        numbers += static_cast<char>('0' + n / 10);
-        numbers += static_cast<char>('0' + n % 10);
-        numbers += ',';
+TEST(WorkedExamples, TheEngineWritesEachReport) {
+    for (const test::WorkedExample& example : test::WorkedExamples()) {
+        const Strip strip{.TableYear = example.table_year, .Option2 = example.long_lines};
+        const std::int16_t Index = example.statistic == "number" ? kNumberStatisticsIndex
+                                   : example.statistic == "zodiac"
+                                       ? static_cast<std::int16_t>(AttributeStatistic::Zodiac)
+                                       : -1;
+        EXPECT_EQ(Press(Index, example.text, strip), example.report)
+            << example.statistic << " of '" << example.text << "'";
     }
-    return numbers;
-}
-
-TEST(NumberReport, EmptyInputInShortLines) {
-    EXPECT_EQ(Press(0, "", kShortLines),
-              "共00次:01,02,03,04,05,06,07,08,09,10,\r\n"
-              "       11,12,13,14,15,16,17,18,19,20,\r\n"
-              "       21,22,23,24,25,26,27,28,29,30,\r\n"
-              "       31,32,33,34,35,36,37,38,39,40,\r\n"
-              "       41,42,43,44,45,46,47,48,49,（49码）\r\n");
-}
-
-TEST(NumberReport, EmptyInputInLongLines) {
-    EXPECT_EQ(Press(0, ""), "共00次:" + NumbersFromTo(1, 49) + "（49码）\r\n");
-}
-
-TEST(NumberReport, CountsRunFromColdestToHottest) {
-    EXPECT_EQ(Press(0, "01,01,02"), "共00次:" + NumbersFromTo(3, 49) +
-                                        "（47码）\r\n"
-                                        "共01次:02,（1码）\r\n"
-                                        "共02次:01,（1码）\r\n");
 }
 
 TEST(AttributeReport, ArrangementChangesOnlyTheNumberReport) {

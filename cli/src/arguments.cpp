@@ -28,10 +28,12 @@ struct NamedEncoding {
     std::string_view name;
     Encoding encoding;
 };
-// "utf8" as many programs spell it.
-constexpr std::array<NamedEncoding, 3> kEncodings = {{
+// "utf8" and "utf16" as many programs spell them.
+constexpr std::array<NamedEncoding, 5> kEncodings = {{
     {"utf-8", Encoding::kUtf8},
     {"utf8", Encoding::kUtf8},
+    {"utf-16", Encoding::kUtf16},
+    {"utf16", Encoding::kUtf16},
     {"gbk", Encoding::kGbk},
 }};
 
@@ -260,7 +262,7 @@ ParsedArguments ParseArguments(const ToolDescription& description,
     if (const auto encoding = given->values.find(kEncoding); encoding != given->values.end()) {
         const NamedEncoding* named = FindNamed<NamedEncoding>(kEncodings, encoding->second);
         if (named == nullptr) {
-            return Failure(BadValue(kEncoding, "utf-8 or gbk", encoding->second));
+            return Failure(BadValue(kEncoding, "utf-8, utf-16 or gbk", encoding->second));
         }
         common.encoding = named->encoding;
     }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -18,6 +19,7 @@
 #include "platform/codepage.h"
 #include "platform/command_line.h"
 #include "platform/large_pages.h"
+#include "utf16_input.h"
 
 namespace cli {
 
@@ -42,6 +44,10 @@ std::FILE* OpenForReading(const std::string& path) {
     return std::fopen(file.c_str(), "rb");
 #endif
 }
+
+constexpr std::string_view kHoldsNul =
+    ": it holds a NUL character, which no text does (UTF-16 without a byte-order mark "
+    "needs --encoding utf-16)";
 
 std::string_view ByteOrderMark() {
     return "\xEF\xBB\xBF";
@@ -136,15 +142,32 @@ public:
         }
         second_.clear();
         std::size_t second_took = 0;
+        // Memory that runs out on the second thread ends the run as on the
+        // first (see RunCatchingExhaustion), not the program.
+        std::exception_ptr second_failed;
         std::thread second;
         try {
-            second = std::thread([&] { second_took = append_(second_, block.substr(split), last); });
+            second = std::thread([&] {
+                try {
+                    second_took = append_(second_, block.substr(split), last);
+                } catch (...) {
+                    second_failed = std::current_exception();
+                }
+            });
         } catch (const std::system_error&) {
             // No thread to be had (a limit of the system's): one at a time.
             return append_(text, block, last);
         }
-        append_(text, block.substr(0, split), true);
+        try {
+            append_(text, block.substr(0, split), true);
+        } catch (...) {
+            second.join();
+            throw;
+        }
         second.join();
+        if (second_failed) {
+            std::rethrow_exception(second_failed);
+        }
         text.append(second_);
         return split + second_took;
     }
@@ -180,9 +203,46 @@ class AfterByteOrderMark {
     bool at_start_ = true;
 };
 
+// An input that starts with a UTF-16 byte-order mark, or any input when
+// --encoding utf-16 says so, is UTF-16; every other goes to the encoding's
+// own converter.
+template <typename Convert>
+class Utf16WhenMarked {
+  public:
+    Utf16WhenMarked(Convert convert, bool utf16) : convert_(std::move(convert)) {
+        if (utf16) {
+            order_ = Utf16Order::kLittleEndian;
+        }
+    }
+
+    template <typename Text>
+    std::size_t operator()(Text& text, std::string_view block, bool last) {
+        std::size_t mark = 0;
+        if (at_start_) {
+            if (block.size() < kUtf16MarkBytes && !last) {
+                return 0;  // the mark may go on in the next block
+            }
+            at_start_ = false;
+            if (const auto marked = Utf16ByteOrderMark(block)) {
+                order_ = marked;
+                mark = kUtf16MarkBytes;
+            }
+        }
+        if (order_) {
+            return mark + AppendUtf16Bytes(text, block.substr(mark), *order_, last);
+        }
+        return convert_(text, block, last);
+    }
+
+  private:
+    Convert convert_;
+    bool at_start_ = true;
+    std::optional<Utf16Order> order_;
+};
+
 // The input as a text, its blocks put in by convert(text, block, last), in
 // room made once for a file's size, in large pages where the system has
-// them.
+// them. A text that holds a NUL is refused (see tool_io.h).
 template <typename Text, typename Convert>
 std::optional<Text> ReadText(const std::optional<std::string>& path, std::size_t block_bytes,
                              std::string& error, Convert convert) {
@@ -191,8 +251,19 @@ std::optional<Text> ReadText(const std::optional<std::string>& path, std::size_t
         text.reserve(size + platform::kConversionRoom);
         platform::PreferLargePages(text.data(), text.capacity() * sizeof(text[0]));
     };
-    const auto take = [&](std::string_view block, bool last) { return convert(text, block, last); };
+    bool nul = false;
+    const auto take = [&](std::string_view block, bool last) {
+        const std::size_t before = text.size();
+        const std::size_t used = convert(text, block, last);
+        nul = nul || text.find(typename Text::value_type{0}, before) != Text::npos;
+        return used;
+    };
     if (!ReadInput(path, block_bytes, error, make_room, take)) {
+        return std::nullopt;
+    }
+    if (nul) {
+        error = (path ? "cannot read '" + *path + "'" : std::string("cannot read standard input"))
+                    .append(kHoldsNul);
         return std::nullopt;
     }
     return text;
@@ -228,34 +299,65 @@ void UseBinaryStandardStreams() {
 std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
                                           Encoding encoding, std::string& error,
                                           std::size_t block_bytes) {
+    const bool utf16 = encoding == Encoding::kUtf16;
     if (encoding == Encoding::kGbk) {
-        return ReadText<std::string>(path, block_bytes, error, AppendAsIs);
+        return ReadText<std::string>(path, block_bytes, error, Utf16WhenMarked(AppendAsIs, utf16));
     }
     return ReadText<std::string>(
         path, block_bytes, error,
-        AfterByteOrderMark(Halves<std::string>(platform::AppendUtf8AsGbk, kUtf8CharacterStart)));
+        Utf16WhenMarked(AfterByteOrderMark(Halves<std::string>(platform::AppendUtf8AsGbk,
+                                                                kUtf8CharacterStart)),
+                        utf16));
 }
 
 std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>& path,
                                                Encoding encoding, std::string& error,
                                                std::size_t block_bytes) {
+    const bool utf16 = encoding == Encoding::kUtf16;
     if (encoding == Encoding::kGbk) {
         return ReadText<std::u16string>(
             path, block_bytes, error,
-            Halves<std::u16string>(platform::AppendGbkAsUtf16, kGbkCharacterStart));
+            Utf16WhenMarked(Halves<std::u16string>(platform::AppendGbkAsUtf16, kGbkCharacterStart),
+                            utf16));
     }
     return ReadText<std::u16string>(
         path, block_bytes, error,
-        AfterByteOrderMark(
-            Halves<std::u16string>(platform::AppendUtf8AsUtf16, kUtf8CharacterStart)));
+        Utf16WhenMarked(AfterByteOrderMark(Halves<std::u16string>(platform::AppendUtf8AsUtf16,
+                                                                   kUtf8CharacterStart)),
+                        utf16));
 }
 
+namespace {
+
+// A whole input as UTF-16 when it is that (see Utf16WhenMarked).
+std::optional<std::u16string> WholeUtf16(std::string_view input, Encoding encoding) {
+    std::optional<Utf16Order> order = Utf16ByteOrderMark(input);
+    if (order) {
+        input.remove_prefix(kUtf16MarkBytes);
+    } else if (encoding == Encoding::kUtf16) {
+        order = Utf16Order::kLittleEndian;
+    } else {
+        return std::nullopt;
+    }
+    std::u16string text;
+    AppendUtf16Bytes(text, input, *order, true);
+    return text;
+}
+
+}  // namespace
+
 std::string DecodeAsGbk(std::string_view input, Encoding encoding) {
+    if (const auto utf16 = WholeUtf16(input, encoding)) {
+        return platform::Utf16ToGbk(*utf16);
+    }
     return encoding == Encoding::kGbk ? std::string(input)
                                       : platform::Utf8ToGbk(WithoutByteOrderMark(input));
 }
 
 std::u16string DecodeAsUtf16(std::string_view input, Encoding encoding) {
+    if (auto utf16 = WholeUtf16(input, encoding)) {
+        return std::move(*utf16);
+    }
     return encoding == Encoding::kGbk ? platform::GbkToUtf16(input)
                                       : platform::Utf8ToUtf16(WithoutByteOrderMark(input));
 }
@@ -269,6 +371,13 @@ void Notify(std::string_view tool, std::string_view message) {
     std::string line(tool);
     line.append(": ").append(message).append("\n");
     std::fputs(line.c_str(), stderr);
+}
+
+int FailOutOfMemory(std::string_view tool) {
+    // Written in pieces: the memory for one line may be what ran out.
+    std::fwrite(tool.data(), 1, tool.size(), stderr);
+    std::fputs(": out of memory\n", stderr);
+    return kUsageError;
 }
 
 int Fail(std::string_view tool, std::string_view message) {

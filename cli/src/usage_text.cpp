@@ -31,9 +31,11 @@ constexpr std::array<CommonOptionHelp, 7> kCommonHelp = {{
      "count the traditional forms of the vocabulary as the\n"
      "simplified ones (龍 as 龙, 馬 as 马, 單 as 单, 號 as 号, ...:\n"
      "14 characters); normalise writes them simplified"},
-    {kEncoding, "utf-8|gbk",
+    {kEncoding, "utf-8|utf-16|gbk",
      "of the input and of the report text (default\n"
-     "utf-8, also spelt utf8); csv and json are UTF-8"},
+     "utf-8, also spelt utf8); csv and json are UTF-8;\n"
+     "utf-16 input gives a UTF-8 report, and input that\n"
+     "starts with a UTF-16 byte-order mark is UTF-16"},
     {kHelp, "", "show this text"},
     {kVersion, "", "show the tool's name and version"},
 }};

@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "count_reading.h"
+#include "failing_streams.h"
+#include "malformed_text.h"
 #include "platform/codepage.h"
 #include "run_program.h"
 #include "temp_folder.h"
@@ -103,9 +106,9 @@ TEST(BothTools, OptionMistakes) {
         {{"number", "a.txt", "b.txt"}, "unexpected argument 'b.txt' (see --help)"},
         {{"number", "a.txt", "--", "-b"}, "unexpected argument '-b' (see --help)"},
         {{"number", "--encoding", "big5"},
-         "--encoding must be utf-8 or gbk, not 'big5' (see --help)"},
+         "--encoding must be utf-8, utf-16 or gbk, not 'big5' (see --help)"},
         {{"number", "--encoding", "UTF-8"},
-         "--encoding must be utf-8 or gbk, not 'UTF-8' (see --help)"},
+         "--encoding must be utf-8, utf-16 or gbk, not 'UTF-8' (see --help)"},
         {{"zodiac"}, "{option} does not apply to zodiac (see --help)", true},
         {{"zodiac,tail"}, "{option} does not apply to zodiac,tail (see --help)", true},
         {{"all", "--format", "csv", "--pretty"},
@@ -189,6 +192,283 @@ TEST(BothTools, ReadTheirInputAlike) {
         EXPECT_EQ(cli::test::CountsOfJson(cli::test::ReadJson(gbk.out)).at(0),
                   (std::pair<std::string, std::int64_t>{"鼠", 1}));
     }
+}
+
+// Text as Notepad saves it as "Unicode": UTF-16 bytes, little endian or big.
+std::string Utf16Bytes(std::u16string_view text, bool big_endian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += big_endian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST(BothTools, ReadUtf16AfterAByteOrderMarkOrWhenTold) {
+    const std::u16string zodiac = u"鼠 鼠";
+    const std::u16string numbers = u"05 12";
+    const std::string le = "\xFF\xFE";
+    const std::string be = "\xFE\xFF";
+    const struct {
+        const char* what;
+        std::vector<std::string> options;
+        std::string zodiac;
+        std::string numbers;
+    } cases[] = {
+        {"UTF-16 LE with its mark", {}, le + Utf16Bytes(zodiac, false),
+         le + Utf16Bytes(numbers, false)},
+        {"UTF-16 BE with its mark", {}, be + Utf16Bytes(zodiac, true),
+         be + Utf16Bytes(numbers, true)},
+        {"the mark decides over gbk", {"--encoding", "gbk"}, le + Utf16Bytes(zodiac, false),
+         be + Utf16Bytes(numbers, true)},
+        {"utf-16 without a mark", {"--encoding", "utf-16"}, Utf16Bytes(zodiac, false),
+         Utf16Bytes(numbers, false)},
+        {"utf16 with a mark", {"--encoding=utf16"}, be + Utf16Bytes(zodiac, true),
+         le + Utf16Bytes(numbers, false)},
+    };
+    const platform::test::TempFolder folder;
+    for (const auto& c : cases) {
+        for (const Tool& tool : kTools) {
+            const std::string where = std::string(tool.name) + ", " + c.what;
+            // The zodiac words from standard input, the numbers from a file.
+            const ProgramRun animals =
+                RunProgram(tool.path, Joined({"zodiac", "--format", "csv"}, c.options), c.zodiac);
+            ASSERT_EQ(animals.status, 0) << where << ": " << animals.err;
+            EXPECT_EQ(cli::test::ReadCsv(animals.out).at(1),
+                      (std::vector<std::string>{"鼠", "2"}))
+                << where;
+            const std::string file = folder.Write("numbers.txt", c.numbers).string();
+            const ProgramRun counted = RunProgram(
+                tool.path, Joined({"number", tool.year_option, "2008", "--format", "csv", file},
+                                  c.options),
+                "");
+            ASSERT_EQ(counted.status, 0) << where << ": " << counted.err;
+            std::vector<std::string> named;
+            for (const auto& row : cli::test::ReadCsv(counted.out)) {
+                if (row.size() == 2 && row[1] != "0" && row[1] != "count") {
+                    named.push_back(row[0] + "=" + row[1]);
+                }
+            }
+            EXPECT_EQ(named, (std::vector<std::string>{"05=1", "12=1"})) << where;
+        }
+    }
+    // The report itself is UTF-8 for utf-16 input.
+    for (const Tool& tool : kTools) {
+        const ProgramRun report = RunProgram(tool.path, {"zodiac", "--encoding", "utf-16"},
+                                             Utf16Bytes(zodiac, false));
+        EXPECT_NE(report.out.find("【共02次】：鼠,"), std::string::npos) << report.out;
+    }
+}
+
+TEST(BothTools, RefuseATextThatHoldsANul) {
+    const std::string why =
+        ": it holds a NUL character, which no text does (UTF-16 without a byte-order mark "
+        "needs --encoding utf-16)";
+    const struct {
+        const char* what;
+        std::vector<std::string> options;
+        std::string input;
+    } cases[] = {
+        {"UTF-8", {}, std::string("05\0" "12", 5)},
+        {"code page 936", {"--encoding", "gbk"}, std::string("\xCA\xF3\0", 3)},
+        {"UTF-16 with its mark", {}, "\xFF\xFE" + Utf16Bytes(std::u16string(u"05\0", 3), false)},
+        {"UTF-16 without a mark read as UTF-8", {}, Utf16Bytes(u"05", false)},
+    };
+    const platform::test::TempFolder folder;
+    const std::string file = folder.Write("nul.txt", std::string(1, '\0')).string();
+    for (const auto& c : cases) {
+        for (const Tool& tool : kTools) {
+            const ProgramRun run = RunProgram(tool.path, Joined({"number"}, c.options), c.input);
+            EXPECT_EQ(run.status, 2) << tool.name << ", " << c.what;
+            EXPECT_EQ(run.out, "") << tool.name << ", " << c.what;
+            EXPECT_EQ(platform::test::OneErrorLine(run),
+                      std::string(tool.name) + ": cannot read standard input" + why);
+        }
+    }
+    for (const Tool& tool : kTools) {
+        EXPECT_EQ(platform::test::OneErrorLine(RunProgram(tool.path, {"tail", file}, "")),
+                  std::string(tool.name) + ": cannot read '" + file + "'" + why);
+    }
+}
+
+TEST(BothTools, EndWithOneLineWhenMemoryRunsOut) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "the address-space limit is a POSIX one";
+#elif defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's own reservations exceed any modest limit";
+#else
+    // 400 MB of input (a sparse file: nothing written but its size) under a
+    // limit of 300 MB, as a file and as standard input.
+    const platform::test::TempFolder folder;
+    const std::filesystem::path file = folder.path() / "large.txt";
+    std::filesystem::resize_file(folder.Write("large.txt", ""), std::size_t{400} << 20);
+    platform::test::RunSetting limited;
+    limited.address_space_bytes = std::size_t{300} << 20;
+    for (const Tool& tool : kTools) {
+        for (const bool as_input : {false, true}) {
+            platform::test::FailingStreams streams;
+            std::vector<std::string> arguments{"number"};
+            if (as_input) {
+                streams.input_from = file.string();
+            } else {
+                arguments.push_back(file.string());
+            }
+            const ProgramRun run = RunProgram(tool.path, arguments, "", streams, limited);
+            EXPECT_EQ(run.status, 2) << tool.name << " " << run.err;
+            EXPECT_EQ(run.out, "") << tool.name;
+            EXPECT_EQ(platform::test::OneErrorLine(run), std::string(tool.name) + ": out of memory");
+        }
+    }
+#endif
+}
+
+// What users and scripts may throw at either tool: a paste of megabytes,
+// bytes that are not UTF-8, arguments that are not text, file names outside
+// the ANSI code page, standard streams that fail. Each is counted as written
+// down here, or refused in one line; neither tool crashes or drops the rest.
+
+// The text of a number statistic's csv: the items counted, with their counts.
+std::vector<std::string> Counted(const std::string& csv) {
+    std::vector<std::string> counted;
+    for (const auto& row : cli::test::ReadCsv(csv)) {
+        if (row.size() == 2 && row[1] != "0" && row[1] != "count") {
+            counted.push_back(row[0] + "=" + row[1]);
+        }
+    }
+    return counted;
+}
+
+TEST(BothTools, MegabytesAreTalliedWholeOnTwoThreadsOrOne) {
+    // 15 bytes a line, so that blocks of 1 MB end inside characters, and
+    // halves of a block large enough to be converted on a thread each.
+    const std::string line = "鼠 05 12 龙\r\n";
+    std::string text;
+    while (text.size() < (std::size_t{5} << 20)) {
+        text += line;
+    }
+    const std::string n = std::to_string(text.size() / line.size());
+    // In 2008 鼠 names 01 13 25 37 49 and 龙 09 21 33 45.
+    const std::vector<std::string> numbers{
+        "01=" + n, "05=" + n, "09=" + n, "12=" + n, "13=" + n, "21=" + n,
+        "25=" + n, "33=" + n, "37=" + n, "45=" + n, "49=" + n};
+    platform::test::RunSetting no_threads;
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+    // Every thread asks for a stack of 1 GB, which a limit of 300 MB never
+    // gives: each block is converted whole, on the one thread.
+    no_threads.address_space_bytes = std::size_t{300} << 20;
+    no_threads.stack_bytes = std::size_t{1} << 30;
+#endif
+    for (const Tool& tool : kTools) {
+        for (const platform::test::RunSetting& setting : {platform::test::RunSetting{}, no_threads}) {
+            const std::string where = std::string(tool.name) +
+                                      (setting.stack_bytes ? " on one thread" : " on two threads");
+            const ProgramRun zodiac =
+                RunProgram(tool.path, {"zodiac", "--format", "csv"}, text, {}, setting);
+            ASSERT_EQ(zodiac.status, 0) << where << ": " << zodiac.err;
+            EXPECT_EQ(Counted(zodiac.out), (std::vector<std::string>{"鼠=" + n, "龙=" + n}))
+                << where;
+            const ProgramRun number = RunProgram(
+                tool.path, {"number", tool.year_option, "2008", "--format", "csv"}, text, {}, setting);
+            ASSERT_EQ(number.status, 0) << where << ": " << number.err;
+            EXPECT_EQ(Counted(number.out), numbers) << where;
+        }
+    }
+}
+
+TEST(BothTools, BytesThatAreNotUtf8CountAsReplacementCharacters) {
+    // Each malformed sequence becomes U+FFFD, which no word contains and
+    // which ends a number as any other character does.
+    const std::string& input = platform::test::kMalformedUtf8;
+    for (const Tool& tool : kTools) {
+        const ProgramRun zodiac = RunProgram(tool.path, {"zodiac", "--format", "csv"}, input);
+        ASSERT_EQ(zodiac.status, 0) << tool.name << ": " << zodiac.err;
+        EXPECT_EQ(Counted(zodiac.out), (std::vector<std::string>{"鼠=1", "牛=1", "羊=1"}))
+            << tool.name;
+        // In 2008 鼠 names 01 13 25 37 49, 牛 12 24 36 48 and 羊 06 18 30 42.
+        const ProgramRun number =
+            RunProgram(tool.path, {"number", tool.year_option, "2008", "--format", "csv"}, input);
+        ASSERT_EQ(number.status, 0) << tool.name << ": " << number.err;
+        EXPECT_EQ(Counted(number.out),
+                  (std::vector<std::string>{"01=1", "05=1", "06=1", "12=2", "13=1", "18=1",
+                                            "24=1", "25=1", "30=1", "36=1", "37=1", "42=1",
+                                            "48=1", "49=1"}))
+            << tool.name;
+    }
+    // As chgu-cli's 全转半 shows the text it read: one U+FFFD a byte that
+    // starts no character, a sequence cut at the end one.
+    const ProgramRun read = RunProgram(CHGU_CLI_PATH, {"normalise"}, input);
+    EXPECT_EQ(read.out,
+              "\uFFFD鼠\uFFFD\uFFFD 05\uFFFD\uFFFD\uFFFD牛\uFFFD\uFFFD\uFFFD\uFFFD,12\uFFFD羊\uFFFD");
+}
+
+TEST(BothTools, ArgumentsThatAreNotTextAreRefusedClearly) {
+    const std::string& unpaired = platform::test::kArgumentThatIsNoText;
+    for (const Tool& tool : kTools) {
+        for (const std::vector<std::string>& arguments :
+             {std::vector<std::string>{"number", "tips" + unpaired + ".txt"},
+              {"zodiac" + unpaired},
+              {"number", "--encoding", unpaired},
+              {"number", "--" + unpaired},
+              Joined({"number"}, {tool.number_option[0], unpaired})}) {
+            const ProgramRun run = RunProgram(tool.path, arguments, "鼠");
+            EXPECT_EQ(run.status, 2) << tool.name << " " << arguments.back();
+            EXPECT_EQ(run.out, "");
+            EXPECT_TRUE(run.err.starts_with(std::string(tool.name) + ": ")) << run.err;
+        }
+    }
+    // kova-cli's year must be a number; chgu-cli's table year is any text,
+    // and one that names no year has no zodiac table: 鼠 names no number.
+    const ProgramRun year = RunProgram(KOVA_CLI_PATH, {"number", "--year", unpaired}, "鼠");
+    EXPECT_EQ(year.status, 2);
+    const ProgramRun table_year = RunProgram(
+        CHGU_CLI_PATH, {"number", "--table-year", unpaired, "--format", "csv"}, "鼠05");
+    ASSERT_EQ(table_year.status, 0) << table_year.err;
+    EXPECT_EQ(Counted(table_year.out), (std::vector<std::string>{"05=1"}));
+}
+
+TEST(BothTools, FileNamesOutsideTheAnsiCodePageAreOpened) {
+    // Windows hands programs their arguments in the ANSI code page too,
+    // where these characters do not exist.
+    const platform::test::TempFolder temp;
+    const std::u16string name = u"提示ÄΩ🐭.txt";
+    const std::filesystem::path file =
+        temp.path() / std::filesystem::path(std::u8string(
+                          reinterpret_cast<const char8_t*>(platform::Utf16ToUtf8(name).c_str())));
+    std::ofstream(file, std::ios::binary) << "鼠 05";
+    const std::string argument = (temp.path().string() + "/").append(platform::Utf16ToUtf8(name));
+    for (const Tool& tool : kTools) {
+        const ProgramRun run = RunProgram(tool.path, {"zodiac", "--format", "csv", argument}, "");
+        ASSERT_EQ(run.status, 0) << tool.name << ": " << run.err;
+        EXPECT_EQ(Counted(run.out), (std::vector<std::string>{"鼠=1"})) << tool.name;
+    }
+}
+
+TEST(BothTools, FailingStandardStreamsAreErrors) {
+    for (const Tool& tool : kTools) {
+        platform::test::ExpectFailingStreamsAreErrors(tool.path, tool.name,
+                                                      {"number", tool.year_option, "2008"});
+    }
+}
+
+// chgu-cli's --save-change-date where the configuration folder cannot be
+// made: one line, status 2, nothing stored and nothing counted.
+TEST(BothTools, ARefusedSaveOfTheChangeDateIsAnError) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "on Windows the date goes to the registry (see the window's end-to-end tests)";
+#else
+    const platform::test::TempFolder folder;
+    platform::test::RunSetting blocked;
+    blocked.environment = {"XDG_CONFIG_HOME=" + folder.Write("config", "a file").string()};
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--save-change-date", "2026年02月17日"},
+          {"number", "--save-change-date", "2026年02月17日"}}) {
+        const ProgramRun run = RunProgram(CHGU_CLI_PATH, arguments, "05", {}, blocked);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(platform::test::OneErrorLine(run), "chgu-cli: cannot save the change date");
+    }
+#endif
 }
 
 TEST(BothTools, ReadTheYearTablesBesideThemselves) {

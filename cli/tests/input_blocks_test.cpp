@@ -53,6 +53,32 @@ TEST(InputBlocks, EveryBlockSizeGivesTheWholeFilesText) {
     }
 }
 
+TEST(InputBlocks, Utf16InAnyBlocksKeepsItsPairsWhole) {
+    using namespace std::string_literals;
+    // 鼠05😀 CR LF and an odd last byte, after each byte-order mark and, with
+    // --encoding utf-16, without one.
+    const std::string little = "\x20\x9F" "0\0" "5\0" "\x3D\xD8\x00\xDE" "\r\0\n\0" "5"s;
+    const std::string big = "\x9F\x20" "\0" "0" "\0" "5" "\xD8\x3D\xDE\x00" "\0\r\0\n" "5"s;
+    const struct {
+        std::string bytes;
+        cli::Encoding encoding;
+    } files[] = {{"\xFF\xFE" + little, cli::Encoding::kUtf8},
+                 {"\xFE\xFF" + big, cli::Encoding::kGbk},
+                 {little, cli::Encoding::kUtf16}};
+    const TempFolder folder;
+    for (const auto& [bytes, encoding] : files) {
+        const std::string file = folder.Write("unicode.txt", bytes).string();
+        for (const std::size_t block : {1, 2, 3, 5, 4093}) {
+            std::string error;
+            EXPECT_EQ(cli::ReadInputAsUtf16(file, encoding, error, block), u"鼠05😀\r\n\uFFFD")
+                << "blocks of " << block;
+            EXPECT_EQ(cli::ReadInputAsGbk(file, encoding, error, block), "\xCA\xF3" "05?\r\n?")
+                << "blocks of " << block;
+            EXPECT_EQ(error, "");
+        }
+    }
+}
+
 TEST(InputBlocks, AShortFileAndAMissingOne) {
     const TempFolder folder;
     std::string error;

@@ -18,26 +18,7 @@ long long CountOf(Statistic statistic, std::string_view utf8, const std::string&
 
 }  // namespace
 
-TEST(AttributeStatistics, ZodiacWordsGroupedByCount) {
-    EXPECT_EQ(Utf8Lines(ZodiacStatistics(Gbk("鼠牛鼠"))),
-              " 生肖统计结果：\n"
-              "【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\n"
-              "【共01次】：牛,\n"
-              "【共02次】：鼠,");
-}
-
-TEST(AttributeStatistics, DigitSumsOfAnEmptyTextWrapAfter54Bytes) {
-    EXPECT_EQ(Utf8Lines(DigitSumStatistics("")),
-              " 合数统计结果：\n"
-              "【共00次】：1合,2合,3合,4合,5合,6合,7合,8合,9合,10合,11合,\n"
-              "            12合,13合,");
-}
-
-TEST(AttributeStatistics, BigSmallSkipsWordsAfterSum) {
-    EXPECT_EQ(Utf8Lines(BigSmallStatistics(Gbk("合大 大 小 合小"))),
-              " 大小统计结果：\n"
-              "【共01次】：大,小,");
-}
+// The worked examples (worked_examples.cpp) show reports whole.
 
 TEST(AttributeStatistics, EveryStatisticHasItsTitle) {
     const std::pair<Statistic, const char*> titles[] = {

@@ -15,6 +15,7 @@
 #include "cli/tool_io.h"
 #include "run_statistic.h"
 #include "tip_text.h"
+#include "every_format.h"
 #include "worked_examples.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -47,58 +48,6 @@ std::vector<std::string> ItemsOf(std::size_t statistic) {
     return items;
 }
 
-// Program A's worked examples: the README's and those of the reports'
-// descriptions.
-const std::vector<WorkedExample>& WorkedExamples() {
-    static const std::vector<WorkedExample> examples = {
-        {{"number", "--year", "2003", "--layout", "2"},
-         "鼠 05 12",
-         "共00次：01,02,03,04,06,07,09,10,11,13,14,15,16,17,18,19,21,22,23,24,25,26,27,28,29,30,"
-         "31,33,34,35,36,37,38,39,40,41,42,43,45,46,47,48,49,（43码）\r\n"
-         "共01次：05,08,12,20,32,44,（6码）\r\n",
-         "2003"},
-        {{"number", "--year", "2003"},
-         "",
-         "共00次：01,02,03,04,05,06,07,08,09,10,（10码）\r\n"
-         "        11,12,13,14,15,16,17,18,19,20,（10码）\r\n"
-         "        21,22,23,24,25,26,27,28,29,30,（10码）\r\n"
-         "        31,32,33,34,35,36,37,38,39,40,（10码）\r\n"
-         "        41,42,43,44,45,46,47,48,49,（9码）\r\n",
-         "2003"},
-        {{"number", "--year", "2008", "--layout", "2"},
-         "2004年 123 5号 合单",
-         "共00次：02,06,08,11,13,15,17,19,20,22,24,26,28,31,33,35,37,39,40,42,44,46,48,（23码）\r\n"
-         "共01次：01,03,04,05,07,09,10,12,14,16,18,21,25,27,29,30,32,34,36,38,41,43,45,47,49,"
-         "（25码）\r\n"
-         "共02次：23,（1码）\r\n",
-         "2008"},
-        {{"number", "--year", "2003"},
-         "红单 九：05",
-         "共00次：04,06,10,14,16,20,22,26,28,32,（10码）\r\n"
-         "        36,38,42,44,48,（5码）\r\n"
-         "共01次：02,03,08,09,11,12,15,17,18,21,（10码）\r\n"
-         "        24,25,27,30,31,33,34,37,39,40,（10码）\r\n"
-         "        41,43,46,47,49,（5码）\r\n"
-         "共02次：01,05,07,13,19,23,29,35,45,（9码）\r\n",
-         "2003"},
-        {{"zodiac"},
-         "鼠牛鼠",
-         " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n"
-         "【共02次】：鼠,\r\n",
-         std::nullopt},
-        {{"digitsum"},
-         "",
-         " 合数统计结果：\r\n【共00次】：1合,2合,3合,4合,5合,6合,7合,8合,9合,10合,11合,\r\n"
-         "            12合,13合,\r\n",
-         std::nullopt},
-        {{"bigsmall"},
-         "合大 大 小 合小",
-         " 大小统计结果：\r\n【共01次】：大,小,\r\n",
-         std::nullopt},
-    };
-    return examples;
-}
-
 std::size_t IndexOfStatistic(std::string_view name) {
     const auto names = kova::cli::StatisticNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -110,10 +59,17 @@ std::size_t IndexOfStatistic(std::string_view name) {
 }
 
 TEST(KovaCliFormats, WorkedExamplesInEveryFormat) {
-    for (const WorkedExample& example : WorkedExamples()) {
+    for (const kova::test::WorkedExample& example : kova::test::WorkedExamples()) {
+        WorkedExample run{{example.statistic}, example.text, example.report, std::nullopt};
+        if (example.statistic == "number") {
+            run.arguments.insert(run.arguments.end(),
+                                 {"--year", std::to_string(example.year), "--layout",
+                                  std::to_string(example.layout)});
+            run.table_year = std::to_string(example.year);
+        }
         // Program A has no settings that change a count.
-        cli::test::ExpectInEveryFormat(KOVA_CLI_PATH, "kova-cli", example,
-                                       ItemsOf(IndexOfStatistic(example.arguments[0])), {});
+        cli::test::ExpectInEveryFormat(KOVA_CLI_PATH, "kova-cli", run,
+                                       ItemsOf(IndexOfStatistic(example.statistic)), {});
     }
 }
 

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "failing_streams.h"
 #include "platform/codepage.h"
 #include "run_program.h"
 #include "temp_folder.h"
@@ -51,9 +50,4 @@ TEST(KovaCli, ReadsAFileWithByteOrderMarkAndLfLineBreaks) {
               "【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n"
               "【共01次】：牛,\r\n"
               "【共02次】：鼠,\r\n");
-}
-
-TEST(KovaCli, FailingStandardStreamsAreErrors) {
-    platform::test::ExpectFailingStreamsAreErrors(KOVA_CLI_PATH, "kova-cli",
-                                                  {"number", "--year", "2003"});
 }

@@ -10,10 +10,6 @@ using kova::test::Utf8Lines;
 
 namespace {
 
-std::string Report(std::string_view utf8, int year, Arrangement arrangement) {
-    return Utf8Lines(NumberStatistics(Gbk(utf8), year, arrangement));
-}
-
 // The count the number report gives a number ("05").
 long long CountOf(std::string_view utf8, const std::string& number, int year = 2003) {
     return ReadNumberReport(NumberStatistics(Gbk(utf8), year, Arrangement::kOneLine)).at(number);
@@ -21,40 +17,7 @@ long long CountOf(std::string_view utf8, const std::string& number, int year = 2
 
 }  // namespace
 
-TEST(NumberStatistics, AnimalAndNumbersIn2003OnOneLinePerCount) {
-    EXPECT_EQ(Report("鼠 05 12", 2003, Arrangement::kOneLine),
-              "共00次：01,02,03,04,06,07,09,10,11,13,14,15,16,17,18,19,21,22,23,24,25,26,27,28,29,"
-              "30,31,33,34,35,36,37,38,39,40,41,42,43,45,46,47,48,49,（43码）\n"
-              "共01次：05,08,12,20,32,44,（6码）");
-}
-
-TEST(NumberStatistics, EmptyTextWrapsTenNumbersPerLine) {
-    EXPECT_EQ(Report("", 2003, Arrangement::kWrapped),
-              "共00次：01,02,03,04,05,06,07,08,09,10,（10码）\n"
-              "        11,12,13,14,15,16,17,18,19,20,（10码）\n"
-              "        21,22,23,24,25,26,27,28,29,30,（10码）\n"
-              "        31,32,33,34,35,36,37,38,39,40,（10码）\n"
-              "        41,42,43,44,45,46,47,48,49,（9码）");
-}
-
-TEST(NumberStatistics, YearDigitsLongRunsAndMarkedNumbers) {
-    EXPECT_EQ(
-        Report("2004年 123 5号 合单", 2008, Arrangement::kOneLine),
-        "共00次：02,06,08,11,13,15,17,19,20,22,24,26,28,31,33,35,37,39,40,42,44,46,48,（23码）\n"
-        "共01次：01,03,04,05,07,09,10,12,14,16,18,21,25,27,29,30,32,34,36,38,41,43,45,47,49,"
-        "（25码）\n"
-        "共02次：23,（1码）");
-}
-
-TEST(NumberStatistics, HalfWaveWordsAndTheNineColonMark) {
-    EXPECT_EQ(Report("红单 九：05", 2003, Arrangement::kWrapped),
-              "共00次：04,06,10,14,16,20,22,26,28,32,（10码）\n"
-              "        36,38,42,44,48,（5码）\n"
-              "共01次：02,03,08,09,11,12,15,17,18,21,（10码）\n"
-              "        24,25,27,30,31,33,34,37,39,40,（10码）\n"
-              "        41,43,46,47,49,（5码）\n"
-              "共02次：01,05,07,13,19,23,29,35,45,（9码）");
-}
+// The worked examples (worked_examples.cpp) show the reports whole.
 
 TEST(NumberStatistics, WrittenNumbersCountOnlyWhereTheyEnd) {
     EXPECT_EQ(CountOf("5", "05"), 1);

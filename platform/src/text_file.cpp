@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include "platform/codepage.h"
 
@@ -37,6 +38,20 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
         return std::nullopt;
     }
     return bytes;
+}
+
+std::u16string TooLargeFileMessage(std::u16string_view file_name) {
+    std::u16string message = u"文件“";
+    return message.append(file_name).append(u"”大于 4 MB，不是手写的文本文件，没有读取。");
+}
+
+HandWrittenFile ReadHandWrittenFile(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kHandWrittenFileLimit) {
+        return {std::nullopt, true};
+    }
+    return {ReadWholeFile(file), false};
 }
 
 std::u16string DecodeTextFile(std::string_view bytes) {

@@ -1,5 +1,6 @@
 #include "run_program.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +15,7 @@
 #else
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,7 +104,8 @@ HANDLE InheritableFile(const std::wstring& path, bool write) {
 }  // namespace
 
 ProgramRun RunProgram(std::string program, const std::vector<std::string>& arguments,
-                      const std::string& input, const FailingStreams& streams) {
+                      const std::string& input, const FailingStreams& streams,
+                      const RunSetting& setting) {
     const TempFolder run_folder;
     const fs::path& folder = run_folder.path();
     std::ofstream(folder / "in", std::ios::binary) << input;
@@ -128,8 +131,23 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
     startup.hStdOutput = out;
     startup.hStdError = err;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process)) {
+    // The child inherits this process's environment, with the setting's
+    // variables in place for as long as it starts.
+    std::vector<std::pair<std::wstring, std::optional<std::wstring>>> replaced;
+    for (const std::string& variable : setting.environment) {
+        const std::size_t equals = variable.find('=');
+        const std::wstring name = Wide(variable.substr(0, equals));
+        std::wstring old(32767, L'\0');
+        const DWORD length = GetEnvironmentVariableW(name.c_str(), old.data(), 32767);
+        replaced.emplace_back(name, length > 0 ? std::optional(old.substr(0, length)) : std::nullopt);
+        SetEnvironmentVariableW(name.c_str(), Wide(variable.substr(equals + 1)).c_str());
+    }
+    const BOOL started = CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process);
+    for (const auto& [name, old] : replaced) {
+        SetEnvironmentVariableW(name.c_str(), old ? old->c_str() : nullptr);
+    }
+    if (started) {
         const auto limit = std::chrono::milliseconds(kLongestRun).count();
         if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(limit)) == WAIT_OBJECT_0) {
             DWORD status = 0;
@@ -163,12 +181,21 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
     argv.push_back(nullptr);
     const fs::path config = folder / "config";
     fs::create_directories(config);
-    std::vector<std::string> variables{"XDG_CONFIG_HOME=" + config.string()};
+    std::vector<std::string> variables = setting.environment;
+    variables.push_back("XDG_CONFIG_HOME=" + config.string());
     for (char** variable = environ; *variable != nullptr; ++variable) {
-        if (!std::string_view(*variable).starts_with("XDG_CONFIG_HOME=")) {
-            variables.emplace_back(*variable);
-        }
+        variables.emplace_back(*variable);
     }
+    // The first of each name stands.
+    std::vector<std::string> names;
+    std::erase_if(variables, [&](const std::string& variable) {
+        const std::string name = variable.substr(0, variable.find('='));
+        if (std::find(names.begin(), names.end(), name) != names.end()) {
+            return true;
+        }
+        names.push_back(name);
+        return false;
+    });
     std::vector<char*> envp;
     for (std::string& variable : variables) {
         envp.push_back(variable.data());
@@ -190,6 +217,14 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
         }
         redirect(out_path, O_WRONLY | O_CREAT | O_TRUNC, 1);
         redirect(err, O_WRONLY | O_CREAT | O_TRUNC, 2);
+        for (const auto& [resource, bytes] :
+             {std::pair{RLIMIT_AS, setting.address_space_bytes},
+              std::pair{RLIMIT_STACK, setting.stack_bytes}}) {
+            const rlimit limit{bytes.value_or(0), bytes.value_or(0)};
+            if (bytes && setrlimit(resource, &limit) != 0) {
+                _exit(127);
+            }
+        }
         execve(program.c_str(), argv.data(), envp.data());
         _exit(127);
     }

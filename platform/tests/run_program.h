@@ -5,6 +5,7 @@
 // stored reaches the tests.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,18 @@ struct FailingStreams {
     std::optional<std::string> output_to;
 };
 
+// What else a run is given.
+struct RunSetting {
+    // Variables set in its environment ("NAME=value"), over those it would
+    // have otherwise (XDG_CONFIG_HOME among them).
+    std::vector<std::string> environment;
+    // A limit of its address space (POSIX; ignored on Windows).
+    std::optional<std::size_t> address_space_bytes;
+    // A limit of its stack (POSIX; ignored on Windows), which the C library
+    // also takes as the stack of every thread the program starts.
+    std::optional<std::size_t> stack_bytes;
+};
+
 // A program that has not ended after two minutes is ended, and the caught
 // error output says so, naming it.
 // program: a path of the build (on Windows under Wine, a POSIX path is
@@ -35,7 +48,8 @@ struct FailingStreams {
 // are read as UTF-8 in which UTF-16 surrogates may stand alone (encoded as
 // three bytes ED A0..BF xx), so that a test can pass any UTF-16 argument.
 ProgramRun RunProgram(std::string program, const std::vector<std::string>& arguments,
-                      const std::string& input, const FailingStreams& streams = {});
+                      const std::string& input, const FailingStreams& streams = {},
+                      const RunSetting& setting = {});
 
 // A one-line standard error without its line end, which is CR LF on Windows
 // (a text stream there); any other line break is left in, for the test to

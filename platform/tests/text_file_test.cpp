@@ -60,6 +60,20 @@ TEST(TextFile, CodePage936ThatHappensToBeValidUtf8StaysCodePage936) {
     EXPECT_EQ(DecodeTextFile("a|05 12\r\n"), u"a|05 12\r\n");
 }
 
+TEST(TextFile, AHandWrittenFileOfMoreThan4MbIsNotRead) {
+    const test::TempFolder folder;
+    const std::filesystem::path file = folder.Write("Define.txt", "");
+    std::filesystem::resize_file(file, kHandWrittenFileLimit);
+    EXPECT_EQ(ReadHandWrittenFile(file).bytes, std::string(kHandWrittenFileLimit, '\0'));
+    std::filesystem::resize_file(file, kHandWrittenFileLimit + 1);
+    const HandWrittenFile larger = ReadHandWrittenFile(file);
+    EXPECT_TRUE(larger.too_large);
+    EXPECT_EQ(larger.bytes, std::nullopt);
+    EXPECT_FALSE(ReadHandWrittenFile(folder.path() / "missing.txt").too_large);
+    EXPECT_EQ(Utf16ToUtf8(TooLargeFileMessage(u"D:\\tips\\Define.txt")),
+              "文件“D:\\tips\\Define.txt”大于 4 MB，不是手写的文本文件，没有读取。");
+}
+
 TEST(FileExists, OnlyPlainFilesCount) {
     test::TempFolder folder;
     EXPECT_TRUE(FileExists(folder.Write("Define.txt", "")));

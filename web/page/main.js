@@ -26,14 +26,20 @@
       builtIn: '没有自定义属性', check: () => null },
   ];
 
+  // A picked file that the browser's storage refused: used until the page
+  // closes, and said so, as it is gone after a reload.
+  const unkept = {};
+
   // The user's files go back into the programs' folder before the programs
   // start, as files beside the programs are there before they start.
   function putBackUserFiles() {
     for (const file of userFiles) {
-      const bytes = PageStorage.readBytes(`file.${file.name}`);
+      const picked = unkept[file.name];
+      const bytes = picked ? picked.bytes : PageStorage.readBytes(`file.${file.name}`);
       if (bytes) module.putUserFile(file.name, bytes);
+      const name = picked ? picked.name : PageStorage.read(`name.${file.name}`) ?? file.name;
       document.getElementById(file.state).textContent =
-        bytes ? `用的是载入的 ${PageStorage.read(`name.${file.name}`) ?? file.name}` : file.builtIn;
+        !bytes ? file.builtIn : picked ? `用的是载入的 ${name}（未能存下，重新打开页面后不再用）` : `用的是载入的 ${name}`;
     }
   }
 
@@ -80,19 +86,30 @@
       const picked = event.target.files[0];
       event.target.value = '';
       if (!picked) return;
+      const tooLarge = module.tooLargeFault(picked.size, picked.name);
+      if (tooLarge !== null) {
+        Shell.showMessage(file.name, tooLarge, true);
+        return;
+      }
       const bytes = new Uint8Array(await picked.arrayBuffer());
       const fault = file.check(bytes, picked.name);
       if (fault !== null) {
         Shell.showMessage(file.name, fault, true);
         return;
       }
-      PageStorage.writeBytes(`file.${file.name}`, bytes);
-      PageStorage.write(`name.${file.name}`, picked.name);
-      module.putUserFile(file.name, bytes);
+      const kept = PageStorage.writeBytes(`file.${file.name}`, bytes) && PageStorage.write(`name.${file.name}`, picked.name);
+      if (kept) {
+        delete unkept[file.name];
+      } else {
+        PageStorage.remove(`file.${file.name}`);
+        PageStorage.remove(`name.${file.name}`);
+        unkept[file.name] = { bytes, name: picked.name };
+      }
       putBackUserFiles();
       startPrograms();
     });
     document.getElementById(file.remove).addEventListener('click', () => {
+      delete unkept[file.name];
       PageStorage.remove(`file.${file.name}`);
       PageStorage.remove(`name.${file.name}`);
       module.removeUserFile(file.name);

@@ -15,12 +15,20 @@ const PageStorage = (() => {
     tell();
   }
 
+  // Nothing for a value that is not what the page writes (another page of
+  // the same origin, a hand edit): the page starts as without it. Only
+  // storage that refuses to be read is told.
   function read(name) {
+    let stored;
     try {
-      const stored = window.localStorage.getItem(prefix + name);
-      return stored === null ? null : JSON.parse(stored);
+      stored = window.localStorage.getItem(prefix + name);
     } catch {
       refused();
+      return null;
+    }
+    try {
+      return stored === null ? null : JSON.parse(stored);
+    } catch {
       return null;
     }
   }

@@ -10,6 +10,7 @@
 #include "js_bytes.h"
 #include "kova_tab.h"
 #include "platform/codepage.h"
+#include "platform/text_file.h"
 #include "platform/traditional.h"
 #include "program_files.h"
 
@@ -73,6 +74,13 @@ EMSCRIPTEN_BINDINGS(tipstat) {
     });
     function("yearTablesFault", +[](const std::string& bytes, const std::u16string& file_name) {
         return OptionalText(web::YearTablesFault(bytes, file_name));
+    });
+    // A picked file larger than a hand-written one can be, told before it
+    // is read, as the programs tell theirs.
+    function("tooLargeFault", +[](double size, const std::u16string& file_name) {
+        return OptionalText(size > static_cast<double>(platform::kHandWrittenFileLimit)
+                                ? std::optional(platform::TooLargeFileMessage(file_name))
+                                : std::nullopt);
     });
 
     // Whether a text holds a traditional form that 繁体字也统计 counts.

@@ -12,6 +12,9 @@ export const nativeFolder = process.env.TIPSTAT_NATIVE_BUILD ?? path.join(source
 export const pagePath = path.join(buildFolder, 'tipstat.html');
 export const pageUrl = pathToFileURL(pagePath).href;
 export const screenshotFolder = path.join(buildFolder, 'screenshots');
+// The day every page test runs on, for the page's clock and the native
+// tools' (TIPSTAT_TODAY) alike, so that no test depends on the real one.
+export const testDay = '2026-03-01';
 
 const chromiumFlags = [
   '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -39,6 +42,7 @@ export async function openBrowser({ width = 1280, height = 900 } = {}) {
   const errors = [];
   const page = context.pages()[0] ?? (await context.newPage());
   page.on('pageerror', (error) => errors.push(String(error)));
+  await page.clock.setFixedTime(new Date(`${testDay}T12:00:00`));
   return {
     context,
     page,
@@ -48,9 +52,12 @@ export async function openBrowser({ width = 1280, height = 900 } = {}) {
       await page.goto(pageUrl);
       await page.waitForSelector('html[data-ready="true"]');
     },
+    // Closes the browser; an error the page threw on its way fails the
+    // test that closes it.
     async close() {
       await context.close();
       fs.rmSync(profile, { recursive: true, force: true });
+      if (errors.length > 0) throw new Error(`the page threw: ${errors.join('; ')}`);
     },
   };
 }

@@ -94,3 +94,17 @@ test('复制 puts the report on the clipboard as the window does, with CR LF', a
   assert.match(report, /\r\n.*\r\n/s);
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), report);
 });
+
+test('复制 where the Clipboard API is refused puts the report on through the copy event', async () => {
+  await page.evaluate(() => {
+    window.copied = [];
+    navigator.clipboard.writeText = () => Promise.reject(new DOMException('refused', 'NotAllowedError'));
+    window.addEventListener('copy', (event) => window.copied.push(event.clipboardData.getData('text/plain')));
+  });
+  await page.locator(control('Text1')).fill('鼠 牛\n大 小 小 双');
+  await click('Command2(8)', 'Command1(70)');
+  const report = await text('Text2');
+  assert.match(report, /\r\n.*\r\n/s);
+  await page.waitForFunction(() => window.copied.length > 0);
+  assert.deepEqual(await page.evaluate(() => window.copied), [report]);
+});

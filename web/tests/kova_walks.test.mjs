@@ -9,7 +9,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { nativeFolder, openLoaded } from './browser.mjs';
+import { nativeFolder, openLoaded, testDay } from './browser.mjs';
 import { runTool } from './native_tools.mjs';
 
 let browser;
@@ -26,7 +26,9 @@ const click = async (...names) => {
   for (const name of names) await page.click(control(name));
 };
 const word = (caption) => page.click(`#kova .words button:text-is("${caption}")`);
+// The message once it shows: a picked file is read in the background.
 async function closeMessage() {
+  await page.waitForSelector('#message[open]');
   const text = await page.textContent('#message-text');
   await page.click('#message button');
   return text;
@@ -64,11 +66,11 @@ test('the helpers type as the window types', async () => {
   assert.equal(await inputText(), '鼠,06 16 22 28 32 38 44');
 });
 
-test('the year selector starts at this year and runs 2003..2040', async () => {
+test("the year selector starts at the test day's year and runs 2003..2040", async () => {
   const animals = '鼠牛虎兔龙蛇马羊猴鸡狗猪';
   const caption = (year) => ` ${year}(${animals[(((year - 2020) % 12) + 12) % 12]})年`;
   const year = () => page.getAttribute(control('UpDown1'), 'data-position').then(Number);
-  const today = Math.min(Math.max(new Date().getFullYear(), 2003), 2040);
+  const today = Number(testDay.slice(0, 4));
   assert.equal(await year(), today);
   assert.equal(await page.inputValue(control('Edit3')), caption(today));
   const up = page.locator(`${control('UpDown1')} button`).nth(1);
@@ -130,16 +132,31 @@ test('a faulty YearTables.txt is told as the programs tell it, and the page work
   }
 });
 
-test("the picture's shading follows the counts", async () => {
-  await page.fill(control('Memo1'), '05 05 05 12 12 33 鼠 大 小 小');
+test('a file larger than any written by hand is told and not read', async () => {
+  const position = await page.getAttribute(control('UpDown1'), 'data-position');
+  await page.setInputFiles('#year-tables-file', {
+    name: 'YearTables.txt', mimeType: 'text/plain', buffer: Buffer.alloc(4 * 1024 * 1024 + 1, 0x23),
+  });
+  assert.equal(await closeMessage(), '文件“YearTables.txt”大于 4 MB，不是手写的文本文件，没有读取。');
+  assert.equal(await page.textContent('#year-tables-state'), '用的是内置年份表（2003–2040 年）');
+  assert.equal(await page.getAttribute(control('UpDown1'), 'data-position'), position);
+});
+
+test("the picture's counts are kova-cli's and its shading follows them", async () => {
+  const text = '05 05 05 12 12 33 鼠 大 小 小';
+  const countsOf = (statistic, extra = []) =>
+    JSON.parse(runTool('kova', [statistic, ...extra, '--format', 'json'], text)).counts;
+  await page.fill(control('Memo1'), text);
   await click('Button60');
+  const year = await page.getAttribute(control('UpDown1'), 'data-position');
   const cells = await page.$$eval('#kova .number-cell', (all) => all.map((cell) => ({
     count: Number(cell.dataset.count),
     shown: cell.querySelector('.count').textContent,
     alpha: Number((getComputedStyle(cell).backgroundColor.match(/[\d.]+(?=\))/) ?? ['1'])[0]),
   })));
-  assert.equal(cells.length, 49);
-  for (const cell of cells) assert.equal(cell.shown, String(cell.count));
+  const numbers = countsOf('number', ['--year', year]);
+  assert.deepEqual(cells.map((cell) => cell.count), numbers.map((x) => x.count));
+  assert.deepEqual(cells.map((cell) => cell.shown), numbers.map((x) => String(x.count)));
   for (const a of cells) {
     for (const b of cells) {
       if (a.count > b.count) assert.ok(a.alpha > b.alpha, `a count of ${a.count} is no darker than ${b.count}`);
@@ -151,7 +168,7 @@ test("the picture's shading follows the counts", async () => {
   const bars = await page.$$eval('#kova .class-bar', (all) => all.map((bar) => ({
     label: bar.dataset.label, count: Number(bar.dataset.count), width: bar.querySelector('.fill').getBoundingClientRect().width,
   })));
-  assert.deepEqual(bars.map((bar) => bar.label), ['大', '小']);
+  assert.deepEqual(bars.map((bar) => [bar.label, bar.count]), countsOf('bigsmall').map((x) => [x.item, x.count]));
   const widest = Math.max(...bars.map((bar) => bar.width));
   for (const bar of bars) assert.ok(Math.abs(bar.width / widest - bar.count / Math.max(...bars.map((b) => b.count))) < 0.02);
 });

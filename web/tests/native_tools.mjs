@@ -2,7 +2,7 @@
 // byte, and the year tables the page has built in.
 import { spawnSync } from 'node:child_process';
 import path from 'node:path';
-import { buildFolder, nativeFolder } from './browser.mjs';
+import { buildFolder, nativeFolder, testDay } from './browser.mjs';
 
 export const generatedYearTables = path.join(buildFolder, 'web/generated/YearTables.txt');
 
@@ -14,7 +14,9 @@ const tools = {
 
 // The tool's standard output for `input` on its standard input, as text.
 export function runTool(tool, args, input = '') {
-  const run = spawnSync(tools[tool], args, { input: Buffer.from(input, 'utf8'), maxBuffer: 1 << 28 });
+  const run = spawnSync(tools[tool], args, {
+    input: Buffer.from(input, 'utf8'), maxBuffer: 1 << 28, env: { ...process.env, TIPSTAT_TODAY: testDay },
+  });
   if (run.error) throw run.error;
   if (run.status !== 0) throw new Error(`${tool} ${args.join(' ')}: ${run.stderr.toString()}`);
   return run.stdout.toString('utf8');

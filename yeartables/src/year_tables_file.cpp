@@ -55,12 +55,16 @@ LoadResult ParseYearTables(std::u16string_view text, std::u16string_view file_na
 LoadResult ReadYearTablesFile(const std::filesystem::path& file) {
     const std::u16string name = DisplayName(file);
     std::error_code error;
-    const auto bytes =
-        std::filesystem::is_directory(file, error) ? std::nullopt : platform::ReadWholeFile(file);
-    if (!bytes) {
+    const platform::HandWrittenFile read = std::filesystem::is_directory(file, error)
+                                               ? platform::HandWrittenFile{}
+                                               : platform::ReadHandWrittenFile(file);
+    if (read.too_large) {
+        return Fault(platform::TooLargeFileMessage(name));
+    }
+    if (!read.bytes) {
         return Fault(Joined({u"无法读取年份表文件“", name, u"”。"}));
     }
-    return ParseYearTables(platform::DecodeTextFile(*bytes), name);
+    return ParseYearTables(platform::DecodeTextFile(*read.bytes), name);
 }
 
 LoadResult LoadYearTablesBeside(const std::filesystem::path& folder) {

@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "temp_folder.h"
 #include "yeartables/standard_rules.h"
+#include "platform/text_file.h"
 #include "yeartables/year_tables_file.h"
 
 namespace yeartables {
@@ -190,6 +191,16 @@ TEST(YearTablesReader, AFileThatCannotBeReadIsAFault) {
     ASSERT_TRUE(read.fault);
     EXPECT_EQ(U8(*read.fault), "无法读取年份表文件“" + missing.string() + "”。");
     EXPECT_TRUE(ReadYearTablesFile(folder.path()).fault);  // a folder
+}
+
+TEST(YearTablesReader, AFileOfMoreThan4MbIsAFaultNamingIt) {
+    const platform::test::TempFolder folder;
+    const fs::path file = folder.Write("YearTables.txt", "");
+    fs::resize_file(file, platform::kHandWrittenFileLimit + 1);
+    const LoadResult read = ReadYearTablesFile(file);
+    ASSERT_TRUE(read.fault);
+    EXPECT_EQ(U8(*read.fault),
+              "文件“" + file.string() + "”大于 4 MB，不是手写的文本文件，没有读取。");
 }
 
 TEST(YearTablesReader, BesideTheProgramNoFileIsNoFault) {

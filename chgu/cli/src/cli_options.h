@@ -3,7 +3,7 @@
 //   chgu-cli STATISTIC[,STATISTIC...] [--table-year T] [--change-date DATE]
 //            [--save-change-date DATE] [--cumulative] [--no-brackets]
 //            [--short-lines] [--format report|csv|json] [--pretty]
-//            [--encoding utf-8|gbk] [--year-tables FILE] [FILE]
+//            [--encoding utf-8|utf-16|gbk] [--year-tables FILE] [FILE]
 //   chgu-cli --save-change-date DATE
 #pragma once
 

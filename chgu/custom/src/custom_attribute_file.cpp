@@ -68,17 +68,24 @@ std::u16string MembersOf(std::u16string_view line) {
                                             : std::u16string(line.substr(bar + 1));
 }
 
-std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& folder) {
+CustomAttributeFile LoadCustomAttributeFile(const std::filesystem::path& folder) {
     const auto file = FindCustomAttributeFile(folder);
     if (!file) {
         return {};
     }
     // A file that exists but cannot be read counts as no file.
-    const auto bytes = platform::ReadWholeFile(*file);
-    if (!bytes) {
+    const platform::HandWrittenFile read = platform::ReadHandWrittenFile(*file);
+    if (read.too_large) {
+        return {{}, platform::TooLargeFileMessage(file->u16string())};
+    }
+    if (!read.bytes) {
         return {};
     }
-    return CustomAttributeLines(platform::DecodeTextFile(*bytes));
+    return {CustomAttributeLines(platform::DecodeTextFile(*read.bytes)), std::nullopt};
+}
+
+std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& folder) {
+    return LoadCustomAttributeFile(folder).lines;
 }
 
 }  // namespace chgu

@@ -79,15 +79,20 @@ void Form1::FollowText3() {
     // once; emptying the list empties the edit text too.
     Combo1->ClearList();
     if (!program_folder_.empty()) {
-        for (const std::u16string& line : LoadCustomAttributes(program_folder_)) {
+        CustomAttributeFile file = LoadCustomAttributeFile(program_folder_);
+        for (const std::u16string& line : file.lines) {
             Combo1->AddListItem(line);
         }
+        custom_attributes_fault_ = std::move(file.fault);
     }
     Combo1->SetText(kCombo1Caption);
 }
 
 void Form1::Form_Activate() {
     if (const auto fault = year_tables_file_.TakeFault()) {
+        window_->ShowMessage(*fault, platform::MessageIcon::kError);
+    }
+    if (const auto fault = std::exchange(custom_attributes_fault_, std::nullopt)) {
         window_->ShowMessage(*fault, platform::MessageIcon::kError);
     }
 }

@@ -2,32 +2,46 @@
 // the report, and the editing buttons.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "chgu/command2.h"
 #include "form1_window.h"
+#include "worked_examples.h"
 
 namespace chgu {
 namespace {
 
 using test::Form1Window;
 
-// 码统计 with "3期 鼠,05,05" after the change date has passed in 2008: the
-// digit before 期 is no number, 鼠 stands for its five numbers of 2008 and
-// 05 counts twice; the input keeps its text and the focus.
-TEST(Command2, RoadOfOneRequest) {
+// Program B's worked examples through the buttons, on a day after the change
+// date of the example's table year: the report, and the input keeping its
+// text and the focus.
+TEST(Command2, WorkedExamplesThroughTheButtons) {
+    for (const test::WorkedExample& example : test::WorkedExamples()) {
+        const int year = std::stoi(example.table_year);
+        Form1Window window({year, 6, 1});
+        window.store.bytes = platform::Utf8ToGbk(example.table_year + "年01月01日");
+        window.Open();
+        window.window->Find("Text3").Focus();
+        window.Click(example.long_lines ? "Option2" : "Option1");
+        const int Index = example.statistic == "number" ? kNumberStatisticsIndex
+                          : example.statistic == "zodiac"
+                              ? static_cast<int>(AttributeStatistic::Zodiac)
+                              : -1;
+        EXPECT_EQ(window.Report(example.text, Index), example.report)
+            << example.statistic << " of '" << example.text << "'";
+        EXPECT_EQ(window.Text("Text1"), example.text);
+        EXPECT_EQ(window.window->Focused(), "Text1");
+    }
+}
+
+// The options and check boxes of the strip reach the press: short lines,
+// and in cumulative mode 3次 weighs the numbers after it, written with two
+// digits and a comma; words count nothing.
+TEST(Command2, TheStripReachesThePress) {
     Form1Window window({2008, 6, 1});
     window.store.bytes = platform::Utf8ToGbk("2008年02月07日");
     window.Open();
-    window.window->Find("Text3").Focus();
-    EXPECT_EQ(window.Report("3期 鼠,05,05"),
-              "共00次:02,03,04,06,07,08,09,10,11,12,14,15,16,17,18,19,20,21,22,23,24,26,27,28,"
-              "29,30,31,32,33,34,35,36,38,39,40,41,42,43,44,45,46,47,48,（43码）\r\n"
-              "共01次:01,13,25,37,49,（5码）\r\n"
-              "共02次:05,（1码）\r\n");
-    EXPECT_EQ(window.Text("Text1"), "3期 鼠,05,05");
-    EXPECT_EQ(window.window->Focused(), "Text1");
-
-    // The options and check boxes of the strip reach the press: short lines,
-    // and in cumulative mode 3次 weighs the numbers after it, written with
-    // two digits and a comma; words count nothing.
     window.Click("Option1");
     window.Click("Check2");
     EXPECT_EQ(window.Report("3次:05,12,鼠"),

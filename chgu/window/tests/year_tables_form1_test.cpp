@@ -8,6 +8,7 @@
 
 #include "form1_window.h"
 #include "yeartables/standard_rules.h"
+#include "platform/text_file.h"
 #include "yeartables/year_tables_file.h"
 
 namespace chgu {
@@ -109,6 +110,21 @@ TEST(ChguForm1WithYearTables, AFaultyFileIsToldOnceAndTheBuiltInYearsWork) {
     program.Change("2008年02月07日", {2026, 3, 1});
     EXPECT_EQ(program.NamedOnce("鼠"), "共01次:01,13,25,37,49,（5码）");
     EXPECT_EQ(program.Messages(), told);
+}
+
+// A Define.txt larger than any written by hand is not read: the list stays
+// empty and one message box says so, once.
+TEST(ChguForm1WithYearTables, ADefineTxtOfMoreThan4MbIsToldOnce) {
+    StartedProgram program("2026年02月17日", {2026, 3, 1});
+    const std::filesystem::path file = program.folder.Write("Define.txt", "");
+    std::filesystem::resize_file(file, platform::kHandWrittenFileLimit + 1);
+    program.Open();
+    const std::vector<std::string> told = {
+        "文件“" + file.string() + "”大于 4 MB，不是手写的文本文件，没有读取。"};
+    EXPECT_EQ(program.Messages(), told);
+    program.form->Form_Activate();
+    EXPECT_EQ(program.Messages(), told);
+    EXPECT_TRUE(program.window->ListItems("Combo1").empty());
 }
 
 }  // namespace

@@ -21,7 +21,9 @@
 
 namespace cli {
 
-enum class Encoding { kUtf8, kGbk };
+// The input's encoding, and the report's: kUtf16 reads UTF-16 (little endian
+// without a byte-order mark) and writes UTF-8.
+enum class Encoding { kUtf8, kUtf16, kGbk };
 
 // A statistic as the command line names it.
 struct StatisticName {

@@ -1,7 +1,7 @@
 // The command line of kova-cli:
 //
 //   kova-cli STATISTIC[,STATISTIC...] [--year N] [--layout 1|2]
-//            [--format report|csv|json] [--pretty] [--encoding utf-8|gbk]
+//            [--format report|csv|json] [--pretty] [--encoding utf-8|utf-16|gbk]
 //            [--year-tables FILE] [FILE]
 #pragma once
 

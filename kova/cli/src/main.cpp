@@ -10,7 +10,9 @@
 #include "run_statistic.h"
 #include "table_year_choice.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
     using namespace kova::cli;
     const auto run = ::cli::StartRun(argc, argv, Description(), ParseCommandLine);
     if (run.status) {
@@ -31,4 +33,11 @@ int main(int argc, char** argv) {
         return ::cli::Fail(tool, error);
     }
     return ::cli::Print(tool, ToolOutput(options, *text, year.year, tables), year.notice);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return ::cli::RunCatchingExhaustion(kova::cli::Description().tool,
+                                        [&] { return Run(argc, argv); });
 }

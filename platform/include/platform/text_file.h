@@ -3,6 +3,7 @@
 // user sees.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +13,21 @@ namespace platform {
 
 // The whole file as bytes; nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+
+// The files users write by hand hold a few KB. One larger than this is no
+// such file (another picked or named by mistake) and is not read at all.
+inline constexpr std::uintmax_t kHandWrittenFileLimit = std::uintmax_t{4} << 20;
+
+// Why such a file was not read, naming it as the user sees it.
+std::u16string TooLargeFileMessage(std::u16string_view file_name);
+
+// A file written by hand: its bytes, or nothing when it cannot be read or
+// is larger than kHandWrittenFileLimit (too_large).
+struct HandWrittenFile {
+    std::optional<std::string> bytes;
+    bool too_large = false;
+};
+HandWrittenFile ReadHandWrittenFile(const std::filesystem::path& file);
 
 // The text of a file's bytes:
 // - after a byte-order mark, UTF-8 or UTF-16 (little or big endian); an odd

@@ -22,7 +22,13 @@ std::vector<std::u16string> CustomAttributeLines(std::u16string_view text);
 
 // The lines of Define.txt in folder, read in whatever encoding Notepad saved
 // it (platform/text_file.h); none when there is no such file or it cannot
-// be read.
+// be read. A file larger than a hand-written one can be is not read, and
+// fault says so.
+struct CustomAttributeFile {
+    std::vector<std::u16string> lines;
+    std::optional<std::u16string> fault;
+};
+CustomAttributeFile LoadCustomAttributeFile(const std::filesystem::path& folder);
 std::vector<std::u16string> LoadCustomAttributes(const std::filesystem::path& folder);
 
 // What a line inserts: everything after its last "|", "" without one.

@@ -76,11 +76,11 @@ class UserFirstChangeDateStore final : public ChangeDateStore {
 };
 
 // The store of this system (platform/stored_value.h): the user's value
-// first, then the machine's. The environment variable CHGU_CHANGE_DATE_KEY
-// names another key path, used under both roots in place of
-// "Software\ChguStat": only the end-to-end tests and the window benchmark
+// first, then the machine's. In a build with tests the environment variable
+// CHGU_CHANGE_DATE_KEY names another key path, used under both roots in place
+// of "Software\ChguStat": only the end-to-end tests and the window benchmark
 // set it, for the programs they start, so that they never touch the date a
-// user of the machine has stored.
+// user of the machine has stored. The released programs do not read it.
 std::unique_ptr<ChangeDateStore> SystemChangeDateStore();
 
 // Where the window keeps "繁体字也统计": the value "Traditional" beside the

@@ -53,8 +53,8 @@ class Form1 {
     // Text3 and today, Combo1 listing the custom attributes under "自定义".
     void Form_Load();
     // The window has appeared: the fault of a year-tables file that could
-    // not be used, in one message box; nothing when there is none or it has
-    // been shown.
+    // not be used, and of a Define.txt too large to read, each in one
+    // message box; nothing when there is none or it has been shown.
     void Form_Activate();
 
     // The attribute buttons, 段, 号码页 and 复制: they type into Text1.
@@ -97,6 +97,8 @@ class Form1 {
     std::filesystem::path program_folder_;
     std::function<CivilDate()> today_;
     yeartables::LoadResult year_tables_file_;
+    // A Define.txt too large to read, until Form_Activate tells it.
+    std::optional<std::u16string> custom_attributes_fault_;
     YearTables tables_;
     std::function<void()> show_number_page_;
     platform::KeptTick traditional_;

@@ -1,4 +1,4 @@
-#include "worked_examples.h"
+#include "every_format.h"
 
 #include <gtest/gtest.h>
 
