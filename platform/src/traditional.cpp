@@ -44,7 +44,6 @@ constexpr bool IsTrailByte(unsigned byte) {
     return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
 }
 
-
 // One character of code page 936 from `i`, a character's start: replaced
 // when it is a form of the table. Gives the next character's start.
 inline std::size_t SimplifyOne(unsigned char* bytes, std::size_t i,
