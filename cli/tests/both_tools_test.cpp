@@ -510,3 +510,36 @@ TEST(BothTools, ReadTheYearTablesBesideThemselves) {
 }
 
 }  // namespace
+
+// --traditional: every statistic of both tools, and normalise, on a text of
+// traditional forms prints what it prints without the option on the text
+// written simplified, in both encodings; without it the forms count as any
+// other character.
+TEST(BothTools, TraditionalCountsTheFormsAsTheirSimplifiedOnes) {
+    const std::string traditional = "龍,馬,雞,鷄,豬 3頭 紅綠藍 單雙 號：05 12碼 合數單 兰";
+    const std::string simplified = "龙,马,鸡,鸡,猪 3头 红绿蓝 单双 号：05 12码 合数单 兰";
+    const struct {
+        const Tool& tool;
+        std::vector<std::string> statistics;
+    } runs[] = {
+        {kTools[0], {"all"}},
+        {kTools[1], {"all", "--table-year", "2008"}},
+        {kTools[1], {"normalise"}},
+    };
+    for (const auto& run : runs) {
+        for (const char* encoding : {"utf-8", "gbk"}) {
+            const auto input = [&](const std::string& text) {
+                return std::string(encoding) == "gbk" ? platform::Utf8ToGbk(text) : text;
+            };
+            const auto arguments = Joined(run.statistics, {"--encoding", encoding});
+            const ProgramRun plain = RunProgram(run.tool.path, arguments, input(simplified));
+            const ProgramRun with = RunProgram(run.tool.path, Joined(arguments, {"--traditional"}),
+                                               input(traditional));
+            const ProgramRun without = RunProgram(run.tool.path, arguments, input(traditional));
+            ASSERT_EQ(with.status, 0) << run.tool.name << ": " << with.err;
+            EXPECT_EQ(with.out, plain.out) << run.tool.name << " " << run.statistics[0] << " "
+                                           << encoding;
+            EXPECT_NE(without.out, plain.out) << run.tool.name << " " << run.statistics[0];
+        }
+    }
+}

@@ -44,7 +44,6 @@ constexpr bool IsTrailByte(unsigned byte) {
     return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
 }
 
-
 // One character of code page 936 from `i`, a character's start: replaced
 // when it is a form of the table. Gives the next character's start.
 inline std::size_t SimplifyOne(unsigned char* bytes, std::size_t i,
@@ -69,7 +68,7 @@ void SimplifyTraditionalGbk(std::string& gbk_text) {
     const std::size_t size = gbk_text.size();
     std::size_t i = 0;
 #if PLATFORM_HAS_BYTE_VECTORS
-    // Sixteen bytes at a time, from a character's start. Every form of the
+    // Thirty-two bytes at a time, from a character's start. Every form of the
     // table has a lead 0x81..0xFE that either is 0x81..0xA0 itself or has a
     // trail 0x40..0xA0: only such places, where a character starts, are
     // looked up. A byte that can lead, followed by one that can trail, is a
@@ -78,25 +77,32 @@ void SimplifyTraditionalGbk(std::string& gbk_text) {
     // starts one (the block's first does, and so does every byte after one
     // that is no pair), and the trails lie in between.
     using detail::ByteVector;
-    while (i + 17 <= size) {
-        const ByteVector here = ByteVector::Load(bytes + i);
-        const ByteVector next = ByteVector::Load(bytes + i + 1);
+    // Bits k of `pairs` and `looked_at` for the sixteen bytes from `at`.
+    const auto judge = [bytes](std::size_t at, std::uint64_t& pairs, std::uint64_t& looked_at) {
+        const ByteVector here = ByteVector::Load(bytes + at);
+        const ByteVector next = ByteVector::Load(bytes + at + 1);
         const ByteVector leads = here.AtLeast(0x81).AndNot(here.Equals(0xFF));
         const ByteVector trails = next.AtLeast(0x40).AndNot(next.Equals(0x7F) | next.Equals(0xFF));
         const ByteVector low_trails = next.AtLeast(0x40).AndNot(next.AtLeast(0xA1));
-        const auto pairs = static_cast<std::uint32_t>((leads & trails).Bits());
-        const auto looked_at =
-            static_cast<std::uint32_t>((leads & (here.BelowSigned(0xA1) | low_trails)).Bits());
-        const std::uint32_t run_starts = pairs & ~(pairs << 1);
-        const std::uint32_t from_even = run_starts & 0x5555u;
-        const std::uint32_t from_odd = run_starts & 0xAAAAu;
-        // Bit k: byte i + k is a trail; bit 16 is the next block's first.
-        const std::uint32_t trail_bytes = ((pairs ^ (from_even + pairs)) & 0xAAAAAAAAu) |
-                                          ((pairs ^ (from_odd + pairs)) & 0x55555555u);
-        for (std::uint32_t at = looked_at & ~trail_bytes; at != 0; at &= at - 1) {
+        pairs = (leads & trails).Bits();
+        looked_at = (leads & (here.BelowSigned(0xA1) | low_trails)).Bits();
+    };
+    while (i + 33 <= size) {
+        std::uint64_t pairs = 0, looked_at = 0, high_pairs = 0, high_looked_at = 0;
+        judge(i, pairs, looked_at);
+        judge(i + 16, high_pairs, high_looked_at);
+        pairs |= high_pairs << 16;
+        looked_at |= high_looked_at << 16;
+        const std::uint64_t run_starts = pairs & ~(pairs << 1);
+        const std::uint64_t from_even = run_starts & 0x55555555u;
+        const std::uint64_t from_odd = run_starts & 0xAAAAAAAAu;
+        // Bit k: byte i + k is a trail; bit 32 is the next block's first.
+        const std::uint64_t trail_bytes = ((pairs ^ (from_even + pairs)) & 0xAAAAAAAAAAAAAAAAu) |
+                                          ((pairs ^ (from_odd + pairs)) & 0x5555555555555555u);
+        for (std::uint64_t at = looked_at & ~trail_bytes; at != 0; at &= at - 1) {
             SimplifyOne(bytes, i + static_cast<std::size_t>(std::countr_zero(at)), gbk_code);
         }
-        i += (trail_bytes >> 16) != 0 ? 17 : 16;
+        i += (trail_bytes >> 32) != 0 ? 33 : 32;
     }
 #endif
     while (i + 1 < size) {

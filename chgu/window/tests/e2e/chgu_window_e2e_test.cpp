@@ -8,6 +8,7 @@
 
 #include <sddl.h>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 #include <string>
@@ -19,6 +20,7 @@
 #include "chgu/window/window_texts.h"
 #include "huge_input.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 #include "program_copy.h"
 #include "tab_walk.h"
 #include "test_day.h"
@@ -233,7 +235,7 @@ TEST_F(ChguWindow, FirstStartShowsTheWelcomeTextAndTheDefaults) {
     EXPECT_EQ(Text(Window()), U16("澄观统计器V2.0至尊版"));
     const RECT client = e2e::ClientRect(Window());
     EXPECT_EQ(client.right, 547);
-    EXPECT_EQ(client.bottom, 458);
+    EXPECT_EQ(client.bottom, 480);  // 458 and the line of 繁体字也统计
     EXPECT_EQ(TextOf(ids::kText1), chgu::WelcomeText());
     EXPECT_EQ(TextOf(ids::kText3), U16("2006年01月29日"));
     EXPECT_EQ(TextOf(ids::kCombo1), U16("自定义"));
@@ -613,6 +615,78 @@ TEST_F(ChguWindow, ScreenshotsOfBothWindows) {
     EXPECT_TRUE(number_page.SavePng(folder + L"/chgu-page.png"));
     EXPECT_EQ(number_page.ClientPixel(140, 2), RGB(0, 192, 192));
     SendMessageW(page, WM_CLOSE, 0, 0);
+}
+
+std::optional<std::string> StoredTraditional() {
+    char bytes[8] = {};
+    DWORD size = sizeof bytes;
+    if (RegGetValueA(HKEY_CURRENT_USER, TestKey().c_str(), "Traditional", RRF_RT_ANY, nullptr,
+                     bytes, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::string(bytes, size);
+}
+
+// 繁体字也统计 as a user works it: the last stop of the Tab walk, ticked with
+// the space bar; the zodiac report then counts 龍 and 馬 as 龙 and 马, and the
+// next start finds it ticked (the user's key, beside the change date).
+TEST_F(ChguWindow, TraditionalCheckBoxIsReachedByTabCountsTheFormsAndIsKept) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_FALSE(Checked(Get(ids::kCheck3)));
+    EXPECT_EQ(Text(Get(ids::kCheck3)), platform::kTraditionalCaption);
+    const platform::FormLayout main = Form1Layout();
+    const auto stops = e2e::NamesOf(
+        e2e::RoundFrom(e2e::ExpectedTabStops(main, main.client_width, Window()), "Text1"));
+    // The controls after each press from Text1: 繁体字也统计 is the last of
+    // the window, before the walk starts again at the top strip.
+    const auto at = std::find(stops.begin(), stops.end(), "Check3");
+    ASSERT_NE(at, stops.end());
+    ASSERT_EQ(*(at + 1), "Text3");
+    ASSERT_TRUE(e2e::BringToFront(Window()));
+    ASSERT_EQ(e2e::FocusedControl(Window()), Get(ids::kText1));
+    const auto walked = e2e::TabWalk(Window(), static_cast<std::size_t>(at - stops.begin()) + 1);
+    ASSERT_FALSE(walked.empty());
+    ASSERT_EQ(walked.back(), Get(ids::kCheck3));
+    e2e::PressKey(VK_SPACE);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Checked(Get(ids::kCheck3)); }));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return StoredTraditional() == "1"; }));
+
+    const auto report = [&](std::u16string_view text) {
+        EXPECT_TRUE(SetText(Get(ids::kText1), text));
+        ClickId(ids::kCommand2 + 1);
+        return TextOf(ids::kText2);
+    };
+    const std::u16string simplified = report(u"龙,马,05");
+    EXPECT_EQ(report(u"龍,馬,05"), simplified);
+
+    Stop();
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(Checked(Get(ids::kCheck3)));
+    EXPECT_EQ(report(u"龍,馬,05"), simplified);
+    ClickId(ids::kCheck3);
+    EXPECT_EQ(StoredTraditional(), "0");
+    EXPECT_NE(report(u"龍,馬,05"), simplified);
+}
+
+// A user key that refuses the value: told once, in a message box, however
+// often the box is clicked, and the tick holds for the run.
+TEST_F(ChguWindow, TraditionalTickThatCannotBeKeptIsToldOnceAndHolds) {
+    ASSERT_TRUE(RefuseWrites(HKEY_CURRENT_USER));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    e2e::PostClick(Get(ids::kCheck3));
+    const HWND box = chgu_->WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(e2e::MessageBoxText(box), platform::kTraditionalNotKept);
+    e2e::CloseMessageBox(box);
+    ClickId(ids::kCheck3);
+    ClickId(ids::kCheck3);
+    ASSERT_TRUE(chgu_->Settle(ids::kText3));
+    EXPECT_EQ(chgu_->VisibleMessageBox(), nullptr);
+    EXPECT_TRUE(Checked(Get(ids::kCheck3)));
+    EXPECT_FALSE(StoredTraditional());
+    EXPECT_TRUE(SetText(Get(ids::kText1), u"龍"));
+    ClickId(ids::kCommand2 + 1);
+    EXPECT_NE(TextOf(ids::kText2).find(u"【共01次】：龙,"), std::u16string::npos);
 }
 
 // Real key presses: Tab walks the main window in the table's reading order

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "kova/window/control_ids.h"
 #include "kova/window/form1.h"
 #include "platform/codepage.h"
+#include "platform/traditional.h"
 #include "program_copy.h"
 #include "tab_walk.h"
 #include "test_day.h"
@@ -26,6 +29,34 @@ using e2e::Checked;
 using e2e::Click;
 using e2e::SetText;
 using e2e::Text;
+
+// The key under which the programs this run starts keep 繁体字也统计, named
+// for the process so that no run touches a user's setting or another run's.
+const std::string& SettingsKey() {
+    static const std::string key = "Software\\KovaStatTest" + std::to_string(GetCurrentProcessId());
+    return key;
+}
+
+class SettingsKeyEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        ASSERT_TRUE(SetEnvironmentVariableA("KOVA_SETTINGS_KEY", SettingsKey().c_str()));
+    }
+    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey().c_str()); }
+};
+
+const auto* const kSettingsKeyEnvironment =
+    ::testing::AddGlobalTestEnvironment(new SettingsKeyEnvironment);
+
+std::optional<std::string> StoredTraditional() {
+    char bytes[8] = {};
+    DWORD size = sizeof bytes;
+    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey().c_str(), "Traditional", RRF_RT_ANY,
+                     nullptr, bytes, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::string(bytes, size);
+}
 
 // A day of 2005, one of the built-in years, unless a test says otherwise.
 constexpr const char* kDayOf2005 = "2005-06-15";
@@ -329,6 +360,54 @@ TEST_F(KovaWindow, ScreenshotsOfBothWidths) {
     EXPECT_TRUE(wide.SavePng(folder + L"/kova-693.png"));
     EXPECT_EQ(wide.ClientPixel(555, 445), RGB(166, 202, 240));        // the sky-blue number panel
     EXPECT_EQ(wide.ClientPixel(20, 480), GetSysColor(COLOR_WINDOW));  // inside Memo2
+}
+
+// 繁体字也统计 as a user works it: Tab reaches it after the range boxes, the
+// space bar ticks it, the zodiac report then counts 龍 and 馬 as 龙 and 马,
+// and the next start finds it ticked. Its rectangle is what the new control
+// adds to the window: the screenshots outside it are the same as before.
+TEST_F(KovaWindow, TraditionalCheckBoxIsReachedByTabCountsTheFormsAndIsKept) {
+    EXPECT_FALSE(Checked(Get(ids::kCheckBox1)));
+    EXPECT_EQ(Text(Get(ids::kCheckBox1)), platform::kTraditionalCaption);
+    EXPECT_FALSE(StoredTraditional());
+
+    kova::TForm1 form;
+    const platform::FormLayout layout = form.Layout();
+    const auto stops = e2e::NamesOf(e2e::RoundFrom(
+        e2e::ExpectedTabStops(layout, kova::kNarrowClientWidth, kova_.Window()), "Memo1"));
+    const auto at = std::find(stops.begin(), stops.end(), "CheckBox1");
+    ASSERT_NE(at, stops.end());
+    EXPECT_EQ(*(at - 1), "Edit2");
+    ASSERT_TRUE(e2e::BringToFront(kova_.Window()));
+    ASSERT_EQ(e2e::FocusedControl(kova_.Window()), Get(ids::kMemo1));
+    // The walk's stops are the controls after each press, from Memo1 on.
+    const auto walked =
+        e2e::TabWalk(kova_.Window(), static_cast<std::size_t>(at - stops.begin()) + 1);
+    ASSERT_FALSE(walked.empty());
+    ASSERT_EQ(walked.back(), Get(ids::kCheckBox1));
+    e2e::PressKey(VK_SPACE);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Checked(Get(ids::kCheckBox1)); }));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return StoredTraditional() == "1"; }));
+
+    const auto report = [](const e2e::RunningProgram& kova, std::u16string_view text) {
+        EXPECT_TRUE(SetText(kova.Control(ids::kMemo1), text));
+        EXPECT_TRUE(e2e::Click(kova.Control(ids::kButton7)));
+        return Text(kova.Control(ids::kMemo2));
+    };
+    const std::u16string simplified = report(kova_, u"龙,马,05");
+    EXPECT_EQ(report(kova_, u"龍,馬,05"), simplified);
+
+    // The next start finds it ticked; cleared, the text counts as written.
+    ASSERT_TRUE(kova_.Close());
+    e2e::RunningProgram again(copy_.Exe(), L"TipstatForm");
+    ASSERT_NE(again.Window(), nullptr);
+    EXPECT_TRUE(Checked(again.Control(ids::kCheckBox1)));
+    EXPECT_EQ(report(again, u"龍,馬,05"), simplified);
+    EXPECT_TRUE(e2e::Click(again.Control(ids::kCheckBox1)));
+    EXPECT_FALSE(Checked(again.Control(ids::kCheckBox1)));
+    EXPECT_EQ(StoredTraditional(), "0");
+    EXPECT_NE(report(again, u"龍,馬,05"), simplified);
+    EXPECT_TRUE(again.Close());
 }
 
 // Real key presses: Tab walks the window in the table's reading order from
