@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "chgu/command2.h"
 #include "failing_streams.h"
 #include "malformed_text.h"
 #include "platform/codepage.h"
 #include "run_program.h"
+#include "test_support.h"
 #include "tip_text.h"
 
 namespace chgu {
@@ -18,18 +18,21 @@ namespace {
 
 using platform::test::ProgramRun;
 using platform::test::RunProgram;
+using test::Text2After;
+using test::kNormaliseButton;
+using test::kNumberButton;
 
 constexpr auto kZodiac = static_cast<std::int16_t>(AttributeStatistic::Zodiac);
 
 // What the output box holds after the press, in UTF-8.
 std::string Expected(std::int16_t Index, const std::string& utf8, std::u16string_view TableYear,
                      bool cumulative = false) {
-    PressSettings settings;
+    StatisticSettings settings;
     settings.scan.TableYear = TableYear;
     settings.scan.Check2 = cumulative;
     std::int16_t InBracket = 0;
     return platform::Utf16ToUtf8(
-        *Text2AfterPress(Index, platform::Utf8ToUtf16(utf8), settings, InBracket));
+        Text2After(Index, platform::Utf8ToUtf16(utf8), settings, InBracket));
 }
 
 TEST(ChguCliHostileInput, SeveralMegabytesAreTalliedWhole) {
@@ -37,12 +40,12 @@ TEST(ChguCliHostileInput, SeveralMegabytesAreTalliedWhole) {
     const std::string text = bench::GenerateTipText(5u << 20, 200);
     const ProgramRun number = RunProgram(CHGU_CLI_PATH, {"number", "--table-year", "2008"}, text);
     ASSERT_EQ(number.status, 0) << number.err;
-    EXPECT_EQ(number.out, Expected(kNumberStatisticsIndex, text, u"2008"));
+    EXPECT_EQ(number.out, Expected(kNumberButton, text, u"2008"));
 
     const ProgramRun cumulative =
         RunProgram(CHGU_CLI_PATH, {"number", "--table-year", "2008", "--cumulative"}, text);
     ASSERT_EQ(cumulative.status, 0) << cumulative.err;
-    EXPECT_EQ(cumulative.out, Expected(kNumberStatisticsIndex, text, u"2008", true));
+    EXPECT_EQ(cumulative.out, Expected(kNumberButton, text, u"2008", true));
 
     const ProgramRun zodiac = RunProgram(CHGU_CLI_PATH, {"zodiac"}, text);
     ASSERT_EQ(zodiac.status, 0) << zodiac.err;
@@ -52,10 +55,10 @@ TEST(ChguCliHostileInput, SeveralMegabytesAreTalliedWhole) {
 TEST(ChguCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
     const std::string& input = platform::test::kMalformedUtf8;
     for (const auto& [statistic, Index] :
-         {std::pair{"number", kNumberStatisticsIndex}, std::pair{"zodiac", kZodiac},
-          std::pair{"normalise", kNormaliseIndex}}) {
+         {std::pair{"number", kNumberButton}, std::pair{"zodiac", kZodiac},
+          std::pair{"normalise", kNormaliseButton}}) {
         std::vector<std::string> arguments{statistic};
-        if (Index == kNumberStatisticsIndex) {
+        if (Index == kNumberButton) {
             arguments.push_back("--table-year=2008");
         }
         const ProgramRun run = RunProgram(CHGU_CLI_PATH, arguments, input);
@@ -80,7 +83,7 @@ TEST(ChguCliHostileInput, ArgumentsThatAreNotTextAreRefusedOrTakenAsNoYear) {
     // no number.
     const ProgramRun run = RunProgram(CHGU_CLI_PATH, {"number", "--table-year", unpaired}, "鼠05");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, Expected(kNumberStatisticsIndex, "鼠05", u"no year"));
+    EXPECT_EQ(run.out, Expected(kNumberButton, "鼠05", u"no year"));
 }
 
 TEST(ChguCliHostileInput, FailingStandardStreamsAreErrors) {

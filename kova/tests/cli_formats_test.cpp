@@ -35,8 +35,8 @@ std::string TwoDigits(int number) {
 // The items of a statistic in the report's order: 01..49, or the class list.
 std::vector<std::string> ItemsOf(std::size_t statistic) {
     std::vector<std::string> items;
-    if (const auto attribute = kova::cli::AttributeOf(statistic)) {
-        for (std::string_view word : kova::ClassWordsOf(*attribute)) {
+    if (const kova::Statistic& row = kova::Statistics()[statistic]; !row.reads_year) {
+        for (std::string_view word : row.rules.words) {
             items.push_back(platform::GbkToUtf8(word));
         }
     } else {
@@ -127,12 +127,12 @@ std::string RebuiltReport(std::size_t statistic, const ItemCounts& counts,
         EXPECT_EQ(counts[i].first, items[i]);
     }
     kova::ReportLines report;
-    if (const auto attribute = kova::cli::AttributeOf(statistic)) {
+    if (const kova::Statistic& row = kova::Statistics()[statistic]; !row.reads_year) {
         std::vector<kova::Tally> tallies;
         for (const auto& [item, count] : counts) {
             tallies.push_back(count);
         }
-        report = kova::WriteAttributeReport(*attribute, tallies);
+        report = kova::WriteClassWordReport(row, tallies, {});
     } else {
         kova::NumberCounts tallies{};
         for (const auto& [item, count] : counts) {

@@ -36,7 +36,7 @@ TEST(KovaCliHostileInput, SeveralMegabytesAreTalliedWhole) {
 
     const ProgramRun zodiac = RunProgram(KOVA_CLI_PATH, {"zodiac"}, text);
     ASSERT_EQ(zodiac.status, 0) << zodiac.err;
-    EXPECT_EQ(zodiac.out, ExpectedUtf8(kova::ZodiacStatistics(gbk)));
+    EXPECT_EQ(zodiac.out, ExpectedUtf8(kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk)));
 }
 
 TEST(KovaCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
@@ -50,7 +50,7 @@ TEST(KovaCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
               ExpectedUtf8(kova::NumberStatistics(gbk, 2008, kova::Arrangement::kWrapped)));
     const ProgramRun zodiac = RunProgram(KOVA_CLI_PATH, {"zodiac"}, input);
     ASSERT_EQ(zodiac.status, 0) << zodiac.err;
-    EXPECT_EQ(zodiac.out, ExpectedUtf8(kova::ZodiacStatistics(gbk)));
+    EXPECT_EQ(zodiac.out, ExpectedUtf8(kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk)));
 }
 
 TEST(KovaCliHostileInput, ArgumentsThatAreNotTextAreRefusedClearly) {
@@ -80,7 +80,8 @@ TEST(KovaCliHostileInput, FileNamesOutsideTheAnsiCodePageAreOpened) {
     const std::string argument = (folder.string() + "/").append(platform::Utf16ToUtf8(name));
     const ProgramRun run = RunProgram(KOVA_CLI_PATH, {"zodiac", argument}, "");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, ExpectedUtf8(kova::ZodiacStatistics(platform::Utf8ToGbk("鼠 05"))));
+    EXPECT_EQ(run.out, ExpectedUtf8(kova::Report(kova::StatisticNamed("ZodiacStatistics"),
+                                                 platform::Utf8ToGbk("鼠 05"))));
 }
 
 }  // namespace

@@ -143,8 +143,8 @@ const ProgramTab = (() => {
       saving = setTimeout(save, 400);
     };
     panel.addEventListener('input', saveSoon);
-    FormView.wire(view, program, (name) => {
-      const picture = program.picture(name);
+    FormView.wire(view, program, () => {
+      const picture = program.takePicture();
       if (picture) Picture.draw(pictureBox, picture);
       saveSoon();
     });

@@ -19,7 +19,7 @@ TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tab
         TableYearFromChangeDate(none_stored ? kDesignChangeDate : change_date, today), {}};
     const bool reads_tables = std::any_of(
         options.statistics.begin(), options.statistics.end(), [&options](std::size_t statistic) {
-            return ReadsTheTables(static_cast<std::int16_t>(statistic), options.cumulative);
+            return ReadsTheTables(statistic, options.cumulative);
         });
     const std::string year = platform::Utf16ToUtf8(choice.TableYear);
     if (reads_tables && none_stored) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
 #include "chgu/custom_attributes.h"
 #include "chgu/window/window_texts.h"
 #include "array_name.h"
@@ -117,14 +117,21 @@ void Form1::Command1_Click(std::int16_t Index) {
 void Form1::Command2_Click(std::int16_t Index) {
     Text1->Focus();
     InBracket = 0;
-    if (Index == kClearIndex) {
+    if (Index == kClearButton) {
         Text1->SetText(u"");
         return;
     }
-    const PressSettings settings{{TableYear, Check1->Checked(), Check2->Checked(), &tables_},
-                                 Option2->Checked()};
-    if (auto text2 = Text2AfterPress(Index, Text1->Text(), settings, InBracket)) {
-        Text2->SetText(*text2);
+    if (Index == kNormaliseButton) {
+        Text2->SetText(NormaliseText(Text1->Text()));
+        return;
+    }
+    const Statistic& statistic = Statistics()[static_cast<std::size_t>(Index)];
+    const StatisticSettings settings{{TableYear, Check1->Checked(), Check2->Checked(), &tables_},
+                                     Option2->Checked()};
+    const StatisticResult result = RunStatistic(statistic, Text1->Text(), settings, InBracket);
+    Text2->SetText(result.report);
+    if (counts_receiver_) {
+        counts_receiver_(statistic, result.counts);
     }
 }
 

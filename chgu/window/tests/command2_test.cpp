@@ -2,6 +2,11 @@
 // the report, and the editing buttons.
 #include <gtest/gtest.h>
 
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "form1_window.h"
 
 namespace chgu {
@@ -58,6 +63,43 @@ TEST(Command2, EveryPressStartsOutsideBrackets) {
     window.Open();
     window.Report("05【06");
     EXPECT_NE(window.Report("07").find("共01次:07,（1码）"), std::string::npos);
+}
+
+// Each statistics button is the row of the statistics table at its index and
+// gives the counts behind its report to whoever draws them; the editing
+// buttons give none.
+TEST(Command2, StatisticsPressesGiveTheirCounts) {
+    Form1Window window;
+    window.Open();
+    std::vector<std::pair<const Statistic*, Counts>> given;
+    window.form->GiveCountsTo([&](const Statistic& statistic, const Counts& counts) {
+        given.emplace_back(&statistic, counts);
+    });
+    window.Click("Check2");
+    const std::string text = "3次:05,12 鼠【牛】 合单 红";
+    window.SetText("Text1", text);
+    const std::span<const Statistic> statistics = Statistics();
+    for (std::size_t i = 0; i < statistics.size(); ++i) {
+        window.Press("Command2", static_cast<int>(i));
+        EXPECT_EQ(window.window->Find("Command2(" + std::to_string(i) + ")").Text(),
+                  statistics[i].caption);
+        ASSERT_EQ(given.size(), i + 1);
+        EXPECT_EQ(given[i].first, &statistics[i]);
+        // The report shown is the one of the counts given.
+        EXPECT_EQ(window.window->Find("Text2").Text(),
+                  statistics[i].report(statistics[i], given[i].second, true))
+            << i;
+        std::int16_t InBracket = 0;
+        const StatisticSettings settings{
+            {window.form->TableYearInForce(), true, true, &window.form->Tables()}, true};
+        EXPECT_EQ(given[i].second,
+                  RunStatistic(statistics[i], platform::Utf8ToUtf16(text), settings, InBracket)
+                      .counts)
+            << i;
+    }
+    window.Press("Command2", kNormaliseButton);
+    window.Press("Command2", kClearButton);
+    EXPECT_EQ(given.size(), statistics.size());
 }
 
 }  // namespace

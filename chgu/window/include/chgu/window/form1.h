@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "chgu/change_date_store.h"
+#include "chgu/statistics.h"
 #include "chgu/table_year.h"
 #include "chgu/year_tables.h"
 #include "platform/control_table.h"
@@ -24,6 +25,11 @@ namespace chgu {
 inline constexpr std::int16_t kRangeButton = 68;       // 段
 inline constexpr std::int16_t kNumberPageButton = 69;  // 号码页
 inline constexpr std::int16_t kCopyButton = 70;        // 复制
+
+// Command2 indexes: the rows of the statistics table from 0 on, then the two
+// editing buttons.
+inline constexpr std::int16_t kNormaliseButton = 11;  // 全转半
+inline constexpr std::int16_t kClearButton = 12;      // 清 空
 
 class Form1 {
   public:
@@ -52,7 +58,8 @@ class Form1 {
 
     // The attribute buttons, 段, 号码页 and 复制: they type into Text1.
     void Command1_Click(std::int16_t Index);
-    // The statistics and editing buttons.
+    // The statistics and editing buttons: Command2(Index) for Index below
+    // kNormaliseButton is the statistic of that row of the table.
     void Command2_Click(std::int16_t Index);
     // "更改": stores Text3 as it stands and runs the start-up sequence again,
     // which reads it back. When the date cannot be stored (an ordinary user
@@ -66,6 +73,11 @@ class Form1 {
     // A custom attribute picked from Combo1's list: its members typed in at
     // the end of Text1.
     void Combo1_Click(std::u16string_view chosen_item);
+
+    // Who is given the counts of each statistics press (the page, which
+    // draws them beside the report); nobody by default.
+    using CountsReceiver = std::function<void(const Statistic&, const Counts&)>;
+    void GiveCountsTo(CountsReceiver receiver) { counts_receiver_ = std::move(receiver); }
 
     // The input box, which the number page types into.
     platform::Control& InputBox() { return *Text1; }
@@ -85,6 +97,7 @@ class Form1 {
     yeartables::LoadResult year_tables_file_;
     YearTables tables_;
     std::function<void()> show_number_page_;
+    CountsReceiver counts_receiver_;
 
     platform::FormWindow* window_ = nullptr;
     platform::Control* Text1 = nullptr;
