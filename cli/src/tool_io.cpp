@@ -8,13 +8,6 @@
 #include <system_error>
 #include <thread>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#else
-#include <sys/stat.h>
-#endif
-
 #include "platform/codepage.h"
 #include "platform/command_line.h"
 #include "platform/large_pages.h"
@@ -31,33 +24,8 @@ std::string ErrnoText() {
     return std::generic_category().message(errno);
 }
 
-std::FILE* OpenForReading(const std::string& path) {
-    const std::filesystem::path file = platform::PathFromArgument(path);
-#ifdef _WIN32
-    // By its UTF-16 name: an ANSI name could not hold every character.
-    std::FILE* opened = nullptr;
-    errno = _wfopen_s(&opened, file.c_str(), L"rb");
-    return opened;
-#else
-    return std::fopen(file.c_str(), "rb");
-#endif
-}
-
 std::string_view ByteOrderMark() {
     return "\xEF\xBB\xBF";
-}
-
-// The size of a regular file, so that its text is made room for once;
-// 0 for a pipe or where it cannot be told.
-std::size_t SizeOf(std::FILE* file) {
-#ifdef _WIN32
-    const long long size = _filelengthi64(_fileno(file));
-#else
-    struct stat status {};
-    const long long size =
-        fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : 0;
-#endif
-    return size > 0 ? static_cast<std::size_t>(size) : 0;
 }
 
 // Reads the stream to its end in blocks; take(block, last) returns how many
@@ -66,7 +34,7 @@ std::size_t SizeOf(std::FILE* file) {
 // error.
 template <typename Reserve, typename Take>
 bool ReadBlocks(std::FILE* file, std::size_t block_bytes, Reserve reserve, Take take) {
-    reserve(SizeOf(file));
+    reserve(platform::RegularFileSize(file));
     std::string buffer;
     std::size_t left = 0;
     for (;;) {
@@ -98,7 +66,7 @@ bool ReadInput(const std::optional<std::string>& path, std::size_t block_bytes,
         }
         return true;
     }
-    const std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(*path));
+    const std::unique_ptr<std::FILE, FileCloser> file(platform::OpenForReading(platform::PathFromArgument(*path)));
     if (!file) {
         error = std::string("cannot open '").append(*path).append("': ").append(ErrnoText());
         return false;
@@ -217,13 +185,6 @@ std::string_view WithoutByteOrderMark(std::string_view utf8) {
 }
 
 }  // namespace
-
-void UseBinaryStandardStreams() {
-#ifdef _WIN32
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-}
 
 std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
                                           Encoding encoding, std::string& error,

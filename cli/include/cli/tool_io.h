@@ -15,9 +15,6 @@ namespace cli {
 // The exit status of every usage and I/O error.
 inline constexpr int kUsageError = 2;
 
-// Puts standard input and output in binary mode (a no-op outside Windows).
-void UseBinaryStandardStreams();
-
 // The input read in blocks of `block_bytes` and converted as it comes, so
 // that a large file is never held twice: as code page 936 for program A, as
 // UTF-16 for program B; standard input when path is absent. A UTF-8 input
