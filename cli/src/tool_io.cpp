@@ -177,13 +177,6 @@ HalvesConverter<Text, Append> Halves(Append append, unsigned char starts_below) 
     return HalvesConverter<Text, Append>(append, starts_below);
 }
 
-std::string_view WithoutByteOrderMark(std::string_view utf8) {
-    if (utf8.starts_with(ByteOrderMark())) {
-        utf8.remove_prefix(ByteOrderMark().size());
-    }
-    return utf8;
-}
-
 }  // namespace
 
 std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
@@ -209,16 +202,6 @@ std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>&
         path, block_bytes, error,
         AfterByteOrderMark(
             Halves<std::u16string>(platform::AppendUtf8AsUtf16, kUtf8CharacterStart)));
-}
-
-std::string DecodeAsGbk(std::string_view input, Encoding encoding) {
-    return encoding == Encoding::kGbk ? std::string(input)
-                                      : platform::Utf8ToGbk(WithoutByteOrderMark(input));
-}
-
-std::u16string DecodeAsUtf16(std::string_view input, Encoding encoding) {
-    return encoding == Encoding::kGbk ? platform::GbkToUtf16(input)
-                                      : platform::Utf8ToUtf16(WithoutByteOrderMark(input));
 }
 
 bool WriteStandardOutput(std::string_view bytes) {

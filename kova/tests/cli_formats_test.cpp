@@ -15,6 +15,7 @@
 #include "cli/tool_io.h"
 #include "run_statistic.h"
 #include "tip_text.h"
+#include "whole_input.h"
 #include "worked_examples.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -168,6 +169,7 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 const kova::YearTables& tables = seed == 6 ? TablesTo2040() : kova::YearTables();
                 const std::string input =
                     encoding == Encoding::kGbk ? platform::Utf8ToGbk(utf8) : utf8;
+                const std::string gbk = cli::test::DecodeAsGbk(input, encoding);
                 // What the single runs give, for the run of all of them.
                 std::string all_reports;
                 std::string all_csv = "statistic,item,count\n";
@@ -175,16 +177,16 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
                     options.statistics = {statistic};
                     options.format = Format::kReport;
-                    const std::string report = kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables);
+                    const std::string report = kova::cli::ToolOutput(options, gbk, year, tables);
                     options.format = Format::kCsv;
                     const ItemCounts from_csv =
-                        CountsOfCsv(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables));
+                        CountsOfCsv(kova::cli::ToolOutput(options, gbk, year, tables));
                     EXPECT_EQ(RebuiltReport(statistic, from_csv, options), report)
                         << "seed " << seed << ", statistic " << statistic;
                     options.format = Format::kJson;
                     options.pretty = seed % 2 == 0;
                     const ItemCounts from_json = cli::test::CountsOfJson(
-                        cli::test::ReadJson(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables)));
+                        cli::test::ReadJson(kova::cli::ToolOutput(options, gbk, year, tables)));
                     EXPECT_EQ(from_json, from_csv);
                     options.pretty = false;
                     for (const auto& [item, count] : from_csv) {
@@ -208,12 +210,12 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                     options.statistics.push_back(statistic);
                 }
                 options.format = Format::kReport;
-                EXPECT_EQ(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables), all_reports);
+                EXPECT_EQ(kova::cli::ToolOutput(options, gbk, year, tables), all_reports);
                 options.format = Format::kCsv;
-                EXPECT_EQ(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables), all_csv);
+                EXPECT_EQ(kova::cli::ToolOutput(options, gbk, year, tables), all_csv);
                 options.format = Format::kJson;
                 const cli::test::JsonValue objects =
-                    cli::test::ReadJson(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables));
+                    cli::test::ReadJson(kova::cli::ToolOutput(options, gbk, year, tables));
                 ASSERT_EQ(objects.elements.size(), statistics);
                 for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
                     EXPECT_EQ(cli::test::CountsOfJson(objects.elements[statistic]),

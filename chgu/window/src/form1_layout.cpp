@@ -98,7 +98,7 @@ platform::FormLayout Form1::Layout() {
     form.top = 80;
     form.client_width = 547;
     form.client_height = 458;
-    form.font = {u"宋体", 12, 134};
+    form.font = {u"宋体", 12, platform::kGb2312Charset};
 
     form.controls = {
         // The top strip: Frame1 and the ten rows that lie in it, positions

@@ -29,13 +29,6 @@ std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>&
                                                Encoding encoding, std::string& error,
                                                std::size_t block_bytes = kInputBlockBytes);
 
-// A whole input already in memory, as ReadInputAsGbk and ReadInputAsUtf16
-// give it from a file: a malformed UTF-8 sequence becomes U+FFFD, a UTF-8
-// byte-order mark at the start is no part of the text, line breaks pass
-// through as they are.
-std::string DecodeAsGbk(std::string_view input, Encoding encoding);
-std::u16string DecodeAsUtf16(std::string_view input, Encoding encoding);
-
 // Writes bytes to standard output and flushes; false when that fails.
 bool WriteStandardOutput(std::string_view bytes);
 

@@ -19,8 +19,6 @@ using platform::ControlKind;
 using platform::Row;
 namespace colours = platform::colours;
 
-constexpr std::uint8_t kGb2312Charset = 134;
-
 // The attribute buttons right of the input box, 30 x 25 each, one row per
 // top; an empty caption leaves its place free.
 struct AttributeRow {
@@ -120,7 +118,7 @@ platform::FormLayout TForm1::Layout() {
     form.top = 108;
     form.client_width = kNarrowClientWidth;
     form.client_height = 500;
-    form.font = {u"宋体", 12, kGb2312Charset};
+    form.font = {u"宋体", 12, platform::kGb2312Charset};
     auto& rows = form.controls;
 
     // The top strip and the two boxes. A label's zero size is its text's.
