@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzInput input(data, size);
     const std::uint8_t year_byte = input.TakeByte(), month_byte = input.TakeByte(),
                        day_byte = input.TakeByte(), form = input.TakeByte();
-    const chgu::CivilDate today{1900 + year_byte, 1 + month_byte % 12, 1 + day_byte % 28};
+    const platform::LocalDate today{1900 + year_byte, 1 + month_byte % 12, 1 + day_byte % 28};
     const std::u16string text3 =
         form % 2 == 0 ? platform::Utf8ToUtf16(input.Rest()) : input.RestAsUtf16();
 

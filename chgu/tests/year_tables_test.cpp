@@ -25,8 +25,8 @@ YearTables GeneratedTables(int last) {
 
 // Text2 after 码统计 on text, the table year chosen by the change date on a
 // day, with or without the file's tables.
-std::string NumberReportOn(std::string_view text, std::string_view change_date, CivilDate today,
-                           const YearTables* tables) {
+std::string NumberReportOn(std::string_view text, std::string_view change_date,
+                           platform::LocalDate today, const YearTables* tables) {
     const std::u16string TableYear = TableYearFromChangeDate(U16(change_date), today);
     std::int16_t InBracket = 0;
     return U8(Text2After(kNumberButton, U16(text),

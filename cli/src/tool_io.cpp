@@ -66,7 +66,8 @@ bool ReadInput(const std::optional<std::string>& path, std::size_t block_bytes,
         }
         return true;
     }
-    const std::unique_ptr<std::FILE, FileCloser> file(platform::OpenForReading(platform::PathFromArgument(*path)));
+    const std::unique_ptr<std::FILE, FileCloser> file(
+        platform::OpenForReading(platform::PathFromArgument(*path)));
     if (!file) {
         error = std::string("cannot open '").append(*path).append("': ").append(ErrnoText());
         return false;

@@ -36,7 +36,8 @@ TEST(KovaCliHostileInput, SeveralMegabytesAreTalliedWhole) {
 
     const ProgramRun zodiac = RunProgram(KOVA_CLI_PATH, {"zodiac"}, text);
     ASSERT_EQ(zodiac.status, 0) << zodiac.err;
-    EXPECT_EQ(zodiac.out, ExpectedUtf8(kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk)));
+    EXPECT_EQ(zodiac.out,
+              ExpectedUtf8(kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk)));
 }
 
 TEST(KovaCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
@@ -50,7 +51,8 @@ TEST(KovaCliHostileInput, BytesThatAreNotUtf8CountAsReplacementCharacters) {
               ExpectedUtf8(kova::NumberStatistics(gbk, 2008, kova::Arrangement::kWrapped)));
     const ProgramRun zodiac = RunProgram(KOVA_CLI_PATH, {"zodiac"}, input);
     ASSERT_EQ(zodiac.status, 0) << zodiac.err;
-    EXPECT_EQ(zodiac.out, ExpectedUtf8(kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk)));
+    EXPECT_EQ(zodiac.out,
+              ExpectedUtf8(kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk)));
 }
 
 TEST(KovaCliHostileInput, ArgumentsThatAreNotTextAreRefusedClearly) {

@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     if (options.statistics.empty()) {
         return 0;
     }
-    const TableYearChoice year = ChooseTableYear(options, tables, *store, chgu::LocalToday());
+    const TableYearChoice year =
+        ChooseTableYear(options, tables, *store, platform::LocalDateToday());
 
     std::string error;
     const std::optional<std::u16string> text =

@@ -8,7 +8,7 @@
 namespace chgu::cli {
 
 TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tables,
-                                const ChangeDateStore& store, CivilDate today) {
+                                const ChangeDateStore& store, platform::LocalDate today) {
     if (options.table_year) {
         return {platform::Utf8ToUtf16(*options.table_year), {}};
     }

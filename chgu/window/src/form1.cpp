@@ -37,7 +37,7 @@ std::optional<std::u16string_view> TailsOf(std::int16_t Index) {
 }  // namespace
 
 Form1::Form1(ChangeDateStore& store, std::filesystem::path program_folder,
-             std::function<CivilDate()> today)
+             std::function<platform::LocalDate()> today)
     : store_(store),
       program_folder_(std::move(program_folder)),
       today_(std::move(today)),

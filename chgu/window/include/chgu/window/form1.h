@@ -39,7 +39,7 @@ class Form1 {
     // a fault is not used (the built-in table years only), and Form_Activate
     // tells the user why. An empty folder holds neither file.
     Form1(ChangeDateStore& store, std::filesystem::path program_folder,
-          std::function<CivilDate()> today = LocalToday);
+          std::function<platform::LocalDate()> today = platform::LocalDateToday);
 
     // The window's controls, with every handler bound to this form.
     platform::FormLayout Layout();
@@ -93,7 +93,7 @@ class Form1 {
 
     ChangeDateStore& store_;
     std::filesystem::path program_folder_;
-    std::function<CivilDate()> today_;
+    std::function<platform::LocalDate()> today_;
     yeartables::LoadResult year_tables_file_;
     YearTables tables_;
     std::function<void()> show_number_page_;
