@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
 #include "kova/statistics.h"
 #include "platform/codepage.h"
 #include "platform/traditional.h"
@@ -114,12 +114,16 @@ void Register(const std::string& family, std::vector<Text> TextPool::*texts, Pas
     }
 }
 
-std::size_t ChguPress(std::int16_t index, const std::u16string& text, bool cumulative) {
-    chgu::PressSettings settings;
+// Statistic row `index` of the table, or 全转半 past its last row.
+std::size_t ChguPress(std::size_t index, const std::u16string& text, bool cumulative = false) {
+    if (index >= chgu::Statistics().size()) {
+        return chgu::NormaliseText(text).size();
+    }
+    chgu::StatisticSettings settings;
     settings.scan.TableYear = u"2008";
     settings.scan.Check2 = cumulative;
     std::int16_t in_bracket = 0;
-    return chgu::Text2AfterPress(index, text, settings, in_bracket)->size();
+    return chgu::RunStatistic(chgu::Statistics()[index], text, settings, in_bracket).report.size();
 }
 
 // A press with 繁体字也统计 ticked: the window's copy of the input, simplified,
@@ -146,8 +150,9 @@ int main(int argc, char** argv) {
     Register("kova/number", &TextPool::gbk, [](const std::string& text) {
         return kova::NumberStatistics(text, 2008, kova::Arrangement::kWrapped).size();
     });
-    Register("kova/zodiac", &TextPool::gbk,
-             [](const std::string& text) { return kova::ZodiacStatistics(text).size(); });
+    Register("kova/zodiac", &TextPool::gbk, [](const std::string& text) {
+        return kova::Report(kova::StatisticNamed("ZodiacStatistics"), text).size();
+    });
 
     Register("kova/number-traditional", &TextPool::gbk_traditional, [](const std::string& text) {
         return kova::NumberStatistics(SimplifiedGbk(text), 2008, kova::Arrangement::kWrapped)

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
 #include "cli/tool_io.h"
 #include "cli_options.h"
 #include "run_statistic.h"
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     }) - steps.read;
     steps.tally = bench::BestSeconds([&] {
         std::int16_t InBracket = 0;
-        kept += chgu::CountsOfPress(chgu::kNumberStatisticsIndex, *text, settings, InBracket)[1];
+        kept += chgu::NumberStatistics(*text, settings, InBracket)[1];
     });
     std::string output;
     steps.report = bench::BestSeconds([&] {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
 #include "kova/statistics.h"
 #include "platform/codepage.h"
 #include "tip_text.h"
@@ -42,11 +42,16 @@ double MegabytesPerSecond(std::size_t bytes, const std::function<std::size_t()>&
     return keep == 0 ? 0 : static_cast<double>(bytes) / (1 << 20) / fastest;
 }
 
-std::size_t ChguPress(std::int16_t index, const std::u16string& text) {
-    chgu::PressSettings settings;
+// Statistic row `index` of the table, or 全转半 past its last row.
+std::size_t ChguPress(std::size_t index, const std::u16string& text, bool cumulative = false) {
+    if (index >= chgu::Statistics().size()) {
+        return chgu::NormaliseText(text).size();
+    }
+    chgu::StatisticSettings settings;
     settings.scan.TableYear = u"2008";
+    settings.scan.Check2 = cumulative;
     std::int16_t in_bracket = 0;
-    return chgu::Text2AfterPress(index, text, settings, in_bracket)->size();
+    return chgu::RunStatistic(chgu::Statistics()[index], text, settings, in_bracket).report.size();
 }
 
 }  // namespace
@@ -60,7 +65,8 @@ int main() {
     } statistics[] = {
         {"kova/number",
          [&] { return kova::NumberStatistics(gbk, 2008, kova::Arrangement::kWrapped).size(); }},
-        {"kova/zodiac", [&] { return kova::ZodiacStatistics(gbk).size(); }},
+        {"kova/zodiac",
+         [&] { return kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk).size(); }},
         {"chgu/number", [&] { return ChguPress(0, utf16); }},
         {"chgu/zodiac", [&] { return ChguPress(1, utf16); }},
         {"chgu/normalise", [&] { return ChguPress(11, utf16); }},

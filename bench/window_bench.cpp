@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "chgu/change_date_store.h"
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
 #include "chgu/window/control_ids.h"
 #include "kova/statistics.h"
 #include "kova/window/control_ids.h"
@@ -127,7 +127,9 @@ bool RunKova(const std::string& gbk, const std::u16string& text) {
                                kova::NumberStatistics(gbk, kYear, kova::Arrangement::kWrapped));
                        }});
     ok = Measure({"kova", "zodiac", kova.Control(ids::kButton7), output,
-                  [&] { return report(kova::ZodiacStatistics(gbk)); }}) &&
+                  [&] {
+                      return report(kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk));
+                  }}) &&
          ok;
     return ok;
 }
@@ -146,14 +148,14 @@ bool RunChgu(const std::u16string& text) {
     }
     e2e::SetText(chgu.Control(ids::kText1), text);
     // The window's start-up state: 方括内不统计 checked, 长行排列.
-    const chgu::PressSettings settings{{u"2008", true, false}, true};
-    const auto engine = [&](std::int16_t index) {
+    const chgu::StatisticSettings settings{{u"2008", true, false}, true};
+    const auto engine = [&](std::size_t index) {
         std::int16_t in_bracket = 0;
-        return *chgu::Text2AfterPress(index, text, settings, in_bracket);
+        return chgu::RunStatistic(chgu::Statistics()[index], text, settings, in_bracket).report;
     };
     const HWND output = chgu.Control(ids::kText2);
     bool ok = Measure({"chgu", "number", chgu.Control(ids::kCommand2), output,
-                       [&] { return engine(chgu::kNumberStatisticsIndex); }});
+                       [&] { return engine(0); }});
     ok = Measure({"chgu", "zodiac", chgu.Control(ids::kCommand2 + 1), output,
                   [&] { return engine(1); }}) &&
          ok;

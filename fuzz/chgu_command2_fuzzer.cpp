@@ -6,10 +6,11 @@
 // model's and every report must be well formed.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "chgu/command2.h"
 #include "chgu/reports.h"
+#include "chgu/statistics.h"
 #include "chgu_report_checks.h"
 #include "fuzz_input.h"
 #include "platform/codepage.h"
@@ -46,22 +47,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         platform::SimplifyTraditional(text);
     }
 
-    chgu::PressSettings settings;
+    chgu::StatisticSettings settings;
     settings.scan.TableYear = table_year;
     settings.scan.Check1 = (setting & 1) != 0;
     settings.scan.Check2 = (setting & 2) != 0;
-    settings.Option2 = (setting & 4) != 0;
+    settings.long_lines = (setting & 4) != 0;
 
+    // The statistics in table order, then 全转半.
+    const auto statistics = chgu::Statistics();
     std::int16_t InBracket = 0;
-    const auto text2 = chgu::Text2AfterPress(index, text, settings, InBracket);
-    FUZZ_CHECK(text2.has_value());
-
-    if (index == chgu::kNumberStatisticsIndex) {
-        FUZZ_CHECK(fuzz::IsWellFormedNumberReport(*text2));
-    } else if (index != chgu::kNormaliseIndex) {
-        const auto statistic = static_cast<chgu::AttributeStatistic>(index);
-        FUZZ_CHECK(fuzz::IsWellFormedAttributeReport(*text2, chgu::HeadingOf(statistic),
-                                                     chgu::ClassesOf(statistic).words));
+    std::optional<std::u16string> text2;
+    if (static_cast<std::size_t>(index) < statistics.size()) {
+        const chgu::Statistic& statistic = statistics[static_cast<std::size_t>(index)];
+        text2 = chgu::RunStatistic(statistic, text, settings, InBracket).report;
+        if (!statistic.attribute) {
+            FUZZ_CHECK(fuzz::IsWellFormedNumberReport(*text2));
+        } else {
+            const chgu::AttributeStatistic attribute = *statistic.attribute;
+            FUZZ_CHECK(fuzz::IsWellFormedAttributeReport(*text2, chgu::HeadingOf(attribute),
+                                                         chgu::ClassesOf(attribute).words));
+        }
+    } else {
+        text2 = chgu::NormaliseText(text);
     }
 
     if (text.size() <= kModelLimit) {
@@ -69,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         model.table_year = table_year;
         model.skip_brackets = settings.scan.Check1;
         model.cumulative = settings.scan.Check2;
-        model.long_lines = settings.Option2;
+        model.long_lines = settings.long_lines;
         FUZZ_CHECK(*text2 == chgu::reference::Press(
                                  index, traditional ? chgu::reference::Simplified(typed) : typed,
                                  model));

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The main window lists the lines, and a pick types its members in.
     chgu::MemoryChangeDateStore store;
-    chgu::Form1 form(store, folder.path(), [] { return chgu::CivilDate{2009, 3, 1}; });
+    chgu::Form1 form(store, folder.path(), [] { return platform::LocalDate{2009, 3, 1}; });
     platform::MemoryForm window(form.Layout());
     form.Attach(window);
     form.Form_Load();

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(chgu::ReadChangeDate(again) == settled);
 
     // The start-up sequence with that value stored.
-    chgu::Form1 form(store, {}, [] { return chgu::CivilDate{2009, 1, 26}; });
+    chgu::Form1 form(store, {}, [] { return platform::LocalDate{2009, 1, 26}; });
     platform::MemoryForm window(form.Layout());
     form.Attach(window);
     platform::Control& text1 = window.Find("Text1");

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
 #include "chgu/table_year.h"
 #include "chgu_report_checks.h"
 #include "fuzz_input.h"
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzInput input(data, size);
     const std::uint8_t year_byte = input.TakeByte(), month_byte = input.TakeByte(),
                        day_byte = input.TakeByte(), form = input.TakeByte();
-    const chgu::CivilDate today{1900 + year_byte, 1 + month_byte % 12, 1 + day_byte % 28};
+    const platform::LocalDate today{1900 + year_byte, 1 + month_byte % 12, 1 + day_byte % 28};
     const std::u16string text3 =
         form % 2 == 0 ? platform::Utf8ToUtf16(input.Rest()) : input.RestAsUtf16();
 
@@ -73,13 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Whatever year that is, a press with it stays well formed.
-    chgu::PressSettings settings;
+    chgu::StatisticSettings settings;
     settings.scan.TableYear = table_year;
     std::int16_t InBracket = 0;
-    const auto report = chgu::Text2AfterPress(chgu::kNumberStatisticsIndex, u"鼠,马,金,火,05,49",
-                                              settings, InBracket);
-    FUZZ_CHECK(report && fuzz::IsWellFormedNumberReport(*report));
-    const auto zodiac = static_cast<std::int16_t>(chgu::AttributeStatistic::Zodiac);
-    FUZZ_CHECK(chgu::Text2AfterPress(zodiac, u"鼠牛", settings, InBracket).has_value());
+    const auto report =
+        chgu::RunStatistic(chgu::Statistics()[0], u"鼠,马,金,火,05,49", settings, InBracket).report;
+    FUZZ_CHECK(fuzz::IsWellFormedNumberReport(report));
+    // 肖统计
+    FUZZ_CHECK(!chgu::RunStatistic(chgu::Statistics()[1], u"鼠牛", settings, InBracket)
+                    .report.empty());
     return 0;
 }

@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "fuzz_input.h"
-#include "kova/class_words.h"
 #include "kova/statistics.h"
 #include "kova/tables.h"
 #include "platform/traditional.h"
@@ -23,24 +22,12 @@ namespace {
 using kova::ReportLines;
 using kova::reference::Family;
 
-struct AttributeStatistic {
-    ReportLines (*run)(std::string_view);
-    Family family;
-    std::span<const std::string_view> words;
+// The literal model's family of each attribute statistic, in table order.
+constexpr std::array<Family, 10> kFamilies = {
+    Family::kZodiac,   Family::kHead,    Family::kTail,    Family::kElement,
+    Family::kDigitSum, Family::kWave,    Family::kBigSmall, Family::kOddEven,
+    Family::kSumOddEven, Family::kSegment,
 };
-
-const std::array<AttributeStatistic, 10> kAttributeStatistics = {{
-    {kova::ZodiacStatistics, Family::kZodiac, kova::ZodiacNames},
-    {kova::HeadStatistics, Family::kHead, kova::HeadNames},
-    {kova::TailStatistics, Family::kTail, kova::TailNames},
-    {kova::ElementStatistics, Family::kElement, kova::ElementNames},
-    {kova::DigitSumStatistics, Family::kDigitSum, kova::DigitSumNames},
-    {kova::WaveStatistics, Family::kWave, kova::WaveNames},
-    {kova::BigSmallStatistics, Family::kBigSmall, kova::BigSmallNames},
-    {kova::OddEvenStatistics, Family::kOddEven, kova::OddEvenNames},
-    {kova::SumOddEvenStatistics, Family::kSumOddEven, kova::SumOddEvenNames},
-    {kova::SegmentStatistics, Family::kSegment, kova::SegmentNames},
-}};
 
 // The literal model is quadratic on texts full of marks; beyond this size
 // only the engine's own invariants are checked.
@@ -88,13 +75,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    const AttributeStatistic& statistic = kAttributeStatistics[which - 1];
-    const ReportLines report = statistic.run(text);
+    const kova::Statistic& statistic = kova::Statistics()[which];
+    const ReportLines report = kova::Report(statistic, text);
     FUZZ_CHECK(HasNoLineBreak(report));
-    FUZZ_CHECK(kova::test::ReadAttributeReport(report).size() == statistic.words.size());
+    FUZZ_CHECK(kova::test::ReadAttributeReport(report).size() == statistic.rules.words.size());
     if (text.size() <= kModelLimit) {
         FUZZ_CHECK(kova::ReportText(report) ==
-                   kova::reference::AttributeReport(model_text, statistic.family));
+                   kova::reference::AttributeReport(model_text, kFamilies[which - 1]));
     }
     return 0;
 }

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "chgu/command2.h"
 #include "count_reading.h"
 #include "run_program.h"
 #include "run_statistic.h"
@@ -36,7 +35,7 @@ using test::U8;
 // The items of a press in its report's order: 01..49, or the class words.
 std::vector<std::string> ItemsOf(std::int16_t Index) {
     std::vector<std::string> items;
-    if (Index == kNumberStatisticsIndex) {
+    if (Index == 0) {
         for (int number = kFirstNumber; number <= kLastNumber; ++number) {
             std::u16string digits;
             AppendTwoDigits(digits, number);
@@ -82,14 +81,15 @@ std::string RebuiltReport(std::int16_t Index, const ItemCounts& counts, const Cl
     EXPECT_EQ(counts.size(), items.size());
     Counts slots{};
     const std::size_t first_slot =
-        Index == kNumberStatisticsIndex
-            ? static_cast<std::size_t>(kFirstNumber)
-            : ClassesOf(static_cast<AttributeStatistic>(Index)).first_slot;
+        Index == 0 ? static_cast<std::size_t>(kFirstNumber)
+                   : ClassesOf(static_cast<AttributeStatistic>(Index)).first_slot;
     for (std::size_t i = 0; i < items.size() && i < counts.size(); ++i) {
         EXPECT_EQ(counts[i].first, items[i]);
         slots.at(first_slot + i) = counts[i].second;
     }
-    return cli::EncodeOutput(ReportOfCounts(Index, slots, options.long_lines), options.encoding);
+    const Statistic& statistic = Statistics()[static_cast<std::size_t>(Index)];
+    return cli::EncodeOutput(statistic.report(statistic, slots, options.long_lines),
+                             options.encoding);
 }
 
 const YearTables& TablesTo2040() {
@@ -131,7 +131,7 @@ TEST(ChguCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 EXPECT_EQ(json["options"]["cumulative"].boolean, options.cumulative);
                 EXPECT_EQ(json["options"]["skip_brackets"].boolean, options.skip_brackets);
                 // The tables shape only the number recognition.
-                if (Index == kNumberStatisticsIndex && !options.cumulative) {
+                if (Index == 0 && !options.cumulative) {
                     EXPECT_EQ(json["table_year"].string, U8(TableYear));
                 } else {
                     EXPECT_EQ(json["table_year"].kind, ::cli::test::JsonValue::Kind::kNull);

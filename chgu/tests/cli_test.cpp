@@ -7,6 +7,7 @@
 #include "run_statistic.h"
 #include "table_year_choice.h"
 #include "test_support.h"
+#include "whole_input.h"
 #include "yeartables/standard_rules.h"
 
 namespace chgu::cli {
@@ -101,7 +102,7 @@ TEST(CliRun, TableYearFromTheOptionOrTheChangeDateWithANoticeWhenItMayNotBeMeant
     struct Case {
         std::vector<std::string_view> arguments;
         std::string stored;  // the stored change date; none when empty
-        CivilDate today;
+        platform::LocalDate today;
         const YearTables& tables;
         std::string TableYear;
         std::optional<std::string> notice;
@@ -197,13 +198,14 @@ TEST(CliRun, OptionsReachTheStrip) {
 }
 
 TEST(CliRun, EncodingsOfInputAndOutput) {
-    EXPECT_EQ(::cli::DecodeAsUtf16("a\xFF"
+    EXPECT_EQ(::cli::test::DecodeAsUtf16("a\xFF"
                           "b",
                           Encoding::kUtf8),
               u"a\uFFFDb");
     // A byte-order mark, as Notepad writes it, is no part of the text.
-    EXPECT_EQ(::cli::DecodeAsUtf16("\xEF\xBB\xBF鼠", Encoding::kUtf8), u"鼠");
-    EXPECT_EQ(U8(::cli::DecodeAsUtf16(platform::Utf8ToGbk("鼠\r\n牛"), Encoding::kGbk)), "鼠\r\n牛");
+    EXPECT_EQ(::cli::test::DecodeAsUtf16("\xEF\xBB\xBF鼠", Encoding::kUtf8), u"鼠");
+    EXPECT_EQ(U8(::cli::test::DecodeAsUtf16(platform::Utf8ToGbk("鼠\r\n牛"), Encoding::kGbk)),
+              "鼠\r\n牛");
     EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::kGbk), platform::Utf8ToGbk("共01次:05,"));
     EXPECT_EQ(EncodeOutput(U16("共01次:05,"), Encoding::kUtf8), "共01次:05,");
 }

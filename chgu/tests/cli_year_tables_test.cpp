@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "almanac_years.h"
-#include "chgu/command2.h"
 #include "reference_model.h"
 #include "run_program.h"
 #include "test_support.h"
@@ -20,6 +19,7 @@ using platform::test::ProgramRun;
 using test::TempFolder;
 using test::U16;
 using test::U8;
+using test::kNumberButton;
 
 ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input) {
     return platform::test::RunProgram(CHGU_CLI_PATH, arguments, input);
@@ -40,10 +40,10 @@ TEST(ChguCliYearTables, GeneratedFileReadsBackThroughTheTool) {
     for (const char* year : {"2011", "2026", "2040", "2041", "2008"}) {
         almanac.table_year = U16(year);
         for (const auto& [statistic, Index] :
-             {std::pair{"number", kNumberStatisticsIndex}, std::pair{"zodiac", std::int16_t{1}}}) {
+             {std::pair{"number", kNumberButton}, std::pair{"zodiac", std::int16_t{1}}}) {
             // The table year is the number statistic's alone.
             std::vector<std::string> arguments{statistic, "--year-tables", file};
-            if (Index == kNumberStatisticsIndex) {
+            if (Index == kNumberButton) {
                 arguments.insert(arguments.end(), {"--table-year", year});
             }
             const ProgramRun run = RunCli(arguments, "马,火,鸡 3次金");

@@ -8,7 +8,6 @@
 #include <random>
 #include <set>
 
-#include "chgu/command2.h"
 #include "chgu/reports.h"
 #include "test_support.h"
 
@@ -17,6 +16,7 @@ namespace {
 
 using test::U16;
 using test::U8;
+using test::Text2After;
 
 // Pieces that tip texts are made of, so that every rule gets exercised.
 const std::vector<std::string> kPieces = {
@@ -77,7 +77,7 @@ TEST(ReportProperties, EveryNumberOnceAndTheCountsAddUpTo49) {
         const ScanSettings scan{u"2008", round % 3 != 0, round % 5 == 0};
         // Each pass starts outside brackets, as every press does.
         std::int16_t InBracket = 0;
-        const std::u16string report = *Text2AfterPress(0, text, {scan, long_lines}, InBracket);
+        const std::u16string report = Text2After(0, text, {scan, long_lines}, InBracket);
 
         std::map<int, int> seen;
         std::int64_t stated_total = 0;
@@ -108,7 +108,7 @@ TEST(ReportProperties, EveryClassNameOnceInEveryAttributeReport) {
         const ScanSettings scan{u"2008", round % 3 != 0, round % 4 == 0};
         std::int16_t InBracket = 0;
         const std::string report = U8(
-            *Text2AfterPress(static_cast<std::int16_t>(statistic), text, {scan, true}, InBracket));
+            Text2After(static_cast<std::int16_t>(statistic), text, {scan, true}, InBracket));
         EXPECT_TRUE(report.starts_with(U8(HeadingOf(statistic)) + "\r\n"));
         std::multiset<std::string> names;
         for (const ReportLine& line : ParseReport(report, "【共", "次】：")) {

@@ -1,7 +1,6 @@
 // Statistics presses and the reports they write into the output box.
 #include <gtest/gtest.h>
 
-#include "chgu/command2.h"
 #include "chgu/reports.h"
 #include "platform/codepage.h"
 #include "test_support.h"

@@ -100,7 +100,7 @@ TEST(YearlyTables, ElementTablesShiftByOneNumberAYear) {
     }
 }
 
-std::string TableYearOn(std::string_view text3, CivilDate today) {
+std::string TableYearOn(std::string_view text3, platform::LocalDate today) {
     return U8(TableYearFromChangeDate(U16(text3), today));
 }
 

@@ -1,6 +1,6 @@
 #include "test_support.h"
 
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
 #include "platform/codepage.h"
 
 namespace chgu::test {
@@ -13,13 +13,20 @@ std::string U8(std::u16string_view text) {
     return platform::Utf16ToUtf8(text);
 }
 
+std::u16string Text2After(std::int16_t Index, std::u16string_view text,
+                          const StatisticSettings& settings, std::int16_t& InBracket) {
+    if (Index == kNormaliseButton) {
+        return NormaliseText(text);
+    }
+    return RunStatistic(Statistics()[static_cast<std::size_t>(Index)], text, settings, InBracket)
+        .report;
+}
+
 std::string Press(std::int16_t Index, std::string_view text, const Strip& strip) {
     const std::u16string TableYear = U16(strip.TableYear);
     std::int16_t InBracket = 0;
-    const auto text2 = Text2AfterPress(Index, U16(text),
-                                       {{TableYear, strip.Check1, strip.Check2}, strip.Option2},
-                                       InBracket);
-    return text2 ? U8(*text2) : "";
+    return U8(Text2After(Index, U16(text),
+                         {{TableYear, strip.Check1, strip.Check2}, strip.Option2}, InBracket));
 }
 
 std::string Collected(std::string_view text, const Strip& strip) {

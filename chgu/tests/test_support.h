@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "chgu/scan.h"
+#include "chgu/statistics.h"
 #include "temp_folder.h"
 
 namespace chgu::test {
@@ -22,6 +23,15 @@ struct Strip {
     bool Check2 = false;  // 次数累加统计
     bool Option2 = true;  // 长行排列
 };
+
+// The buttons Command2(Index) as the tests name them: the rows of the
+// statistics table from 码统计 (0) on, then 全转半.
+inline constexpr std::int16_t kNumberButton = 0;
+inline constexpr std::int16_t kNormaliseButton = 11;
+
+// Text2 after pressing Command2(Index) (0..11) with text in Text1.
+std::u16string Text2After(std::int16_t Index, std::u16string_view text,
+                          const StatisticSettings& settings, std::int16_t& InBracket);
 
 // Text2 after pressing Command2(Index) with text in Text1.
 std::string Press(std::int16_t Index, std::string_view text, const Strip& strip = {});

@@ -2,7 +2,6 @@
 // built-in 2005..2010, chosen by the change date as any other.
 #include <gtest/gtest.h>
 
-#include "chgu/command2.h"
 #include "chgu/table_year.h"
 #include "chgu/year_tables.h"
 #include "test_support.h"
@@ -14,6 +13,8 @@ namespace {
 
 using test::U16;
 using test::U8;
+using test::Text2After;
+using test::kNumberButton;
 
 YearTables GeneratedTables(int last) {
     const auto read = yeartables::ParseYearTables(U16(yeartables::GeneratedYearTables(2011, last)),
@@ -24,11 +25,11 @@ YearTables GeneratedTables(int last) {
 
 // Text2 after 码统计 on text, the table year chosen by the change date on a
 // day, with or without the file's tables.
-std::string NumberReportOn(std::string_view text, std::string_view change_date, CivilDate today,
-                           const YearTables* tables) {
+std::string NumberReportOn(std::string_view text, std::string_view change_date,
+                           platform::LocalDate today, const YearTables* tables) {
     const std::u16string TableYear = TableYearFromChangeDate(U16(change_date), today);
     std::int16_t InBracket = 0;
-    return U8(*Text2AfterPress(kNumberStatisticsIndex, U16(text),
+    return U8(Text2After(kNumberButton, U16(text),
                                {{TableYear, true, false, tables}, true}, InBracket));
 }
 

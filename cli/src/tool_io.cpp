@@ -9,13 +9,6 @@
 #include <system_error>
 #include <thread>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#else
-#include <sys/stat.h>
-#endif
-
 #include "platform/codepage.h"
 #include "platform/command_line.h"
 #include "platform/large_pages.h"
@@ -33,18 +26,6 @@ std::string ErrnoText() {
     return std::generic_category().message(errno);
 }
 
-std::FILE* OpenForReading(const std::string& path) {
-    const std::filesystem::path file = platform::PathFromArgument(path);
-#ifdef _WIN32
-    // By its UTF-16 name: an ANSI name could not hold every character.
-    std::FILE* opened = nullptr;
-    errno = _wfopen_s(&opened, file.c_str(), L"rb");
-    return opened;
-#else
-    return std::fopen(file.c_str(), "rb");
-#endif
-}
-
 constexpr std::string_view kHoldsNul =
     ": it holds a NUL character, which no text does (UTF-16 without a byte-order mark "
     "needs --encoding utf-16)";
@@ -53,26 +34,13 @@ std::string_view ByteOrderMark() {
     return "\xEF\xBB\xBF";
 }
 
-// The size of a regular file, so that its text is made room for once;
-// 0 for a pipe or where it cannot be told.
-std::size_t SizeOf(std::FILE* file) {
-#ifdef _WIN32
-    const long long size = _filelengthi64(_fileno(file));
-#else
-    struct stat status {};
-    const long long size =
-        fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : 0;
-#endif
-    return size > 0 ? static_cast<std::size_t>(size) : 0;
-}
-
 // Reads the stream to its end in blocks; take(block, last) returns how many
 // of a block's bytes it used, and those it left come again, before the next
 // block. Gives the stream's size as reserve(size) first. False on a read
 // error.
 template <typename Reserve, typename Take>
 bool ReadBlocks(std::FILE* file, std::size_t block_bytes, Reserve reserve, Take take) {
-    reserve(SizeOf(file));
+    reserve(platform::RegularFileSize(file));
     std::string buffer;
     std::size_t left = 0;
     for (;;) {
@@ -104,7 +72,8 @@ bool ReadInput(const std::optional<std::string>& path, std::size_t block_bytes,
         }
         return true;
     }
-    const std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(*path));
+    const std::unique_ptr<std::FILE, FileCloser> file(
+        platform::OpenForReading(platform::PathFromArgument(*path)));
     if (!file) {
         error = std::string("cannot open '").append(*path).append("': ").append(ErrnoText());
         return false;
@@ -280,21 +249,7 @@ HalvesConverter<Text, Append> Halves(Append append, unsigned char starts_below) 
     return HalvesConverter<Text, Append>(append, starts_below);
 }
 
-std::string_view WithoutByteOrderMark(std::string_view utf8) {
-    if (utf8.starts_with(ByteOrderMark())) {
-        utf8.remove_prefix(ByteOrderMark().size());
-    }
-    return utf8;
-}
-
 }  // namespace
-
-void UseBinaryStandardStreams() {
-#ifdef _WIN32
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-}
 
 std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
                                           Encoding encoding, std::string& error,
@@ -325,41 +280,6 @@ std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>&
         Utf16WhenMarked(AfterByteOrderMark(Halves<std::u16string>(platform::AppendUtf8AsUtf16,
                                                                    kUtf8CharacterStart)),
                         utf16));
-}
-
-namespace {
-
-// A whole input as UTF-16 when it is that (see Utf16WhenMarked).
-std::optional<std::u16string> WholeUtf16(std::string_view input, Encoding encoding) {
-    std::optional<Utf16Order> order = Utf16ByteOrderMark(input);
-    if (order) {
-        input.remove_prefix(kUtf16MarkBytes);
-    } else if (encoding == Encoding::kUtf16) {
-        order = Utf16Order::kLittleEndian;
-    } else {
-        return std::nullopt;
-    }
-    std::u16string text;
-    AppendUtf16Bytes(text, input, *order, true);
-    return text;
-}
-
-}  // namespace
-
-std::string DecodeAsGbk(std::string_view input, Encoding encoding) {
-    if (const auto utf16 = WholeUtf16(input, encoding)) {
-        return platform::Utf16ToGbk(*utf16);
-    }
-    return encoding == Encoding::kGbk ? std::string(input)
-                                      : platform::Utf8ToGbk(WithoutByteOrderMark(input));
-}
-
-std::u16string DecodeAsUtf16(std::string_view input, Encoding encoding) {
-    if (auto utf16 = WholeUtf16(input, encoding)) {
-        return std::move(*utf16);
-    }
-    return encoding == Encoding::kGbk ? platform::GbkToUtf16(input)
-                                      : platform::Utf8ToUtf16(WithoutByteOrderMark(input));
 }
 
 bool WriteStandardOutput(std::string_view bytes) {

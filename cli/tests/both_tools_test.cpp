@@ -172,6 +172,40 @@ TEST(BothTools, HelpAnywhereVersionAndTheEndOfOptions) {
     }
 }
 
+// Each tool lists its statistics from its program's table; the ten
+// statistics both windows have come first, under the same names and
+// captions in both, so that a name means the same button in both.
+TEST(BothTools, ListTheStatisticsOfBothFirstAndAlike) {
+    std::vector<std::vector<std::string>> lists;
+    for (const Tool& tool : kTools) {
+        const ProgramRun run = RunProgram(tool.path, {"--help"}, "");
+        ASSERT_EQ(run.status, 0) << tool.name;
+        const std::size_t start = run.out.find("or all:\n");
+        const std::size_t end = run.out.find("\n\n", start);
+        ASSERT_NE(start, std::string::npos) << run.out;
+        std::vector<std::string> lines;
+        std::size_t line = start + 8;
+        while (line < end) {
+            const std::size_t next = run.out.find('\n', line);
+            lines.push_back(run.out.substr(line, next - line));
+            line = next + 1;
+        }
+        lists.push_back(lines);
+    }
+    const std::vector<std::string> both = {
+        "  number      码统计", "  zodiac      肖统计", "  head        头统计",
+        "  tail        尾统计", "  element     行统计", "  digitsum    合统计",
+        "  wave        波 色",  "  bigsmall    大 小",  "  oddeven     单 双",
+        "  sumoddeven  合单双",
+    };
+    for (const std::vector<std::string>& lines : lists) {
+        ASSERT_GT(lines.size(), both.size());
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 10), both);
+    }
+    EXPECT_EQ(lists[0].size(), 11u);  // and 段 数
+    EXPECT_EQ(lists[1].size(), 12u);  // and 半 波, 全转半
+}
+
 TEST(BothTools, ReadTheirInputAlike) {
     // A UTF-8 byte-order mark is dropped by both; utf8 is utf-8 for both;
     // csv and json are UTF-8 even when the report would be code page 936.

@@ -12,6 +12,7 @@
 #include "cli/tool_io.h"
 #include "platform/codepage.h"
 #include "temp_folder.h"
+#include "whole_input.h"
 
 namespace {
 
@@ -42,10 +43,10 @@ TEST(InputBlocks, EveryBlockSizeGivesTheWholeFilesText) {
             std::string error;
             for (const cli::Encoding encoding : {cli::Encoding::kUtf8, cli::Encoding::kGbk}) {
                 EXPECT_EQ(cli::ReadInputAsGbk(file, encoding, error, block),
-                          cli::DecodeAsGbk(text, encoding))
+                          cli::test::DecodeAsGbk(text, encoding))
                     << "blocks of " << block;
                 EXPECT_EQ(cli::ReadInputAsUtf16(file, encoding, error, block),
-                          cli::DecodeAsUtf16(text, encoding))
+                          cli::test::DecodeAsUtf16(text, encoding))
                     << "blocks of " << block;
             }
             EXPECT_EQ(error, "");
@@ -85,7 +86,7 @@ TEST(InputBlocks, AShortFileAndAMissingOne) {
     for (const char* bytes : {"", "\xEF", "\xEF\xBB", "\xEF\xBB\xBF", "\xEF\xBB\xBF" "5"}) {
         const std::string file = folder.Write("short.txt", bytes).string();
         EXPECT_EQ(cli::ReadInputAsUtf16(file, cli::Encoding::kUtf8, error, 1),
-                  cli::DecodeAsUtf16(bytes, cli::Encoding::kUtf8));
+                  cli::test::DecodeAsUtf16(bytes, cli::Encoding::kUtf8));
     }
     const std::string missing = (folder.path() / "missing.txt").string();
     EXPECT_EQ(cli::ReadInputAsGbk(missing, cli::Encoding::kUtf8, error), std::nullopt);

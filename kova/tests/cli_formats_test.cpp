@@ -16,6 +16,7 @@
 #include "run_statistic.h"
 #include "tip_text.h"
 #include "every_format.h"
+#include "whole_input.h"
 #include "worked_examples.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -36,8 +37,8 @@ std::string TwoDigits(int number) {
 // The items of a statistic in the report's order: 01..49, or the class list.
 std::vector<std::string> ItemsOf(std::size_t statistic) {
     std::vector<std::string> items;
-    if (const auto attribute = kova::cli::AttributeOf(statistic)) {
-        for (std::string_view word : kova::ClassWordsOf(*attribute)) {
+    if (const kova::Statistic& row = kova::Statistics()[statistic]; !row.reads_year) {
+        for (std::string_view word : row.rules.words) {
             items.push_back(platform::GbkToUtf8(word));
         }
     } else {
@@ -83,12 +84,12 @@ std::string RebuiltReport(std::size_t statistic, const ItemCounts& counts,
         EXPECT_EQ(counts[i].first, items[i]);
     }
     kova::ReportLines report;
-    if (const auto attribute = kova::cli::AttributeOf(statistic)) {
+    if (const kova::Statistic& row = kova::Statistics()[statistic]; !row.reads_year) {
         std::vector<kova::Tally> tallies;
         for (const auto& [item, count] : counts) {
             tallies.push_back(count);
         }
-        report = kova::WriteAttributeReport(*attribute, tallies);
+        report = kova::WriteClassWordReport(row, tallies, {});
     } else {
         kova::NumberCounts tallies{};
         for (const auto& [item, count] : counts) {
@@ -124,6 +125,7 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 const kova::YearTables& tables = seed == 6 ? TablesTo2040() : kova::YearTables();
                 const std::string input =
                     encoding == Encoding::kGbk ? platform::Utf8ToGbk(utf8) : utf8;
+                const std::string gbk = cli::test::DecodeAsGbk(input, encoding);
                 // What the single runs give, for the run of all of them.
                 std::string all_reports;
                 std::string all_csv = "statistic,item,count\n";
@@ -131,16 +133,16 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                 for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
                     options.statistics = {statistic};
                     options.format = Format::kReport;
-                    const std::string report = kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables);
+                    const std::string report = kova::cli::ToolOutput(options, gbk, year, tables);
                     options.format = Format::kCsv;
                     const ItemCounts from_csv =
-                        CountsOfCsv(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables));
+                        CountsOfCsv(kova::cli::ToolOutput(options, gbk, year, tables));
                     EXPECT_EQ(RebuiltReport(statistic, from_csv, options), report)
                         << "seed " << seed << ", statistic " << statistic;
                     options.format = Format::kJson;
                     options.pretty = seed % 2 == 0;
                     const ItemCounts from_json = cli::test::CountsOfJson(
-                        cli::test::ReadJson(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables)));
+                        cli::test::ReadJson(kova::cli::ToolOutput(options, gbk, year, tables)));
                     EXPECT_EQ(from_json, from_csv);
                     options.pretty = false;
                     for (const auto& [item, count] : from_csv) {
@@ -164,12 +166,12 @@ TEST(KovaCliFormats, CsvAndJsonRebuildTheReportOnRandomTexts) {
                     options.statistics.push_back(statistic);
                 }
                 options.format = Format::kReport;
-                EXPECT_EQ(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables), all_reports);
+                EXPECT_EQ(kova::cli::ToolOutput(options, gbk, year, tables), all_reports);
                 options.format = Format::kCsv;
-                EXPECT_EQ(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables), all_csv);
+                EXPECT_EQ(kova::cli::ToolOutput(options, gbk, year, tables), all_csv);
                 options.format = Format::kJson;
                 const cli::test::JsonValue objects =
-                    cli::test::ReadJson(kova::cli::ToolOutput(options, ::cli::DecodeAsGbk(input, options.encoding), year, tables));
+                    cli::test::ReadJson(kova::cli::ToolOutput(options, gbk, year, tables));
                 ASSERT_EQ(objects.elements.size(), statistics);
                 for (std::size_t statistic = 0; statistic < statistics; ++statistic) {
                     EXPECT_EQ(cli::test::CountsOfJson(objects.elements[statistic]),

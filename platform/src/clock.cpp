@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "local_time.h"
 #include "test_today.h"
 
 namespace platform {
@@ -10,14 +11,7 @@ LocalDate LocalDateToday() {
     if (const auto fixed = TestToday()) {
         return *fixed;
     }
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return LocalDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    return detail::LocalDateOf(std::time(nullptr));
 }
 
 }  // namespace platform

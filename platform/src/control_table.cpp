@@ -1,6 +1,10 @@
 #include "platform/control_table.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/controls_by_name.h"
 
 namespace platform {
 
@@ -94,6 +98,11 @@ std::vector<std::size_t> TabOrder(const FormLayout& form) {
         line = end;
     }
     return order;
+}
+
+void NoControlNamed(std::string_view name) {
+    std::fprintf(stderr, "no control named %.*s\n", static_cast<int>(name.size()), name.data());
+    std::abort();
 }
 
 }  // namespace platform

@@ -1,8 +1,6 @@
 #include "platform/memory_form.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace platform {
 
@@ -46,6 +44,7 @@ class MemoryForm::MemoryControl : public Control {
     void SetChecked(bool checked) { checked_ = checked; }
     const std::vector<std::u16string>& Items() const { return items_; }
     std::size_t Caret() const { return caret_; }
+    const ControlLayout& Layout() const { return layout_; }
 
   private:
     MemoryForm& form_;
@@ -59,7 +58,8 @@ class MemoryForm::MemoryControl : public Control {
 
 MemoryForm::MemoryForm(FormLayout layout) : layout_(std::move(layout)), client_width_(layout_.client_width) {
     for (const ControlLayout& control : layout_.controls) {
-        controls_.emplace(control.name, std::make_unique<MemoryControl>(*this, control));
+        controls_.push_back(std::make_unique<MemoryControl>(*this, control));
+        by_name_.Add(control.name, *controls_.back());
     }
 }
 
@@ -141,23 +141,11 @@ void MemoryForm::Type(std::string_view name, std::u16string_view text) {
 }
 
 MemoryForm::MemoryControl& MemoryForm::Get(std::string_view name) {
-    const auto found = controls_.find(name);
-    if (found == controls_.end()) {
-        std::fprintf(stderr, "no control named %.*s\n", static_cast<int>(name.size()), name.data());
-        std::abort();
-    }
-    return *found->second;
+    return by_name_.Get(name);
 }
 
 const ControlLayout& MemoryForm::LayoutOf(std::string_view name) const {
-    const auto found =
-        std::find_if(layout_.controls.begin(), layout_.controls.end(),
-                     [&](const ControlLayout& control) { return control.name == name; });
-    if (found == layout_.controls.end()) {
-        std::fprintf(stderr, "no control named %.*s\n", static_cast<int>(name.size()), name.data());
-        std::abort();
-    }
-    return *found;
+    return by_name_.Get(name).Layout();
 }
 
 }  // namespace platform

@@ -17,14 +17,11 @@
 #include <string_view>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 #include "../src/cp936_data.h"
 #include "../src/cp936_system.h"
 #include "platform/codepage.h"
+#include "platform/command_line.h"
 
 namespace {
 
@@ -132,9 +129,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
+    platform::UseBinaryStandardStreams();
     const std::vector<Code> codes = Walk(system);
     const std::string out = source ? Source(codes) : Listing(codes);
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {

@@ -152,7 +152,7 @@ const ProgramTab = (() => {
     };
     panel.addEventListener('input', saveSoon);
     FormView.wire(view, program, (name) => {
-      const picture = program.picture(name);
+      const picture = program.takePicture();
       if (picture) {
         Picture.draw(pictureBox, picture);
         panel.dispatchEvent(new CustomEvent('report', { detail: name }));

@@ -38,7 +38,7 @@ void BindWindow(emscripten::class_<Tab>& tab) {
                                                const std::u16string& item) {
                       t.Windows().Pick(name, item);
                   }))
-        .function("picture", &Tab::Picture);
+        .function("takePicture", &Tab::TakePicture);
 }
 
 }  // namespace

@@ -30,9 +30,9 @@ class ChguTab {
     void FormLoad() { form1_.Form_Load(); }
     void FormActivate() { form1_.Form_Activate(); }
 
-    // The counts of statistics button `name` on the input box as it stands,
-    // with the window's settings and table year; null for any other control.
-    emscripten::val Picture(const std::string& name);
+    // The counts of the statistics press just made, as the report gives
+    // them, for the picture; null when the last action was no such press.
+    emscripten::val TakePicture();
 
   private:
     BrowserStoredValue store_;
@@ -42,6 +42,7 @@ class ChguTab {
     chgu::Form2 form2_;
     HostForm page_;
     TabWindows windows_;
+    emscripten::val picture_ = emscripten::val::null();
 };
 
 }  // namespace web

@@ -1,8 +1,6 @@
 #include "host_form.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace web {
 
@@ -51,7 +49,8 @@ class HostForm::HostControl : public platform::Control {
 HostForm::HostForm(platform::FormLayout layout, val host, std::string prefix)
     : layout_(std::move(layout)), host_(std::move(host)), prefix_(std::move(prefix)) {
     for (const platform::ControlLayout& row : layout_.controls) {
-        controls_.emplace(row.name, std::make_unique<HostControl>(row, host_, prefix_));
+        controls_.push_back(std::make_unique<HostControl>(row, host_, prefix_));
+        by_name_.Add(row.name, *controls_.back());
     }
 }
 
@@ -98,14 +97,7 @@ void HostForm::Pick(const std::string& name, const std::u16string& item) {
 }
 
 HostForm::HostControl& HostForm::Get(std::string_view name) {
-    const auto found = controls_.find(name);
-    if (found == controls_.end()) {
-        // As on the Win32 window: a name the table lacks is a programming
-        // error.
-        std::fprintf(stderr, "no control named %.*s\n", static_cast<int>(name.size()), name.data());
-        std::abort();
-    }
-    return *found->second;
+    return by_name_.Get(name);
 }
 
 }  // namespace web

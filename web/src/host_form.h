@@ -14,13 +14,14 @@
 
 #include <emscripten/val.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/control_table.h"
 #include "platform/controls.h"
+#include "platform/controls_by_name.h"
 
 namespace web {
 
@@ -58,7 +59,8 @@ class HostForm : public platform::FormWindow {
     platform::FormLayout layout_;
     emscripten::val host_;
     std::string prefix_;
-    std::map<std::string, std::unique_ptr<HostControl>, std::less<>> controls_;
+    std::vector<std::unique_ptr<HostControl>> controls_;  // in the table's order
+    platform::ControlsByName<HostControl> by_name_;
 };
 
 }  // namespace web

@@ -26,14 +26,15 @@ class KovaTab {
     void FormCreate();
     void FormShow();
 
-    // The counts of statistics button `name` on the input box as it stands;
-    // null for any other control.
-    emscripten::val Picture(const std::string& name);
+    // The counts of the statistics press just made, as the report gives
+    // them, for the picture; null when the last action was no such press.
+    emscripten::val TakePicture();
 
   private:
     kova::TForm1 form1_;
     HostForm window_;
     TabWindows windows_;
+    emscripten::val picture_ = emscripten::val::null();
 };
 
 }  // namespace web

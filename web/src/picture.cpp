@@ -1,19 +1,11 @@
 #include "picture.h"
 
-#include "yeartables/numbers.h"
-
 namespace web {
-
-namespace {
-
-using yeartables::kFirstNumber;
-using yeartables::kLastNumber;
 
 using emscripten::val;
 
-
-val Picture(bool numbers, const std::vector<std::u16string>& labels,
-            std::span<const std::int64_t> counts) {
+val LabelledPicture(bool numbers, const std::vector<std::u16string>& labels,
+                    std::span<const std::int64_t> counts) {
     val picture = val::object();
     val label_array = val::array();
     val count_array = val::array();
@@ -26,20 +18,6 @@ val Picture(bool numbers, const std::vector<std::u16string>& labels,
     picture.set("labels", label_array);
     picture.set("counts", count_array);
     return picture;
-}
-
-}  // namespace
-
-val NumberPicture(std::span<const std::int64_t> counts) {
-    std::vector<std::u16string> labels;
-    for (int number = kFirstNumber; number <= kLastNumber; ++number) {
-        labels.push_back(yeartables::TwoDigitText<char16_t>(number));
-    }
-    return Picture(true, labels, counts.subspan(1, kLastNumber));
-}
-
-val ClassPicture(const std::vector<std::u16string>& labels, std::span<const std::int64_t> counts) {
-    return Picture(false, labels, counts);
 }
 
 }  // namespace web

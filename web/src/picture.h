@@ -13,9 +13,8 @@
 
 namespace web {
 
-// counts[n] for the numbers n = 1..49 (counts[0] unused).
-emscripten::val NumberPicture(std::span<const std::int64_t> counts);
-emscripten::val ClassPicture(const std::vector<std::u16string>& labels,
-                             std::span<const std::int64_t> counts);
+// A picture of counts under their labels, as a statistics press gave them.
+emscripten::val LabelledPicture(bool numbers, const std::vector<std::u16string>& labels,
+                                std::span<const std::int64_t> counts);
 
 }  // namespace web

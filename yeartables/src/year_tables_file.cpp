@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/codepage.h"
+#include "platform/command_line.h"
 #include "platform/text_file.h"
 #include "year_line.h"
 
@@ -11,16 +12,6 @@ namespace yeartables {
 namespace {
 
 using detail::Joined;
-
-// The file's name as the user sees it in the message.
-std::u16string DisplayName(const std::filesystem::path& file) {
-#ifdef _WIN32
-    const std::wstring& name = file.native();
-    return {name.begin(), name.end()};
-#else
-    return platform::Utf8ToUtf16(file.native());
-#endif
-}
 
 LoadResult Fault(std::u16string message) {
     return {FileYears{}, std::move(message)};
@@ -53,7 +44,7 @@ LoadResult ParseYearTables(std::u16string_view text, std::u16string_view file_na
 }
 
 LoadResult ReadYearTablesFile(const std::filesystem::path& file) {
-    const std::u16string name = DisplayName(file);
+    const std::u16string name = platform::PathText(file);
     std::error_code error;
     const platform::HandWrittenFile read = std::filesystem::is_directory(file, error)
                                                ? platform::HandWrittenFile{}

@@ -12,11 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 #include "platform/command_line.h"
 #include "yeartables/standard_rules.h"
 
@@ -77,9 +72,7 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
+    platform::UseBinaryStandardStreams();
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
         return Fail("cannot write standard output");

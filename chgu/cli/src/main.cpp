@@ -28,7 +28,8 @@ int Run(int argc, char** argv) {
     if (options.statistics.empty()) {
         return 0;
     }
-    const TableYearChoice year = ChooseTableYear(options, tables, *store, chgu::LocalToday());
+    const TableYearChoice year =
+        ChooseTableYear(options, tables, *store, platform::LocalDateToday());
 
     std::string error;
     const std::optional<std::u16string> text =

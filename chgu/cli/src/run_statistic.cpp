@@ -1,53 +1,38 @@
 #include "run_statistic.h"
 
-#include "chgu/command2.h"
-#include "chgu/number_list.h"
 #include "cli/tool_io.h"
 #include "platform/codepage.h"
 #include "platform/traditional.h"
+#include "statistic_choice.h"
 
 namespace chgu::cli {
 
 namespace {
 
-// The counts of a press, in its report's order: 01..49, or the class words.
-std::vector<::cli::ItemCount> ItemsOf(std::int16_t Index, const Counts& counts) {
-    std::vector<::cli::ItemCount> items;
-    if (Index == kNumberStatisticsIndex) {
-        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
-            std::u16string digits;
-            AppendTwoDigits(digits, number);
-            items.push_back(
-                {platform::Utf16ToUtf8(digits), counts[static_cast<std::size_t>(number)]});
-        }
-        return items;
-    }
-    const AttributeClasses classes = ClassesOf(static_cast<AttributeStatistic>(Index));
-    for (std::size_t i = 0; i < classes.words.size(); ++i) {
-        items.push_back({platform::Utf16ToUtf8(classes.words[i]), counts[classes.first_slot + i]});
-    }
-    return items;
-}
-
-::cli::StatisticOutput Run(const CliOptions& options, std::int16_t Index, std::u16string_view text,
-                           std::u16string_view TableYear, const YearTables& tables) {
+::cli::StatisticOutput Run(const CliOptions& options, std::size_t statistic,
+                           std::u16string_view text, std::u16string_view TableYear,
+                           const YearTables& tables) {
     ::cli::StatisticOutput output;
     output.tool = Description().tool;
-    output.statistic = StatisticNames()[static_cast<std::size_t>(Index)].name;
-    if (!IsStatisticsPress(Index)) {
+    output.statistic = StatisticNames()[statistic].name;
+    const Statistic* row = StatisticOf(statistic);
+    if (row == nullptr) {
         output.report = EncodeOutput(NormaliseText(text), options.encoding);
         return output;
     }
-    const ScanSettings settings{TableYear, options.skip_brackets, options.cumulative, &tables};
+    const StatisticSettings settings{
+        {TableYear, options.skip_brackets, options.cumulative, &tables}, options.long_lines};
     std::int16_t InBracket = 0;
-    const Counts counts = CountsOfPress(Index, text, settings, InBracket);
-    output.counts = ItemsOf(Index, counts);
-    if (ReadsTheTables(Index, options.cumulative)) {
+    const StatisticResult result = RunStatistic(*row, text, settings, InBracket);
+    const LabelledCounts labelled = LabelledCountsOf(*row, result.counts);
+    for (std::size_t i = 0; i < labelled.labels.size(); ++i) {
+        output.counts.push_back({platform::Utf16ToUtf8(labelled.labels[i]), labelled.counts[i]});
+    }
+    if (ReadsTheTables(statistic, options.cumulative)) {
         output.table_year = platform::Utf16ToUtf8(TableYear);
     }
     output.options = {{"cumulative", options.cumulative}, {"skip_brackets", options.skip_brackets}};
-    output.report =
-        EncodeOutput(ReportOfCounts(Index, counts, options.long_lines), options.encoding);
+    output.report = EncodeOutput(result.report, options.encoding);
     return output;
 }
 
@@ -69,8 +54,7 @@ std::vector<::cli::StatisticOutput> RunStatistics(const CliOptions& options,
     }
     std::vector<::cli::StatisticOutput> outputs;
     for (const std::size_t statistic : options.statistics) {
-        outputs.push_back(
-            Run(options, static_cast<std::int16_t>(statistic), text, TableYear, tables));
+        outputs.push_back(Run(options, statistic, text, TableYear, tables));
     }
     return outputs;
 }

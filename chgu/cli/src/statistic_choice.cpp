@@ -1,29 +1,46 @@
 #include "statistic_choice.h"
 
-#include <array>
+#include <string>
+#include <vector>
 
-#include "chgu/command2.h"
-#include "cli/statistic_names.h"
+#include "platform/codepage.h"
 
 namespace chgu::cli {
 
 namespace {
 
-constexpr auto kNames = ::cli::StatisticsOfBothAnd(std::array<::cli::StatisticName, 2>{{
-    {"halfwave", "半 波"},
-    {"normalise", "全转半", false},
-}});
+struct Names {
+    std::vector<std::string> captions;
+    std::vector<::cli::StatisticName> names;
 
-static_assert(kNames.size() == kNormaliseIndex + 1);
+    Names() {
+        for (const Statistic& statistic : Statistics()) {
+            captions.push_back(platform::Utf16ToUtf8(statistic.caption));
+        }
+        for (std::size_t i = 0; i < captions.size(); ++i) {
+            names.push_back({Statistics()[i].tool_name, captions[i]});
+        }
+        // 全转半 gives a text, no counts.
+        names.push_back({"normalise", "全转半", false});
+    }
+};
 
 }  // namespace
 
 std::span<const ::cli::StatisticName> StatisticNames() {
-    return kNames;
+    static const Names kNames;
+    return kNames.names;
 }
 
-bool ReadsTheTables(std::int16_t Index, bool cumulative) {
-    return Index == kNumberStatisticsIndex && !cumulative;
+const Statistic* StatisticOf(std::size_t statistic) {
+    return statistic < Statistics().size() ? &Statistics()[statistic] : nullptr;
+}
+
+bool ReadsTheTables(std::size_t statistic, bool cumulative) {
+    const Statistic* row = StatisticOf(statistic);
+    ScanSettings settings;
+    settings.Check2 = cumulative;
+    return row != nullptr && chgu::ReadsTheTables(*row, settings);
 }
 
 }  // namespace chgu::cli

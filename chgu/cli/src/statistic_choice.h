@@ -1,21 +1,24 @@
-// The statistics chgu-cli runs, by the name given on its command line, one
-// per button of the window's statistics strip.
+// The statistics chgu-cli runs, by the name given on its command line: the
+// rows of program B's statistics table, then normalise (全转半), the
+// buttons of the window's statistics strip.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <span>
 
+#include "chgu/statistics.h"
 #include "cli/arguments.h"
 
 namespace chgu::cli {
 
-// In the order of the Command2 buttons: a name's place is its button's
-// Index, number (码统计) first and normalise (全转半) last.
+// The rows of the table in their order, then normalise.
 std::span<const ::cli::StatisticName> StatisticNames();
 
-// Whether the press of Index reads the zodiac and element tables: only the
-// number recognition does, and not in cumulative mode, which counts written
-// numbers alone.
-bool ReadsTheTables(std::int16_t Index, bool cumulative);
+// The row of a name's place; nothing for normalise.
+const Statistic* StatisticOf(std::size_t statistic);
+
+// Whether the statistic of a name's place reads the zodiac and element
+// tables: only the number recognition does, and not in cumulative mode.
+bool ReadsTheTables(std::size_t statistic, bool cumulative);
 
 }  // namespace chgu::cli

@@ -8,7 +8,7 @@
 namespace chgu::cli {
 
 TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tables,
-                                const ChangeDateStore& store, CivilDate today) {
+                                const ChangeDateStore& store, platform::LocalDate today) {
     if (options.table_year) {
         return {platform::Utf8ToUtf16(*options.table_year), {}};
     }
@@ -19,7 +19,7 @@ TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tab
         TableYearFromChangeDate(none_stored ? kDesignChangeDate : change_date, today), {}};
     const bool reads_tables = std::any_of(
         options.statistics.begin(), options.statistics.end(), [&options](std::size_t statistic) {
-            return ReadsTheTables(static_cast<std::int16_t>(statistic), options.cumulative);
+            return ReadsTheTables(statistic, options.cumulative);
         });
     const std::string year = platform::Utf16ToUtf8(choice.TableYear);
     if (reads_tables && none_stored) {

@@ -26,7 +26,7 @@ struct TableYearChoice {
 // from the change date (--change-date, else the stored one, else the design
 // date) and today's date.
 TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tables,
-                                const ChangeDateStore& store, CivilDate today);
+                                const ChangeDateStore& store, platform::LocalDate today);
 
 // Stores the date of --save-change-date as 更改 does, ahead of the choice
 // above: false when the store does not read it back, so that the next run

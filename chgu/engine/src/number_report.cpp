@@ -31,7 +31,7 @@ void AppendShortLines(std::u16string& report, std::u16string_view body) {
 
 }  // namespace
 
-std::u16string WriteNumberReport(const Counts& counts, bool Option2) {
+std::u16string WriteNumberReport(const Counts& counts, bool long_lines) {
     const std::span<const std::int64_t> numbers(counts.data() + kFirstNumber,
                                                 kLastNumber - kFirstNumber + 1);
     std::u16string report;
@@ -47,7 +47,7 @@ std::u16string WriteNumberReport(const Counts& counts, bool Option2) {
                 ++n;
             }
         }
-        if (Option2) {
+        if (long_lines) {
             report += body;
         } else {
             AppendShortLines(report, body);

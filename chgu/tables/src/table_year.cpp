@@ -20,7 +20,7 @@ int DaysInMonth(int year, int month) {
 }
 
 // Days since 1970-01-01 of a date of the proleptic Gregorian calendar.
-std::int64_t DaysSinceEpoch(CivilDate date) {
+std::int64_t DaysSinceEpoch(platform::LocalDate date) {
     const std::int64_t y = date.year - (date.month <= 2 ? 1 : 0);
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const std::int64_t year_of_era = y - era * 400;
@@ -58,14 +58,14 @@ std::optional<int> YearOf(std::u16string_view text3) {
 
 // The change date: the year as above, the month from characters 6 and 7 and
 // the day from 9 and 10, always in this order.
-std::optional<CivilDate> ChangeDateOf(std::u16string_view text3) {
+std::optional<platform::LocalDate> ChangeDateOf(std::u16string_view text3) {
     const auto year = YearOf(text3);
     const auto month = TwoDigitsAt(text3, 5);
     const auto day = TwoDigitsAt(text3, 8);
     if (!year || !month || !day) {
         return std::nullopt;
     }
-    const CivilDate date{*year, *month, *day};
+    const platform::LocalDate date{*year, *month, *day};
     if (date.month < 1 || date.month > 12 || date.day < 1 ||
         date.day > DaysInMonth(date.year, date.month)) {
         return std::nullopt;
@@ -75,7 +75,7 @@ std::optional<CivilDate> ChangeDateOf(std::u16string_view text3) {
 
 }  // namespace
 
-std::u16string TableYearFromChangeDate(std::u16string_view text3, CivilDate today) {
+std::u16string TableYearFromChangeDate(std::u16string_view text3, platform::LocalDate today) {
     const std::u16string_view year_text = text3.substr(0, 4);
     const auto change = ChangeDateOf(text3);
     if (change && DaysSinceEpoch(*change) > DaysSinceEpoch(today)) {

@@ -5,7 +5,8 @@
 
 #include <random>
 
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
+#include "test_support.h"
 #include "platform/codepage.h"
 #include "platform/traditional.h"
 #include "random_year_tables_file.h"
@@ -67,17 +68,16 @@ TEST(ChguDifferential, EveryButtonMatchesTheLiteralModelOnRandomTexts) {
         model.skip_brackets = random() % 4 != 0;
         model.cumulative = random() % 3 == 0;
         model.long_lines = random() % 2 == 0;
-        chgu::PressSettings engine;
+        chgu::StatisticSettings engine;
         engine.scan.TableYear = model.table_year;
         engine.scan.Check1 = model.skip_brackets;
         engine.scan.Check2 = model.cumulative;
-        engine.Option2 = model.long_lines;
+        engine.long_lines = model.long_lines;
         const auto index = static_cast<std::int16_t>(round % 12);
 
         std::int16_t in_bracket = 0;
-        const auto text2 = chgu::Text2AfterPress(index, text, engine, in_bracket);
-        ASSERT_TRUE(text2.has_value());
-        ASSERT_EQ(platform::Utf16ToUtf8(*text2),
+        const std::u16string text2 = chgu::test::Text2After(index, text, engine, in_bracket);
+        ASSERT_EQ(platform::Utf16ToUtf8(text2),
                   platform::Utf16ToUtf8(chgu::reference::Press(index, text, model)))
             << "text: " << platform::Utf16ToUtf8(text) << "\nbutton " << index << ", table year "
             << platform::Utf16ToUtf8(model.table_year) << (model.skip_brackets ? ", brackets" : "")
@@ -112,15 +112,14 @@ TEST(ChguDifferential, EveryButtonMatchesTheLiteralModelWithAYearTablesFile) {
             model.skip_brackets = random() % 4 != 0;
             model.cumulative = random() % 3 == 0;
             model.long_lines = random() % 2 == 0;
-            const chgu::PressSettings engine{
+            const chgu::StatisticSettings engine{
                 {model.table_year, model.skip_brackets, model.cumulative, &tables},
                 model.long_lines};
             const auto index = static_cast<std::int16_t>(random() % 12);
 
             std::int16_t in_bracket = 0;
-            const auto text2 = chgu::Text2AfterPress(index, text, engine, in_bracket);
-            ASSERT_TRUE(text2.has_value());
-            ASSERT_EQ(platform::Utf16ToUtf8(*text2),
+            const std::u16string text2 = chgu::test::Text2After(index, text, engine, in_bracket);
+            ASSERT_EQ(platform::Utf16ToUtf8(text2),
                       platform::Utf16ToUtf8(chgu::reference::Press(index, text, model)))
                 << "text: " << platform::Utf16ToUtf8(text) << "\nbutton " << index
                 << ", table year " << year << "\nfile:\n"
@@ -145,12 +144,12 @@ TEST(ChguDifferential, SequencesAcrossThePiecesOfALongTextMatchTheLiteralModel) 
                     for (const bool cumulative : {false, true}) {
                         chgu::reference::Settings model;
                         model.cumulative = cumulative;
-                        chgu::PressSettings engine;
+                        chgu::StatisticSettings engine;
                         engine.scan.TableYear = model.table_year;
                         engine.scan.Check2 = cumulative;
                         std::int16_t in_bracket = 0;
                         ASSERT_EQ(platform::Utf16ToUtf8(
-                                      *chgu::Text2AfterPress(index, text, engine, in_bracket)),
+                                      chgu::test::Text2After(index, text, engine, in_bracket)),
                                   platform::Utf16ToUtf8(chgu::reference::Press(index, text, model)))
                             << platform::Utf16ToUtf8(sequence) << " after " << before
                             << " units, button " << button << (cumulative ? ", cumulative" : "");

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "chgu/command2.h"
+#include "chgu/statistics.h"
 #include "chgu/custom_attributes.h"
 #include "chgu/window/window_texts.h"
 #include "array_name.h"
@@ -38,7 +38,7 @@ std::optional<std::u16string_view> TailsOf(std::int16_t Index) {
 }  // namespace
 
 Form1::Form1(ChangeDateStore& store, std::filesystem::path program_folder,
-             std::function<CivilDate()> today)
+             std::function<platform::LocalDate()> today)
     : store_(store),
       program_folder_(std::move(program_folder)),
       today_(std::move(today)),
@@ -124,14 +124,21 @@ void Form1::Command1_Click(std::int16_t Index) {
 void Form1::Command2_Click(std::int16_t Index) {
     Text1->Focus();
     InBracket = 0;
-    if (Index == kClearIndex) {
+    if (Index == kClearButton) {
         Text1->SetText(u"");
         return;
     }
-    const PressSettings settings{{TableYear, Check1->Checked(), Check2->Checked(), &tables_},
-                                 Option2->Checked()};
-    if (auto text2 = Text2AfterPress(Index, PressText(), settings, InBracket)) {
-        Text2->SetText(*text2);
+    if (Index == kNormaliseButton) {
+        Text2->SetText(NormaliseText(PressText()));
+        return;
+    }
+    const Statistic& statistic = Statistics()[static_cast<std::size_t>(Index)];
+    const StatisticSettings settings{{TableYear, Check1->Checked(), Check2->Checked(), &tables_},
+                                     Option2->Checked()};
+    const StatisticResult result = RunStatistic(statistic, PressText(), settings, InBracket);
+    Text2->SetText(result.report);
+    if (counts_receiver_) {
+        counts_receiver_(statistic, result.counts);
     }
 }
 

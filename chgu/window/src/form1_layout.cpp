@@ -72,27 +72,20 @@ constexpr std::array<AttributeRow, 16> kAttributeRows = {{
     {431, kWideFour, kWide, {{{63, u"红双"}, {65, u"绿双"}, {67, u"蓝双"}, {57, u"小尾"}}}},
 }};
 
-struct Command2Row {
-    std::u16string_view caption;
-    Bounds bounds;
-    bool wraps = false;  // the caption is too wide for one line
-};
-
-// The statistics and editing buttons Command2(0..12) by index.
-constexpr std::array<Command2Row, 13> kCommand2Rows = {{
-    {u"码统计", {4, 228, 45, 43}},
-    {u"肖统计", {84, 228, 45, 21}},
-    {u"头统计", {129, 228, 45, 21}},
-    {u"尾统计", {174, 228, 45, 21}},
-    {u"行统计", {219, 228, 45, 21}},
-    {u"合统计", {264, 228, 45, 21}},
-    {u"波 色", {84, 249, 45, 21}},
-    {u"大 小", {129, 249, 45, 21}},
-    {u"单 双", {174, 249, 45, 21}},
-    {u"合单双", {219, 249, 45, 21}},
-    {u"半 波", {264, 249, 45, 21}},
-    {u"全转半", {312, 228, 29, 43}, true},
-    {u"清 空", {344, 228, 41, 43}},
+// Where the statistics buttons Command2(0..10) stand, one per row of the
+// statistics table; their captions are the rows'.
+constexpr std::array<Bounds, 11> kStatisticsButtonBounds = {{
+    {4, 228, 45, 43},
+    {84, 228, 45, 21},
+    {129, 228, 45, 21},
+    {174, 228, 45, 21},
+    {219, 228, 45, 21},
+    {264, 228, 45, 21},
+    {84, 249, 45, 21},
+    {129, 249, 45, 21},
+    {174, 249, 45, 21},
+    {219, 249, 45, 21},
+    {264, 249, 45, 21},
 }};
 
 }  // namespace
@@ -119,7 +112,7 @@ platform::FormLayout Form1::Layout() {
     form.client_width = 547;
     // 458 as laid out, and one line below the boxes for Check3.
     form.client_height = 480;
-    form.font = {u"宋体", 12, 134};
+    form.font = {u"宋体", 12, platform::kGb2312Charset};
 
     // Rows of one page section stand in the order the page shows them.
     form.controls = {
@@ -191,16 +184,22 @@ platform::FormLayout Form1::Layout() {
             .OnPage(PageSection::kSettings),
     };
     form.controls.back().checked = traditional_.Stored();
-    for (std::int16_t index = 0; index < static_cast<std::int16_t>(kCommand2Rows.size()); ++index) {
-        const Command2Row& row = kCommand2Rows[static_cast<std::size_t>(index)];
-        platform::ControlLayout button =
-            Row(ArrayName("Command2", index), ControlKind::kButton, std::u16string(row.caption),
-                row.bounds, ids::kCommand2 + index)
-                .OnClick(on(&Form1::Command2_Click, index))
-                .OnPage(PageSection::kStatistics);
-        button.wraps_caption = row.wraps;
-        form.controls.push_back(std::move(button));
+    const auto command2 = [&](std::int16_t index, std::u16string_view caption, Bounds bounds) {
+        return Row(ArrayName("Command2", index), ControlKind::kButton, std::u16string(caption),
+                   bounds, ids::kCommand2 + index)
+            .OnClick(on(&Form1::Command2_Click, index))
+            .OnPage(PageSection::kStatistics);
+    };
+    const std::span<const Statistic> statistics = Statistics();
+    for (std::size_t i = 0; i < statistics.size(); ++i) {
+        form.controls.push_back(command2(static_cast<std::int16_t>(i), statistics[i].caption,
+                                         kStatisticsButtonBounds.at(i)));
     }
+    platform::ControlLayout normalise =
+        command2(kNormaliseButton, u"全转半", {312, 228, 29, 43});
+    normalise.wraps_caption = true;  // too wide for one line
+    form.controls.push_back(std::move(normalise));
+    form.controls.push_back(command2(kClearButton, u"清 空", {344, 228, 41, 43}));
     for (const AttributeRow& row : kAttributeRows) {
         for (std::size_t i = 0; i < row.lefts.size(); ++i) {
             const AttributeButton& button = row.buttons[i];

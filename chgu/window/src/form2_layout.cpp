@@ -59,7 +59,7 @@ platform::FormLayout Form2::Layout() {
     form.top = 80;
     form.client_width = 143;
     form.client_height = 392;
-    form.font = {u"宋体", 12, 134};
+    form.font = {u"宋体", 12, platform::kGb2312Charset};
 
     form.controls = {
         // One group: selecting one option clears the other.

@@ -2,9 +2,12 @@
 // the report, and the editing buttons.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "chgu/command2.h"
 #include "form1_window.h"
 #include "worked_examples.h"
 
@@ -24,10 +27,13 @@ TEST(Command2, WorkedExamplesThroughTheButtons) {
         window.Open();
         window.window->Find("Text3").Focus();
         window.Click(example.long_lines ? "Option2" : "Option1");
-        const int Index = example.statistic == "number" ? kNumberStatisticsIndex
-                          : example.statistic == "zodiac"
-                              ? static_cast<int>(AttributeStatistic::Zodiac)
-                              : -1;
+        // The button of the statistic the example names: its row's index.
+        const std::span<const Statistic> statistics = Statistics();
+        const int Index = static_cast<int>(
+            std::find_if(statistics.begin(), statistics.end(),
+                         [&](const Statistic& s) { return s.tool_name == example.statistic; }) -
+            statistics.begin());
+        ASSERT_LT(Index, static_cast<int>(statistics.size())) << example.statistic;
         EXPECT_EQ(window.Report(example.text, Index), example.report)
             << example.statistic << " of '" << example.text << "'";
         EXPECT_EQ(window.Text("Text1"), example.text);
@@ -72,6 +78,43 @@ TEST(Command2, EveryPressStartsOutsideBrackets) {
     window.Open();
     window.Report("05【06");
     EXPECT_NE(window.Report("07").find("共01次:07,（1码）"), std::string::npos);
+}
+
+// Each statistics button is the row of the statistics table at its index and
+// gives the counts behind its report to whoever draws them; the editing
+// buttons give none.
+TEST(Command2, StatisticsPressesGiveTheirCounts) {
+    Form1Window window;
+    window.Open();
+    std::vector<std::pair<const Statistic*, Counts>> given;
+    window.form->GiveCountsTo([&](const Statistic& statistic, const Counts& counts) {
+        given.emplace_back(&statistic, counts);
+    });
+    window.Click("Check2");
+    const std::string text = "3次:05,12 鼠【牛】 合单 红";
+    window.SetText("Text1", text);
+    const std::span<const Statistic> statistics = Statistics();
+    for (std::size_t i = 0; i < statistics.size(); ++i) {
+        window.Press("Command2", static_cast<int>(i));
+        EXPECT_EQ(window.window->Find("Command2(" + std::to_string(i) + ")").Text(),
+                  statistics[i].caption);
+        ASSERT_EQ(given.size(), i + 1);
+        EXPECT_EQ(given[i].first, &statistics[i]);
+        // The report shown is the one of the counts given.
+        EXPECT_EQ(window.window->Find("Text2").Text(),
+                  statistics[i].report(statistics[i], given[i].second, true))
+            << i;
+        std::int16_t InBracket = 0;
+        const StatisticSettings settings{
+            {window.form->TableYearInForce(), true, true, &window.form->Tables()}, true};
+        EXPECT_EQ(given[i].second,
+                  RunStatistic(statistics[i], platform::Utf8ToUtf16(text), settings, InBracket)
+                      .counts)
+            << i;
+    }
+    window.Press("Command2", kNormaliseButton);
+    window.Press("Command2", kClearButton);
+    EXPECT_EQ(given.size(), statistics.size());
 }
 
 }  // namespace

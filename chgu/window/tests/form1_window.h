@@ -20,7 +20,7 @@ namespace chgu::test {
 
 class Form1Window {
   public:
-    explicit Form1Window(CivilDate today_date = {2008, 6, 1}) : today(today_date) {}
+    explicit Form1Window(platform::LocalDate today_date = {2008, 6, 1}) : today(today_date) {}
 
     // The window opens: Form1 is made (reading YearTables.txt), the start-up
     // sequence runs and the window appears. Files and a stored date go in
@@ -78,7 +78,7 @@ class Form1Window {
     // Where 繁体字也统计 is kept, if anywhere.
     platform::StoredValue* traditional_store = nullptr;
     platform::test::TempFolder folder;
-    CivilDate today;
+    platform::LocalDate today;
     std::optional<Form1> form;
     std::optional<platform::MemoryForm> window;
     int number_page_shown = 0;

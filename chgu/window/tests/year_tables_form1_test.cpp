@@ -16,7 +16,8 @@ namespace {
 
 // chgu.exe started from the folder on a day, with a change date stored.
 struct StartedProgram : test::Form1Window {
-    StartedProgram(std::string_view stored_date, CivilDate today_date) : Form1Window(today_date) {
+    StartedProgram(std::string_view stored_date, platform::LocalDate today_date)
+        : Form1Window(today_date) {
         store.bytes = platform::Utf8ToGbk(stored_date);
     }
 
@@ -30,7 +31,7 @@ struct StartedProgram : test::Form1Window {
     }
 
     // "更改" with a date typed into Text3, on another day.
-    void Change(std::string_view date, CivilDate on) {
+    void Change(std::string_view date, platform::LocalDate on) {
         today = on;
         SetText("Text3", date);
         Click("Command3");

@@ -17,9 +17,6 @@ namespace cli {
 // The exit status of every usage and I/O error.
 inline constexpr int kUsageError = 2;
 
-// Puts standard input and output in binary mode (a no-op outside Windows).
-void UseBinaryStandardStreams();
-
 // The input read in blocks of `block_bytes` and converted as it comes, so
 // that a large file is never held twice: as code page 936 for program A, as
 // UTF-16 for program B; standard input when path is absent. A UTF-8 input
@@ -37,13 +34,6 @@ std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path
 std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>& path,
                                                Encoding encoding, std::string& error,
                                                std::size_t block_bytes = kInputBlockBytes);
-
-// A whole input already in memory, as ReadInputAsGbk and ReadInputAsUtf16
-// give it from a file: a malformed UTF-8 sequence becomes U+FFFD, a UTF-8
-// byte-order mark at the start is no part of the text, line breaks pass
-// through as they are.
-std::string DecodeAsGbk(std::string_view input, Encoding encoding);
-std::u16string DecodeAsUtf16(std::string_view input, Encoding encoding);
 
 // Writes bytes to standard output and flushes; false when that fails.
 bool WriteStandardOutput(std::string_view bytes);

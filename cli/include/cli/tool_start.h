@@ -31,7 +31,7 @@ template <typename ToolOptions>
 StartedRun<ToolOptions> StartRun(
     int argc, char** argv, const ToolDescription& description,
     ParsedCommandLine<ToolOptions> (*parse)(std::span<const std::string_view>)) {
-    UseBinaryStandardStreams();
+    platform::UseBinaryStandardStreams();
     const std::vector<std::string> texts = platform::CommandLineArguments(argc, argv);
     const std::vector<std::string_view> arguments(texts.begin(), texts.end());
     ParsedCommandLine<ToolOptions> parsed = parse(arguments);

@@ -3,6 +3,7 @@
 #include "cli/tool_io.h"
 #include "platform/codepage.h"
 #include "platform/traditional.h"
+#include "statistic_choice.h"
 
 namespace kova::cli {
 
@@ -13,22 +14,17 @@ namespace {
     ::cli::StatisticOutput output;
     output.tool = Description().tool;
     output.statistic = StatisticNames()[statistic].name;
-    ReportLines report;
-    if (const auto attribute = AttributeOf(statistic)) {
-        const std::vector<Tally> counts = CountClassWords(*attribute, gbk_text);
-        const auto words = ClassWordsOf(*attribute);
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            output.counts.push_back({platform::GbkToUtf8(words[i]), counts[i]});
-        }
-        report = WriteAttributeReport(*attribute, counts);
-    } else {
-        const NumberCounts counts = CountNumbers(gbk_text, year, tables);
-        for (int number = kFirstNumber; number <= kLastNumber; ++number) {
-            output.counts.push_back({NumberText(number), counts[static_cast<std::size_t>(number)]});
-        }
-        output.table_year = std::to_string(year);
-        report = WriteNumberReport(counts, options.arrangement);
+    const Statistic& row = Statistics()[statistic];
+    const StatisticResult result =
+        RunStatistic(row, gbk_text, {year, options.arrangement, &tables});
+    for (std::size_t i = 0; i < result.counts.labels.size(); ++i) {
+        output.counts.push_back(
+            {platform::GbkToUtf8(result.counts.labels[i]), result.counts.counts[i]});
     }
+    if (row.reads_year) {
+        output.table_year = std::to_string(year);
+    }
+    const ReportLines& report = result.report;
     output.report = options.encoding == Encoding::kGbk ? ReportText(report)
                                                        : platform::GbkToUtf8(ReportText(report));
     return output;

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include "kova/statistics.h"
+
 namespace kova::cli {
 
 namespace {
@@ -27,7 +29,7 @@ TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tab
             std::clamp(today_year, tables.FirstYear(), tables.LastYear()), {}, {}};
         const bool counts_numbers =
             std::any_of(options.statistics.begin(), options.statistics.end(),
-                        [](std::size_t statistic) { return !AttributeOf(statistic); });
+                        [](std::size_t statistic) { return Statistics()[statistic].reads_year; });
         if (counts_numbers && today_year > tables.LastYear()) {
             choice.notice = "no zodiac and element tables for " + std::to_string(today_year) +
                             ": counting with those of " + std::to_string(choice.year) +

@@ -78,18 +78,22 @@ std::string TraditionalTipText(std::mt19937& random, double share, unsigned most
     return text;
 }
 
+kova::ReportLines Run(std::string_view statistic, const std::string& text) {
+    return kova::Report(kova::StatisticNamed(statistic), text);
+}
+
 kova::ReportLines RunAttribute(Family family, const std::string& text) {
     switch (family) {
-        case Family::kZodiac: return kova::ZodiacStatistics(text);
-        case Family::kHead: return kova::HeadStatistics(text);
-        case Family::kTail: return kova::TailStatistics(text);
-        case Family::kElement: return kova::ElementStatistics(text);
-        case Family::kDigitSum: return kova::DigitSumStatistics(text);
-        case Family::kWave: return kova::WaveStatistics(text);
-        case Family::kBigSmall: return kova::BigSmallStatistics(text);
-        case Family::kOddEven: return kova::OddEvenStatistics(text);
-        case Family::kSumOddEven: return kova::SumOddEvenStatistics(text);
-        case Family::kSegment: return kova::SegmentStatistics(text);
+        case Family::kZodiac: return Run("ZodiacStatistics", text);
+        case Family::kHead: return Run("HeadStatistics", text);
+        case Family::kTail: return Run("TailStatistics", text);
+        case Family::kElement: return Run("ElementStatistics", text);
+        case Family::kDigitSum: return Run("DigitSumStatistics", text);
+        case Family::kWave: return Run("WaveStatistics", text);
+        case Family::kBigSmall: return Run("BigSmallStatistics", text);
+        case Family::kOddEven: return Run("OddEvenStatistics", text);
+        case Family::kSumOddEven: return Run("SumOddEvenStatistics", text);
+        case Family::kSegment: return Run("SegmentStatistics", text);
     }
     return {};
 }

@@ -138,45 +138,15 @@ std::string TForm1::InputText() const {
     return text;
 }
 
-void TForm1::ShowReport(const ReportLines& report) {
-    Memo2->SetText(platform::GbkToUtf16(ReportText(report)));
-}
-
-void TForm1::Button60Click(platform::Control&) {
-    const Arrangement arrangement =
-        RadioButton4->Checked() ? Arrangement::kOneLine : Arrangement::kWrapped;
-    ShowReport(NumberStatistics(InputText(), UpDown1->Position(), arrangement, tables_));
-}
-
-void TForm1::Button7Click(platform::Control&) {
-    ShowReport(ZodiacStatistics(InputText()));
-}
-void TForm1::Button63Click(platform::Control&) {
-    ShowReport(HeadStatistics(InputText()));
-}
-void TForm1::Button64Click(platform::Control&) {
-    ShowReport(TailStatistics(InputText()));
-}
-void TForm1::Button65Click(platform::Control&) {
-    ShowReport(ElementStatistics(InputText()));
-}
-void TForm1::Button8Click(platform::Control&) {
-    ShowReport(DigitSumStatistics(InputText()));
-}
-void TForm1::BitBtn56Click(platform::Control&) {
-    ShowReport(WaveStatistics(InputText()));
-}
-void TForm1::BitBtn57Click(platform::Control&) {
-    ShowReport(BigSmallStatistics(InputText()));
-}
-void TForm1::BitBtn58Click(platform::Control&) {
-    ShowReport(OddEvenStatistics(InputText()));
-}
-void TForm1::BitBtn59Click(platform::Control&) {
-    ShowReport(SumOddEvenStatistics(InputText()));
-}
-void TForm1::BitBtn60Click(platform::Control&) {
-    ShowReport(SegmentStatistics(InputText()));
+void TForm1::StatisticsButtonClick(const Statistic& statistic) {
+    const StatisticSettings settings{
+        UpDown1->Position(),
+        RadioButton4->Checked() ? Arrangement::kOneLine : Arrangement::kWrapped, &tables_};
+    const StatisticResult result = RunStatistic(statistic, InputText(), settings);
+    Memo2->SetText(platform::GbkToUtf16(ReportText(result.report)));
+    if (counts_receiver_) {
+        counts_receiver_(statistic, result.counts);
+    }
 }
 
 void TForm1::UpDown1Click(platform::Control&) {

@@ -1,6 +1,7 @@
 // The controls of TForm1, row for row as the window is laid out. Positions
 // are left, top, width, height in pixels at 96 DPI within the client area.
 #include <array>
+#include <span>
 #include <string>
 
 #include "kova/tables.h"
@@ -20,8 +21,6 @@ using platform::ControlKind;
 using platform::PageSection;
 using platform::Row;
 namespace colours = platform::colours;
-
-constexpr std::uint8_t kGb2312Charset = 134;
 
 // The attribute buttons right of the input box, 30 x 25 each, one row per
 // top; an empty caption leaves its place free.
@@ -49,6 +48,30 @@ constexpr std::array<AttributeRow, 13> kAttributeRows = {{
     {323, kFiveLefts, {u"9合", u"10合", u"11合", u"12合", u"13合"}},
     {355, kFourLefts, {u"单", u"大", u"合大", u"合单"}},
     {380, kFourLefts, {u"双", u"小", u"合小", u"合双"}},
+}};
+
+// The statistics buttons below the input box, 45 pixels wide, in the order
+// of the statistics table's rows: the two tall ones 38 pixels high, the
+// others 17.
+struct StatisticsButtonPlace {
+    const char* name;
+    int left, top, height;
+    Colour colour;
+    int id;
+};
+
+constexpr std::array<StatisticsButtonPlace, 11> kStatisticsButtonPlaces = {{
+    {"Button60", 12, 272, 38, {}, ids::kButton60},
+    {"Button7", 67, 273, 17, {}, ids::kButton7},
+    {"Button63", 120, 273, 17, {}, ids::kButton63},
+    {"Button64", 173, 273, 17, {}, ids::kButton64},
+    {"Button65", 228, 273, 17, {}, ids::kButton65},
+    {"Button8", 282, 273, 17, {}, ids::kButton8},
+    {"BitBtn56", 67, 293, 17, colours::kRed, ids::kBitBtn56},
+    {"BitBtn57", 120, 293, 17, colours::kNavy, ids::kBitBtn57},
+    {"BitBtn58", 173, 293, 17, colours::kGreen, ids::kBitBtn58},
+    {"BitBtn59", 228, 293, 17, colours::kMaroon, ids::kBitBtn59},
+    {"BitBtn60", 282, 293, 17, colours::kGreen, ids::kBitBtn60},
 }};
 
 // The half-wave labels and, beside each, the button whose caption is its
@@ -98,7 +121,7 @@ platform::FormLayout TForm1::Layout() {
     form.top = 108;
     form.client_width = kNarrowClientWidth;
     form.client_height = 500;
-    form.font = {u"宋体", 12, kGb2312Charset};
+    form.font = {u"宋体", 12, platform::kGb2312Charset};
     auto& rows = form.controls;
 
     // The top strip and the two boxes. A label's zero size is its text's.
@@ -158,40 +181,23 @@ platform::FormLayout TForm1::Layout() {
     traditional.checked = traditional_.Stored();
     rows.push_back(std::move(traditional));
 
-    // The statistics buttons below the input box, 45 pixels wide.
-    struct StatisticsButton {
-        const char* name;
-        std::u16string_view caption;
-        int left, top, height;
-        Colour colour;
-        int id;
-        Handler handler;
-    };
-    const StatisticsButton statistics[] = {
-        {"Button60", u" 码统计 ", 12, 272, 38, {}, ids::kButton60, &TForm1::Button60Click},
-        {"Button7", u"肖统计", 67, 273, 17, {}, ids::kButton7, &TForm1::Button7Click},
-        {"Button63", u"头统计", 120, 273, 17, {}, ids::kButton63, &TForm1::Button63Click},
-        {"Button64", u"尾统计", 173, 273, 17, {}, ids::kButton64, &TForm1::Button64Click},
-        {"Button65", u"行统计", 228, 273, 17, {}, ids::kButton65, &TForm1::Button65Click},
-        {"Button8", u"合统计", 282, 273, 17, {}, ids::kButton8, &TForm1::Button8Click},
-        {"BitBtn56", u"波 色", 67, 293, 17, colours::kRed, ids::kBitBtn56, &TForm1::BitBtn56Click},
-        {"BitBtn57", u"大 小", 120, 293, 17, colours::kNavy, ids::kBitBtn57,
-         &TForm1::BitBtn57Click},
-        {"BitBtn58", u"单 双", 173, 293, 17, colours::kGreen, ids::kBitBtn58,
-         &TForm1::BitBtn58Click},
-        {"BitBtn59", u"合单双", 228, 293, 17, colours::kMaroon, ids::kBitBtn59,
-         &TForm1::BitBtn59Click},
-        {"BitBtn60", u"段 数", 282, 293, 17, colours::kGreen, ids::kBitBtn60,
-         &TForm1::BitBtn60Click},
-        {"Button9", u" 清空 ", 335, 272, 38, {}, ids::kButton9, &TForm1::Button9Click},
-    };
-    for (const StatisticsButton& button : statistics) {
-        rows.push_back(Row(button.name, kButton, std::u16string(button.caption),
-                           {button.left, button.top, 45, button.height}, button.id)
-                           .TextColour(button.colour)
-                           .OnClick(on(button.handler))
+    // The statistics buttons below the input box, one per row of the
+    // statistics table in its order, their captions the rows'.
+    const std::span<const Statistic> statistics = Statistics();
+    for (std::size_t i = 0; i < statistics.size(); ++i) {
+        const StatisticsButtonPlace& place = kStatisticsButtonPlaces.at(i);
+        const Statistic& statistic = statistics[i];
+        rows.push_back(Row(place.name, kButton, std::u16string(statistic.caption),
+                           {place.left, place.top, 45, place.height}, place.id)
+                           .TextColour(place.colour)
+                           .OnClick([this, &statistic](platform::Control&) {
+                               StatisticsButtonClick(statistic);
+                           })
                            .OnPage(PageSection::kStatistics));
     }
+    rows.push_back(Row("Button9", kButton, u" 清空 ", {335, 272, 45, 38}, ids::kButton9)
+                       .OnClick(on(&TForm1::Button9Click))
+                       .OnPage(PageSection::kStatistics));
 
     // The attribute buttons; 红 is drawn in red.
     int attribute = 0;

@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form1_fixture.h"
@@ -78,6 +79,39 @@ TEST_F(Form1Test, WorkedExamplesThroughTheButtons) {
             << example.statistic << " of '" << example.text << "'";
         EXPECT_EQ(Text("Memo1"), text);
     }
+}
+
+// Each statistics button gives the counts behind its report to whoever draws
+// them, with its own row, the year selector's year and the arrangement.
+TEST_F(Form1Test, StatisticsPressesGiveTheirCounts) {
+    std::vector<std::pair<const Statistic*, LabelledCounts>> given;
+    form_.GiveCountsTo([&](const Statistic& statistic, const LabelledCounts& counts) {
+        given.emplace_back(&statistic, counts);
+    });
+    SetText("Memo1", u"鼠 05 合单 红 2合");
+    Click("RadioButton4");
+    const char* const buttons[] = {"Button60", "Button7",  "Button63", "Button64",
+                                   "Button65", "Button8",  "BitBtn56", "BitBtn57",
+                                   "BitBtn58", "BitBtn59", "BitBtn60"};
+    for (const char* button : buttons) {
+        Click(button);
+    }
+    Click("Button9");
+    ASSERT_EQ(given.size(), Statistics().size());
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const auto& [statistic, counts] = given[i];
+        EXPECT_EQ(statistic, &Statistics()[i]);
+        EXPECT_EQ(window_.Find(buttons[i]).Text(), statistic->caption);
+        const StatisticSettings settings{2008, Arrangement::kOneLine, &form_.Tables()};
+        const StatisticResult expected =
+            RunStatistic(*statistic, platform::Utf16ToGbk(u"鼠 05 合单 红 2合"), settings);
+        EXPECT_EQ(counts.labels, expected.counts.labels) << buttons[i];
+        EXPECT_EQ(counts.counts, expected.counts.counts) << buttons[i];
+    }
+    // The last report shown is the one of those counts.
+    EXPECT_EQ(platform::Utf16ToGbk(Text("Memo2")), ReportText(Statistics().back().report(
+                                                       *given.back().first,
+                                                       given.back().second.counts, {})));
 }
 
 TEST_F(Form1Test, EachAttributeStatisticsButtonWritesItsOwnReport) {

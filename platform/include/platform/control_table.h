@@ -170,10 +170,14 @@ inline ControlLayout Row(std::string name, ControlKind kind, std::u16string capt
     return row;
 }
 
+// The Windows character set of the simplified Chinese fonts (GB2312), the
+// one both programs' windows use.
+inline constexpr std::uint8_t kGb2312Charset = 134;
+
 struct FontSpec {
     std::u16string face;
     int pixel_height = 12;     // character height at 96 DPI
-    std::uint8_t charset = 1;  // Windows character set; 134 is GB2312
+    std::uint8_t charset = 1;  // Windows character set, as kGb2312Charset
 };
 
 struct FormLayout {

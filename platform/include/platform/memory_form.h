@@ -4,7 +4,6 @@
 // the real window does. Handler tests run against it.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "platform/control_table.h"
 #include "platform/controls.h"
+#include "platform/controls_by_name.h"
 
 namespace platform {
 
@@ -70,7 +70,8 @@ class MemoryForm : public FormWindow {
     void SelectOption(const ControlLayout& option);
 
     FormLayout layout_;
-    std::map<std::string, std::unique_ptr<MemoryControl>, std::less<>> controls_;
+    std::vector<std::unique_ptr<MemoryControl>> controls_;  // in the table's order
+    ControlsByName<MemoryControl> by_name_;
     int client_width_;
     std::string focused_;
     std::vector<Message> messages_;

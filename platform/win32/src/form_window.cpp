@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "clipboard.h"
@@ -119,6 +117,7 @@ bool FormWindow32::CreateControls() {
             return false;
         }
         controls_.push_back(std::make_unique<ControlWindow>(layout, control));
+        by_name_.Add(layout.name, *controls_.back());
     }
     // Frames and panels stand behind the controls placed on them. Each new
     // control goes below those before it, so they move once all are made.
@@ -186,13 +185,7 @@ void FormWindow32::BringToFront() {
 }
 
 Control& FormWindow32::Find(std::string_view name) {
-    for (const auto& control : controls_) {
-        if (control->Layout().name == name) {
-            return *control;
-        }
-    }
-    std::fprintf(stderr, "no control named %.*s\n", static_cast<int>(name.size()), name.data());
-    std::abort();
+    return by_name_.Get(name);
 }
 
 int FormWindow32::ClientWidth() const {

@@ -19,7 +19,7 @@ platform::FormLayout EveryKind() {
     form.caption = u"scale";
     form.client_width = 300;
     form.client_height = 200;
-    form.font = {u"宋体", 12, 134};
+    form.font = {u"宋体", 12, platform::kGb2312Charset};
     form.controls = {
         Row("Frame", ControlKind::kFrame, u"框", {150, 0, 140, 60}, 10),
         Row("Option1", ControlKind::kOption, u"一", {4, 8, 60, 13}, 11).Within("Frame").Selected(),

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "chgu/change_date_store.h"
+#include "chgu/statistics.h"
 #include "chgu/table_year.h"
 #include "chgu/year_tables.h"
 #include "platform/control_table.h"
@@ -27,6 +28,11 @@ inline constexpr std::int16_t kRangeButton = 68;       // 段
 inline constexpr std::int16_t kNumberPageButton = 69;  // 号码页
 inline constexpr std::int16_t kCopyButton = 70;        // 复制
 
+// Command2 indexes: the rows of the statistics table from 0 on, then the two
+// editing buttons.
+inline constexpr std::int16_t kNormaliseButton = 11;  // 全转半
+inline constexpr std::int16_t kClearButton = 12;      // 清 空
+
 class Form1 {
   public:
     // What the window reads from outside: the stored change date, Define.txt
@@ -35,7 +41,7 @@ class Form1 {
     // a fault is not used (the built-in table years only), and Form_Activate
     // tells the user why. An empty folder holds neither file.
     Form1(ChangeDateStore& store, std::filesystem::path program_folder,
-          std::function<CivilDate()> today = LocalToday);
+          std::function<platform::LocalDate()> today = platform::LocalDateToday);
 
     // Where "繁体字也统计" (Check3) is kept between runs; before Layout(),
     // which ticks it as stored. Without a store it starts clear and keeps
@@ -59,7 +65,8 @@ class Form1 {
 
     // The attribute buttons, 段, 号码页 and 复制: they type into Text1.
     void Command1_Click(std::int16_t Index);
-    // The statistics and editing buttons.
+    // The statistics and editing buttons: Command2(Index) for Index below
+    // kNormaliseButton is the statistic of that row of the table.
     void Command2_Click(std::int16_t Index);
     // "更改": stores Text3 as it stands and runs the start-up sequence again,
     // which reads it back. When the date cannot be stored (an ordinary user
@@ -81,6 +88,11 @@ class Form1 {
     // traditional forms of the vocabulary simplified while Check3 is ticked.
     std::u16string PressText() const;
 
+    // Who is given the counts of each statistics press (the page, which
+    // draws them beside the report); nobody by default.
+    using CountsReceiver = std::function<void(const Statistic&, const Counts&)>;
+    void GiveCountsTo(CountsReceiver receiver) { counts_receiver_ = std::move(receiver); }
+
     // The input box, which the number page types into.
     platform::Control& InputBox() { return *Text1; }
     // The year whose zodiac and element tables are in force.
@@ -95,13 +107,14 @@ class Form1 {
 
     ChangeDateStore& store_;
     std::filesystem::path program_folder_;
-    std::function<CivilDate()> today_;
+    std::function<platform::LocalDate()> today_;
     yeartables::LoadResult year_tables_file_;
     // A Define.txt too large to read, until Form_Activate tells it.
     std::optional<std::u16string> custom_attributes_fault_;
     YearTables tables_;
     std::function<void()> show_number_page_;
     platform::KeptTick traditional_;
+    CountsReceiver counts_receiver_;
 
     platform::FormWindow* window_ = nullptr;
     platform::Control* Text1 = nullptr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,18 +60,10 @@ class TForm1 {
     void Button62Click(platform::Control& sender);
     // 清空.
     void Button9Click(platform::Control& sender);
-    // The statistics buttons.
-    void Button60Click(platform::Control& sender);
-    void Button7Click(platform::Control& sender);
-    void Button63Click(platform::Control& sender);
-    void Button64Click(platform::Control& sender);
-    void Button65Click(platform::Control& sender);
-    void Button8Click(platform::Control& sender);
-    void BitBtn56Click(platform::Control& sender);
-    void BitBtn57Click(platform::Control& sender);
-    void BitBtn58Click(platform::Control& sender);
-    void BitBtn59Click(platform::Control& sender);
-    void BitBtn60Click(platform::Control& sender);
+    // The statistics buttons, one per row of the statistics table: the
+    // report of the input box into the output box. 码统计 reads the year
+    // selector and the arrangement.
+    void StatisticsButtonClick(const Statistic& statistic);
     void UpDown1Click(platform::Control& sender);
     // 号码页 and 关闭这页: show and hide the number page.
     void Button66Click(platform::Control& sender);
@@ -86,10 +79,15 @@ class TForm1 {
     // ticked.
     std::string InputText() const;
 
+    // Who is given the counts of each statistics press (the page, which
+    // draws them beside the report); nobody by default.
+    using CountsReceiver = std::function<void(const Statistic&, const LabelledCounts&)>;
+    void GiveCountsTo(CountsReceiver receiver) { counts_receiver_ = std::move(receiver); }
+
   private:
     void AppendToInput(std::u16string_view word);
-    void ShowReport(const ReportLines& report);
 
+    CountsReceiver counts_receiver_;
     yeartables::LoadResult year_tables_file_;
     YearTables tables_;
 

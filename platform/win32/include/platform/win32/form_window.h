@@ -16,6 +16,7 @@
 
 #include "platform/control_table.h"
 #include "platform/controls.h"
+#include "platform/controls_by_name.h"
 
 namespace platform::win32 {
 
@@ -83,6 +84,7 @@ class FormWindow32 final : public FormWindow {
     int client_width_;  // at 96 DPI
     HWND focus_before_deactivation_ = nullptr;
     std::vector<std::unique_ptr<ControlWindow>> controls_;
+    ControlsByName<ControlWindow> by_name_;
     std::unique_ptr<BrushCache> brushes_;
 };
 

@@ -1,16 +1,12 @@
-#ifdef _WIN32
 #include <windows.h>
-#endif
 
 #include <string>
-#include <system_error>
 
 #include "platform/program_folder.h"
 
 namespace platform {
 
 std::filesystem::path ProgramFolder() {
-#ifdef _WIN32
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -24,11 +20,6 @@ std::filesystem::path ProgramFolder() {
         }
         name.resize(name.size() * 2);
     }
-#else
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : program.parent_path();
-#endif
 }
 
 }  // namespace platform

@@ -1,17 +1,18 @@
-#include "platform/command_line.h"
-
-#ifdef _WIN32
 #include <windows.h>
 // shellapi.h needs what windows.h declares.
 #include <shellapi.h>
 
+#include <fcntl.h>
+#include <io.h>
+
+#include <cerrno>
+
 #include "platform/codepage.h"
-#endif
+#include "platform/command_line.h"
 
 namespace platform {
 
 std::vector<std::string> CommandLineArguments(int argc, char** argv) {
-#ifdef _WIN32
     // argv holds the arguments in the ANSI code page, where characters
     // outside it have already become "?".
     int count = 0;
@@ -24,17 +25,33 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
         LocalFree(wide);
         return arguments;
     }
-#endif
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
 std::filesystem::path PathFromArgument(std::string_view argument) {
-#ifdef _WIN32
     const std::u16string wide = Utf8ToUtf16(argument);
     return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
-#else
-    return std::filesystem::path(std::string(argument));
-#endif
+}
+
+std::u16string PathText(const std::filesystem::path& path) {
+    const std::wstring& name = path.native();
+    return {name.begin(), name.end()};
+}
+
+std::FILE* OpenForReading(const std::filesystem::path& file) {
+    std::FILE* opened = nullptr;
+    errno = _wfopen_s(&opened, file.c_str(), L"rb");
+    return opened;
+}
+
+std::size_t RegularFileSize(std::FILE* file) {
+    const long long size = _filelengthi64(_fileno(file));
+    return size > 0 ? static_cast<std::size_t>(size) : 0;
+}
+
+void UseBinaryStandardStreams() {
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
 }
 
 }  // namespace platform
