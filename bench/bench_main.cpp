@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
             .size();
     });
     Register("kova/zodiac-traditional", &TextPool::gbk_traditional, [](const std::string& text) {
-        return kova::ZodiacStatistics(SimplifiedGbk(text)).size();
+        return kova::Report(kova::StatisticNamed("ZodiacStatistics"), SimplifiedGbk(text)).size();
     });
 
     Register("chgu/number", &TextPool::utf16,

@@ -1,7 +1,11 @@
 // Statistics presses and the reports they write into the output box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
+
 #include "chgu/reports.h"
+#include "chgu/statistics.h"
 #include "platform/codepage.h"
 #include "test_support.h"
 #include "worked_examples.h"
@@ -17,10 +21,13 @@ const Strip kShortLines{.Option2 = false};
 TEST(WorkedExamples, TheEngineWritesEachReport) {
     for (const test::WorkedExample& example : test::WorkedExamples()) {
         const Strip strip{.TableYear = example.table_year, .Option2 = example.long_lines};
-        const std::int16_t Index = example.statistic == "number" ? kNumberStatisticsIndex
-                                   : example.statistic == "zodiac"
-                                       ? static_cast<std::int16_t>(AttributeStatistic::Zodiac)
-                                       : -1;
+        // The button of the statistic the example names: its row's index.
+        const std::span<const Statistic> statistics = Statistics();
+        const auto Index = static_cast<std::int16_t>(
+            std::find_if(statistics.begin(), statistics.end(),
+                         [&](const Statistic& s) { return s.tool_name == example.statistic; }) -
+            statistics.begin());
+        ASSERT_LT(Index, static_cast<std::int16_t>(statistics.size())) << example.statistic;
         EXPECT_EQ(Press(Index, example.text, strip), example.report)
             << example.statistic << " of '" << example.text << "'";
     }

@@ -2,7 +2,6 @@
 // example's statistic, as the window and kova-cli show it.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "kova/statistics.h"
@@ -13,20 +12,22 @@ namespace kova {
 namespace {
 
 TEST(WorkedExamples, TheEngineWritesEachReport) {
-    const std::map<std::string, ReportLines (*)(std::string_view)> attributes = {
-        {"zodiac", ZodiacStatistics},     {"head", HeadStatistics},
-        {"tail", TailStatistics},         {"element", ElementStatistics},
-        {"digitsum", DigitSumStatistics}, {"wave", WaveStatistics},
-        {"bigsmall", BigSmallStatistics}, {"oddeven", OddEvenStatistics},
-        {"sumoddeven", SumOddEvenStatistics}, {"segment", SegmentStatistics}};
+    // The statistics table's rows by the tools' names of them.
+    const auto row = [](const std::string& name) -> const Statistic& {
+        for (const Statistic& statistic : Statistics()) {
+            if (statistic.tool_name == name) {
+                return statistic;
+            }
+        }
+        ADD_FAILURE() << "no statistic " << name;
+        return Statistics().front();
+    };
     for (const test::WorkedExample& example : test::WorkedExamples()) {
         const std::string text = platform::Utf8ToGbk(example.text);
-        const ReportLines report =
-            example.statistic == "number"
-                ? NumberStatistics(text, example.year,
-                                   example.layout == 2 ? Arrangement::kOneLine
-                                                       : Arrangement::kWrapped)
-                : attributes.at(example.statistic)(text);
+        StatisticSettings settings;
+        settings.year = example.year;
+        settings.arrangement = example.layout == 2 ? Arrangement::kOneLine : Arrangement::kWrapped;
+        const ReportLines report = Report(row(example.statistic), text, settings);
         EXPECT_EQ(platform::GbkToUtf8(ReportText(report)), example.report)
             << example.statistic << " of '" << example.text << "'";
     }

@@ -176,11 +176,11 @@ TEST(ChguDifferential, TraditionalFormsMatchTheLiteralModelWithTheSettingOnAndOf
         model.skip_brackets = random() % 4 != 0;
         model.cumulative = random() % 3 == 0;
         model.long_lines = random() % 2 == 0;
-        chgu::PressSettings engine;
+        chgu::StatisticSettings engine;
         engine.scan.TableYear = model.table_year;
         engine.scan.Check1 = model.skip_brackets;
         engine.scan.Check2 = model.cumulative;
-        engine.Option2 = model.long_lines;
+        engine.long_lines = model.long_lines;
         const auto index = static_cast<std::int16_t>(round % 12);
 
         std::u16string engine_text = text;
@@ -188,9 +188,8 @@ TEST(ChguDifferential, TraditionalFormsMatchTheLiteralModelWithTheSettingOnAndOf
             platform::SimplifyTraditional(engine_text);
         }
         std::int16_t in_bracket = 0;
-        const auto text2 = chgu::Text2AfterPress(index, engine_text, engine, in_bracket);
-        ASSERT_TRUE(text2.has_value());
-        ASSERT_EQ(platform::Utf16ToUtf8(*text2),
+        const std::u16string text2 = chgu::test::Text2After(index, engine_text, engine, in_bracket);
+        ASSERT_EQ(platform::Utf16ToUtf8(text2),
                   platform::Utf16ToUtf8(chgu::reference::Press(
                       index, on ? chgu::reference::Simplified(text) : text, model)))
             << "text: " << platform::Utf16ToUtf8(text) << "\nbutton " << index
