@@ -310,7 +310,8 @@ TEST(BothTools, RefuseATextThatHoldsANul) {
         {"UTF-16 without a mark read as UTF-8", {}, Utf16Bytes(u"05", false)},
     };
     const platform::test::TempFolder folder;
-    const std::string file = folder.Write("nul.txt", std::string(1, '\0')).string();
+    // Not "nul.txt": on Windows that name is the null device.
+    const std::string file = folder.Write("zero-byte.txt", std::string(1, '\0')).string();
     for (const auto& c : cases) {
         for (const Tool& tool : kTools) {
             const ProgramRun run = RunProgram(tool.path, Joined({"number"}, c.options), c.input);
