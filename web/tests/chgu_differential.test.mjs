@@ -73,7 +73,7 @@ test(`the tab's windows write chgu-cli's reports and counts (seed ${seed})`, asy
         stored: stored === null ? null : JSON.parse(stored),
         presses: buttons.map((button) => {
           program.click(button);
-          return { report: view.host.text('Text2'), picture: program.picture(button) };
+          return { report: view.host.text('Text2'), picture: program.takePicture() };
         }),
       };
     });

@@ -52,7 +52,7 @@ test(`the tab's window writes kova-cli's reports and counts (seed ${seed})`, asy
       view.host.setPosition('UpDown1', year);
       return buttons.map((button) => {
         program.click(button);
-        return { report: view.host.text('Memo2'), picture: program.picture(button) };
+        return { report: view.host.text('Memo2'), picture: program.takePicture() };
       });
     });
   }, { cases, buttons });
