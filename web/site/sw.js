@@ -26,7 +26,7 @@ self.addEventListener('activate', (event) => {
 });
 
 self.addEventListener('message', (event) => {
-  if (event.data === 'take') self.skipWaiting();
+  if (event.data === 'take') event.waitUntil(self.skipWaiting());
 });
 
 // Every opening of the page, at any address of the site and with a shared
