@@ -19,9 +19,6 @@ const PageApp = (() => {
       reloading = true;
       window.location.reload();
     };
-    workers.addEventListener('controllerchange', () => {
-      if (controlled) renew();
-    });
     let registration;
     try {
       registration = await workers.register('sw.js');
@@ -49,8 +46,11 @@ const PageApp = (() => {
     // the browser had stopped may miss the first message.
     const take = (waiting) => {
       PageStorage.remove('update.offered');
+      waiting.addEventListener('statechange', () => {
+        if (waiting.state === 'activated') renew();
+      });
       const ask = (times) => {
-        if (reloading || registration.waiting !== waiting) return;
+        if (reloading || waiting.state !== 'installed') return;
         waiting.postMessage('take');
         if (times > 1) setTimeout(() => ask(times - 1), 2000);
       };
