@@ -19,9 +19,6 @@ const PageApp = (() => {
       reloading = true;
       window.location.reload();
     };
-    workers.addEventListener('controllerchange', () => {
-      if (controlled) renew();
-    });
     let registration;
     try {
       registration = await workers.register('sw.js');
@@ -45,16 +42,26 @@ const PageApp = (() => {
     }
     // A build offered on an earlier open is taken on this one; one that
     // finished installing while no page was open is offered first.
+    // The worker is asked again while it has not taken over: a worker
+    // the browser had stopped may miss the first message.
+    const take = (waiting) => {
+      PageStorage.remove('update.offered');
+      waiting.addEventListener('statechange', () => {
+        if (waiting.state === 'activated') renew();
+      });
+      const ask = (times) => {
+        if (reloading || waiting.state !== 'installed') return;
+        waiting.postMessage('take');
+        if (times > 1) setTimeout(() => ask(times - 1), 2000);
+      };
+      ask(5);
+    };
     const offer = (waiting) => {
       if (PageStorage.read('update.offered') === true) {
-        PageStorage.remove('update.offered');
-        waiting.postMessage('take');
+        take(waiting);
         return;
       }
-      document.getElementById('update-take').onclick = () => {
-        PageStorage.remove('update.offered');
-        waiting.postMessage('take');
-      };
+      document.getElementById('update-take').onclick = () => take(waiting);
       document.getElementById('update').hidden = false;
       PageStorage.write('update.offered', true);
     };

@@ -16,17 +16,20 @@ self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(requests)));
 });
 
+// The first worker of the site takes the page that installed it at once,
+// so that it opens with no network from then on; a later one leaves the
+// pages open to their build (the page reloads itself when it has asked for
+// the new one).
 self.addEventListener('activate', (event) => {
   event.waitUntil((async () => {
-    for (const name of await caches.keys()) {
-      if (name.startsWith('tipstat-') && name !== cacheName) await caches.delete(name);
-    }
-    await self.clients.claim();
+    const older = (await caches.keys()).filter((name) => name.startsWith('tipstat-') && name !== cacheName);
+    for (const name of older) await caches.delete(name);
+    if (older.length === 0) await self.clients.claim();
   })());
 });
 
 self.addEventListener('message', (event) => {
-  if (event.data === 'take') self.skipWaiting();
+  if (event.data === 'take') event.waitUntil(self.skipWaiting());
 });
 
 // Every opening of the page, at any address of the site and with a shared

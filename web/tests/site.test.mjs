@@ -121,7 +121,16 @@ async function until(page, check) {
     }
     await page.waitForTimeout(100);
   }
-  assert.fail(`never: ${check}`);
+  const state = await page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    return {
+      build: document.querySelector('meta[name="tipstat-build"]').content,
+      controlled: Boolean(navigator.serviceWorker.controller),
+      workers: ['installing', 'waiting', 'active'].map((state) => `${state}: ${registration?.[state]?.state ?? '-'}`),
+      caches: await caches.keys(),
+    };
+  }).catch((error) => String(error));
+  assert.fail(`never: ${check} (${JSON.stringify(state)})`);
 }
 
 // A new build in place of the old one: its page and its worker changed.
@@ -160,7 +169,8 @@ test('a new build waits behind "有新版本" until a tap or the next open, and 
     await page.waitForSelector('#update:not([hidden])');
     const next = await context.newPage();
     await page.close();
-    await next.goto(site.url);
+    // The page may open again as the new build on its way: waited for below.
+    await next.goto(site.url, { waitUntil: 'commit' });
     await until(next, () => document.querySelector('meta[name="tipstat-build"]').content === 'third');
     assert.deepEqual(await next.evaluate(() => caches.keys()), ['tipstat-third']);
     assert.equal(await next.inputValue('#kova [data-control="Memo1"]'), '鼠 牛');
