@@ -122,9 +122,12 @@ const Thumb = (() => {
       Shell.notify('还没有统计结果：先按一个统计按钮');
       return;
     }
+    // With no Web Share the text is copied at once: WebKit writes the
+    // clipboard only straight from the tap, not after the picture is drawn.
+    const copying = typeof navigator.share === 'function' ? null : Shell.copyText(text);
     const png = await picturePng(panel, tab.program.caption());
     const file = png && new File([png], 'tipstat.png', { type: 'image/png' });
-    if (typeof navigator.share === 'function') {
+    if (!copying) {
       try {
         if (file && navigator.canShare?.({ files: [file] })) {
           await navigator.share({ text, files: [file] });
@@ -141,7 +144,7 @@ const Thumb = (() => {
         }
       }
     }
-    const copied = await Shell.copyText(text);
+    const copied = await (copying ?? Shell.copyText(text));
     offer(copied ? '这里分享不了：统计结果已复制，可以粘贴到别的应用' : '这里分享不了，也不让本页写入剪贴板：请长按统计结果框复制', png);
   }
 

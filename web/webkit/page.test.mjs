@@ -20,7 +20,7 @@ import { Key } from 'selenium-webdriver';
 import { nativeFolder } from '../tests/browser.mjs';
 import { generatedYearTables, runTool, splitReports } from '../tests/native_tools.mjs';
 import { randomSource, randomText, seed } from '../tests/random_texts.mjs';
-import { openWebKit } from './webkit_browser.mjs';
+import { homeScreenTags, openWebKit } from './webkit_browser.mjs';
 
 let browser;
 let folder;
@@ -231,8 +231,7 @@ test('复制 puts the report on the clipboard, also where the Clipboard API is m
 // own. (The safe-area insets are zero on a desktop; WebKitGTK cannot show a
 // notch.)
 test('the page carries the tags Safari reads for the home screen', async () => {
-  const tags = await browser.run(`return Object.fromEntries([...document.querySelectorAll('head meta[name]')]
-    .map((meta) => [meta.name, meta.content]))`);
+  const tags = (await homeScreenTags(browser)).meta;
   assert.match(tags.viewport, /(^|,)\s*viewport-fit=cover\s*(,|$)/);
   for (const [name, content] of [['apple-mobile-web-app-capable', /^yes$/], ['mobile-web-app-capable', /^yes$/],
     ['apple-mobile-web-app-title', /^\S{1,12}$/], ['apple-mobile-web-app-status-bar-style', /^(default|black|black-translucent)$/]]) {

@@ -21,6 +21,13 @@ const recordErrors = `
   addEventListener('error', (event) => window.pageErrors.push(String(event.message)));
   addEventListener('unhandledrejection', (event) => window.pageErrors.push(String(event.reason)));`;
 
+// What Safari reads to put a page on the home screen: its title and its
+// named meta tags.
+export const homeScreenTags = (browser) => browser.run(`return {
+  title: document.title,
+  meta: Object.fromEntries([...document.querySelectorAll('head meta[name]')].map((meta) => [meta.name, meta.content])),
+}`);
+
 export async function openWebKit() {
   const service = new remote.DriverService.Builder(driverPath).setLoopback(true).build();
   const driver = await new Builder()
@@ -31,9 +38,10 @@ export async function openWebKit() {
     })
     .build();
   const run = (script, ...args) => driver.executeScript(script, ...args);
-  const load = async (reload = false) => {
+  // The page from its file, or from `url` (the served site).
+  const load = async (reload = false, url = pageUrl) => {
     if (reload) await driver.navigate().refresh();
-    else await driver.get(pageUrl);
+    else await driver.get(url);
     await driver.wait(() => run('return document.documentElement.dataset.ready === "true"'), 20000);
     await run(recordErrors);
   };
