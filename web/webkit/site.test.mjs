@@ -38,7 +38,7 @@ const fetched = async (file) => {
 // A PNG's size, from its header.
 const pngSize = (bytes) => `${bytes.readUInt32BE(16)}x${bytes.readUInt32BE(20)}`;
 
-test('the served page links its manifest and a 180 px apple-touch-icon, and names itself as the manifest does', async () => {
+test('the served page links its manifest and a 180 px apple-touch-icon, and is named as in the manifest', async () => {
   const links = await browser.run(`return Object.fromEntries(['manifest', 'apple-touch-icon']
     .map((rel) => [rel, document.querySelector('link[rel="' + rel + '"]')?.href]))`);
   const manifest = await (await fetched(links.manifest)).json();
@@ -77,7 +77,8 @@ test('a service worker registers for the site and takes the page on the next ope
     navigator.serviceWorker.ready.then((registration) => done(registration.active.scriptURL));`);
   assert.equal(active, new URL('sw.js', site.url).href);
   await browser.load(true);
-  assert.equal(await browser.run('return navigator.serviceWorker.controller?.scriptURL'), new URL('sw.js', site.url).href);
+  const controller = await browser.run('return navigator.serviceWorker.controller?.scriptURL');
+  assert.equal(controller, new URL('sw.js', site.url).href);
 });
 
 // What the page says after `action`: the notice hidden first, so that only
@@ -116,7 +117,8 @@ test('粘贴 and 分享 bring text in and out as far as WebKitGTK lets them, and
   // with none: what 分享 copied at the end of the box, or the line that
   // says how to paste by hand, with the box as it was.
   for (const reading of [offers.read, false]) {
-    if (!reading) await browser.run("Object.defineProperty(navigator.clipboard ?? {}, 'readText', { value: undefined })");
+    const none = "Object.defineProperty(navigator.clipboard ?? {}, 'readText', { value: undefined })";
+    if (!reading) await browser.run(none);
     for (const [tab, input] of [['kova', 'Memo1'], ['chgu', 'Text1']]) {
       await browser.driver.findElement({ css: `#tab-${tab}` }).click();
       await setText(tab, input, '鼠 05');
