@@ -8,6 +8,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev googletest libbenchmark-dev
+  # The C++ layout check (scripts/check-format.sh).
+  clang-format
   # The command-line tools' argument parser (header only, for both builds).
   libcli11-dev
   # The Windows build (mingw-w64) and running it and its tests under Wine on a

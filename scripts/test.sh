@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native builds, the page (its
-# tests in headless Chromium against the native tools), then the Windows
-# build, whose tests run under Wine on a virtual display.
+# Checks the C++ layout, then builds everything and runs every test: the
+# native builds, the page (its tests in headless Chromium and WebKit against
+# the native tools), then the Windows build, whose tests run under Wine on a
+# virtual display.
 # --with-sanitizers: the native tests again under AddressSanitizer and
 #   UndefinedBehaviorSanitizer.
 # --with-fuzzing: every fuzz target for a bounded time (20 s each, two at a
@@ -23,6 +24,9 @@ if $fuzzing; then
 else
   scripts/setup-debian.sh
 fi
+
+# The layout first: it names every C++ file that .clang-format would change.
+scripts/check-format.sh
 
 jobs=$(nproc)
 werror=OFF
