@@ -61,7 +61,9 @@ std::int16_t IndexOfStatistic(std::string_view name) {
 
 TEST(ChguCliFormats, WorkedExamplesInEveryFormat) {
     for (const test::WorkedExample& example : test::WorkedExamples()) {
-        WorkedExample run{{example.statistic}, example.text, example.report, std::nullopt};
+        WorkedExample run{{example.statistic}, example.text, example.report, std::nullopt,
+                          example.input != test::WorkedExample::Input::kStandardInput,
+                          example.input == test::WorkedExample::Input::kGbkFile};
         if (example.statistic == "number") {
             run.arguments.insert(run.arguments.end(), {"--table-year", example.table_year});
             if (!example.long_lines) {
