@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/codepage.h"
 #include "run_program.h"
+#include "temp_folder.h"
 
 namespace cli::test {
 
@@ -21,18 +23,31 @@ void ExpectInEveryFormat(const std::string& program, const std::string& tool,
                          const WorkedExample& example, const std::vector<std::string>& items,
                          const std::vector<std::pair<std::string, bool>>& options) {
     const std::string& statistic = example.arguments.at(0);
-    SCOPED_TRACE(tool + " " + statistic + " on '" + example.text + "'");
+    SCOPED_TRACE(tool + " " + statistic + " on '" + example.text + "'" +
+                 (example.through_file ? " in a file" : "") + (example.gbk ? " in gbk" : ""));
+    const std::string text = example.gbk ? platform::Utf8ToGbk(example.text) : example.text;
+    const platform::test::TempFolder folder;
+    const std::string file =
+        example.through_file ? folder.Write("tips.txt", text).string() : std::string();
     const auto run = [&](const std::vector<std::string>& format) {
         std::vector<std::string> arguments = example.arguments;
+        if (example.gbk) {
+            arguments.insert(arguments.end(), {"--encoding", "gbk"});
+        }
         arguments.insert(arguments.end(), format.begin(), format.end());
-        const platform::test::ProgramRun done =
-            platform::test::RunProgram(program, arguments, example.text);
+        if (example.through_file) {
+            arguments.push_back(file);
+        }
+        const platform::test::ProgramRun done = platform::test::RunProgram(
+            program, arguments, example.through_file ? std::string() : text);
         EXPECT_EQ(done.status, 0) << done.err;
         EXPECT_EQ(done.err, "");
         return done.out;
     };
-    EXPECT_EQ(run({}), example.report);
-    EXPECT_EQ(run({"--format", "report"}), example.report);
+    // csv and json are UTF-8 whatever the report's encoding.
+    const std::string report = example.gbk ? platform::Utf8ToGbk(example.report) : example.report;
+    EXPECT_EQ(run({}), report);
+    EXPECT_EQ(run({"--format", "report"}), report);
 
     const auto stated = ReadReportText(example.report);
     ItemCounts expected;

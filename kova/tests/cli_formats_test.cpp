@@ -61,7 +61,9 @@ std::size_t IndexOfStatistic(std::string_view name) {
 
 TEST(KovaCliFormats, WorkedExamplesInEveryFormat) {
     for (const kova::test::WorkedExample& example : kova::test::WorkedExamples()) {
-        WorkedExample run{{example.statistic}, example.text, example.report, std::nullopt};
+        using Input = kova::test::WorkedExample::Input;
+        WorkedExample run{{example.statistic}, example.text, example.report, std::nullopt,
+                          example.input != Input::kStandardInput, example.input == Input::kGbkFile};
         if (example.statistic == "number") {
             run.arguments.insert(run.arguments.end(),
                                  {"--year", std::to_string(example.year), "--layout",

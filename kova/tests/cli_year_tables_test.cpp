@@ -58,7 +58,7 @@ TEST(KovaCliYearTables, GeneratedFileReadsBackThroughTheTool) {
     for (const yeartables::test::WrittenYear& year : yeartables::test::AlmanacYears()) {
         almanac[year.year] = {year.animal, year.element};
     }
-    for (const auto& [year, text] : {std::pair{"2026", "马 火 05"}, std::pair{"2040", "猴 金"},
+    for (const auto& [year, text] : {std::pair{"2026", "马 火 金 05"}, std::pair{"2040", "猴 金"},
                                      std::pair{"2011", "兔 土 土"}}) {
         const ProgramRun run = platform::test::RunProgram(
             KOVA_CLI_PATH, {"number", "--year-tables", file, "--year", year}, text);

@@ -7,7 +7,8 @@ const std::vector<WorkedExample>& WorkedExamples() {
         {"number", 2003, 2, "鼠 05 12",
          "共00次：01,02,03,04,06,07,09,10,11,13,14,15,16,17,18,19,21,22,23,24,25,26,27,28,29,30,"
          "31,33,34,35,36,37,38,39,40,41,42,43,45,46,47,48,49,（43码）\r\n"
-         "共01次：05,08,12,20,32,44,（6码）\r\n"},
+         "共01次：05,08,12,20,32,44,（6码）\r\n",
+         WorkedExample::Input::kFile},
         // Ten numbers a line, the count's text only on the first.
         {"number", 2003, 1, "",
          "共00次：01,02,03,04,05,06,07,08,09,10,（10码）\r\n"
@@ -32,7 +33,8 @@ const std::vector<WorkedExample>& WorkedExamples() {
          "共02次：01,05,07,13,19,23,29,35,45,（9码）\r\n"},
         {"zodiac", 2008, 1, "鼠牛鼠",
          " 生肖统计结果：\r\n【共00次】：虎,兔,龙,蛇,马,羊,猴,鸡,狗,猪,\r\n【共01次】：牛,\r\n"
-         "【共02次】：鼠,\r\n"},
+         "【共02次】：鼠,\r\n",
+         WorkedExample::Input::kGbkFile},
         // A line of the report wraps after 54 bytes.
         {"digitsum", 2008, 1, "",
          " 合数统计结果：\r\n【共00次】：1合,2合,3合,4合,5合,6合,7合,8合,9合,10合,11合,\r\n"

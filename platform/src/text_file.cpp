@@ -33,11 +33,17 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
     if (!in) {
         return std::nullopt;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    // A failed read throws from the stream buffer (a folder opens on Linux
+    // and fails only when read); that is a file that cannot be read too.
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) {
+            return std::nullopt;
+        }
+        return bytes;
+    } catch (const std::ios_base::failure&) {
         return std::nullopt;
     }
-    return bytes;
 }
 
 std::u16string TooLargeFileMessage(std::u16string_view file_name) {

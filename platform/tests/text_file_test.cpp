@@ -74,6 +74,18 @@ TEST(TextFile, AHandWrittenFileOfMoreThan4MbIsNotRead) {
               "文件“D:\\tips\\Define.txt”大于 4 MB，不是手写的文本文件，没有读取。");
 }
 
+// A Define.txt or YearTables.txt that exists but cannot be read (here a
+// folder of that name, which even root cannot read as a file) is no text.
+TEST(TextFile, AFileThatExistsButCannotBeReadGivesNothing) {
+    const test::TempFolder folder;
+    const std::filesystem::path unreadable = folder.path() / "Define.txt";
+    std::filesystem::create_directory(unreadable);
+    EXPECT_EQ(ReadWholeFile(unreadable), std::nullopt);
+    const HandWrittenFile read = ReadHandWrittenFile(unreadable);
+    EXPECT_EQ(read.bytes, std::nullopt);
+    EXPECT_FALSE(read.too_large);
+}
+
 TEST(FileExists, OnlyPlainFilesCount) {
     test::TempFolder folder;
     EXPECT_TRUE(FileExists(folder.Write("Define.txt", "")));
