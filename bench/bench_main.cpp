@@ -144,9 +144,8 @@ std::u16string SimplifiedUtf16(const std::u16string& text) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
 
-    Register("baseline", &TextPool::gbk, [](const std::string& text) {
-        return std::count(text.begin(), text.end(), ',');
-    });
+    Register("baseline", &TextPool::gbk,
+             [](const std::string& text) { return std::count(text.begin(), text.end(), ','); });
     Register("kova/number", &TextPool::gbk, [](const std::string& text) {
         return kova::NumberStatistics(text, 2008, kova::Arrangement::kWrapped).size();
     });

@@ -38,19 +38,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "chgu-path-bench: %s\n", error.c_str());
         return 2;
     }
-    steps.convert = bench::BestSeconds([&] {
-        kept += ::cli::ReadInputAsUtf16(file, ::cli::Encoding::kUtf8, error)->size();
-    }) - steps.read;
+    steps.convert =
+        bench::BestSeconds(
+            [&] { kept += ::cli::ReadInputAsUtf16(file, ::cli::Encoding::kUtf8, error)->size(); }) -
+        steps.read;
     steps.tally = bench::BestSeconds([&] {
         std::int16_t InBracket = 0;
         kept += chgu::NumberStatistics(*text, settings, InBracket)[1];
     });
     std::string output;
-    steps.report = bench::BestSeconds([&] {
-        output = chgu::cli::ToolOutput(options, *text, u"2008", tables);
-    }) - steps.tally;
+    steps.report = bench::BestSeconds(
+                       [&] { output = chgu::cli::ToolOutput(options, *text, u"2008", tables); }) -
+                   steps.tally;
     steps.write = bench::BestSeconds([&] { bench::WriteToNullDevice(output); });
 
-    const bool ok = bench::PrintPath("chgu-cli number", std::filesystem::file_size(file), steps, run);
+    const bool ok =
+        bench::PrintPath("chgu-cli number", std::filesystem::file_size(file), steps, run);
     return ok && kept != 0 ? 0 : 1;
 }

@@ -30,21 +30,24 @@ int main(int argc, char** argv) {
     bench::PathSteps steps;
     steps.read = bench::BestSeconds(
         [&] { kept += ::cli::ReadInputAsGbk(file, ::cli::Encoding::kGbk, error)->size(); });
-    const std::optional<std::string> text = ::cli::ReadInputAsGbk(file, ::cli::Encoding::kUtf8, error);
+    const std::optional<std::string> text =
+        ::cli::ReadInputAsGbk(file, ::cli::Encoding::kUtf8, error);
     if (!text) {
         std::fprintf(stderr, "kova-path-bench: %s\n", error.c_str());
         return 2;
     }
     steps.convert = bench::BestSeconds([&] {
-        kept += ::cli::ReadInputAsGbk(file, ::cli::Encoding::kUtf8, error)->size();
-    }) - steps.read;
+                        kept += ::cli::ReadInputAsGbk(file, ::cli::Encoding::kUtf8, error)->size();
+                    }) -
+                    steps.read;
     steps.tally = bench::BestSeconds([&] { kept += kova::CountNumbers(*text, 2010, tables)[1]; });
     std::string output;
-    steps.report = bench::BestSeconds([&] {
-        output = kova::cli::ToolOutput(options, *text, 2010, tables);
-    }) - steps.tally;
+    steps.report =
+        bench::BestSeconds([&] { output = kova::cli::ToolOutput(options, *text, 2010, tables); }) -
+        steps.tally;
     steps.write = bench::BestSeconds([&] { bench::WriteToNullDevice(output); });
 
-    const bool ok = bench::PrintPath("kova-cli number", std::filesystem::file_size(file), steps, run);
+    const bool ok =
+        bench::PrintPath("kova-cli number", std::filesystem::file_size(file), steps, run);
     return ok && kept != 0 ? 0 : 1;
 }

@@ -73,7 +73,8 @@ bool ThroughputReport::PrintSummary() const {
                         m.bytes_per_second / 1e9, met ? "ok" : "MISSED");
         }
     }
-    std::printf("%s\n", all_met ? "All throughput targets met." : "Some throughput targets MISSED.");
+    std::printf("%s\n",
+                all_met ? "All throughput targets met." : "Some throughput targets MISSED.");
     return all_met;
 }
 

@@ -13,7 +13,7 @@
 namespace bench {
 
 class ThroughputReport : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override;
     // Prints the summary; returns false when a target is missed.
     bool PrintSummary() const;
@@ -26,7 +26,7 @@ public:
     // A pass measured by its own speed, e.g. "convert/utf8-to-gbk".
     void AddSpeedTarget(std::string family) { speed_targets_.push_back(std::move(family)); }
 
-private:
+  private:
     // family -> size label -> bytes per second (of processor time)
     struct Measure {
         double bytes_per_second = 0;

@@ -44,7 +44,8 @@ void WriteToNullDevice(std::string_view bytes) {
 
 ProgramRun RunProgram(const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -70,8 +71,8 @@ bool PrintPath(std::string_view tool, std::uint64_t input_bytes, const PathSteps
     // A step measured as the difference of two runs may come out a hair
     // below nothing.
     const auto positive = [](double seconds) { return std::max(0.0, seconds); };
-    const double whole = steps.read + positive(steps.convert) + steps.tally +
-                         positive(steps.report) + steps.write;
+    const double whole =
+        steps.read + positive(steps.convert) + steps.tally + positive(steps.report) + steps.write;
     const double megabytes = double(input_bytes) / (1 << 20);
     std::printf("%.0f MB through %.*s, step by step:\n", megabytes, int(tool.size()), tool.data());
     const struct {

@@ -122,10 +122,10 @@ bool RunKova(const std::string& gbk, const std::u16string& text) {
         return platform::GbkToUtf16(kova::ReportText(lines));
     };
     const HWND output = kova.Control(ids::kMemo2);
-    bool ok = Measure({"kova", "number", kova.Control(ids::kButton60), output, [&] {
-                           return report(
-                               kova::NumberStatistics(gbk, kYear, kova::Arrangement::kWrapped));
-                       }});
+    bool ok =
+        Measure({"kova", "number", kova.Control(ids::kButton60), output, [&] {
+                     return report(kova::NumberStatistics(gbk, kYear, kova::Arrangement::kWrapped));
+                 }});
     ok = Measure({"kova", "zodiac", kova.Control(ids::kButton7), output,
                   [&] {
                       return report(kova::Report(kova::StatisticNamed("ZodiacStatistics"), gbk));
@@ -154,8 +154,8 @@ bool RunChgu(const std::u16string& text) {
         return chgu::RunStatistic(chgu::Statistics()[index], text, settings, in_bracket).report;
     };
     const HWND output = chgu.Control(ids::kText2);
-    bool ok = Measure({"chgu", "number", chgu.Control(ids::kCommand2), output,
-                       [&] { return engine(0); }});
+    bool ok = Measure(
+        {"chgu", "number", chgu.Control(ids::kCommand2), output, [&] { return engine(0); }});
     ok = Measure({"chgu", "zodiac", chgu.Control(ids::kCommand2 + 1), output,
                   [&] { return engine(1); }}) &&
          ok;

@@ -1,9 +1,9 @@
 // Program B's twelve Command2 actions (the eleven statistics and "全转半") on
 // any text, with every combination of the three settings and table years
 // 2004..2011, or a table year of any text, with 繁体字也统计 on or off. The
-// first byte picks the action and 繁体字也统计, the second the settings; the text follows as UTF-8, or as raw UTF-16 code
-// units (lone surrogates included). The output must equal the literal
-// model's and every report must be well formed.
+// first byte picks the action and 繁体字也统计, the second the settings; the text follows as UTF-8,
+// or as raw UTF-16 code units (lone surrogates included). The output must equal the literal model's
+// and every report must be well formed.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -77,9 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         model.skip_brackets = settings.scan.Check1;
         model.cumulative = settings.scan.Check2;
         model.long_lines = settings.long_lines;
-        FUZZ_CHECK(*text2 == chgu::reference::Press(
-                                 index, traditional ? chgu::reference::Simplified(typed) : typed,
-                                 model));
+        FUZZ_CHECK(*text2 ==
+                   chgu::reference::Press(
+                       index, traditional ? chgu::reference::Simplified(typed) : typed, model));
     }
     return 0;
 }

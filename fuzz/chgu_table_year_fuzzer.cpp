@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         chgu::RunStatistic(chgu::Statistics()[0], u"鼠,马,金,火,05,49", settings, InBracket).report;
     FUZZ_CHECK(fuzz::IsWellFormedNumberReport(report));
     // 肖统计
-    FUZZ_CHECK(!chgu::RunStatistic(chgu::Statistics()[1], u"鼠牛", settings, InBracket)
-                    .report.empty());
+    FUZZ_CHECK(
+        !chgu::RunStatistic(chgu::Statistics()[1], u"鼠牛", settings, InBracket).report.empty());
     return 0;
 }

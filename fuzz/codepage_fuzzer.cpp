@@ -38,9 +38,12 @@ enum class Encoding { kUtf8, kUtf16, kCp936 };
 
 const char* IconvName(Encoding encoding) {
     switch (encoding) {
-        case Encoding::kUtf8: return "UTF-8";
-        case Encoding::kUtf16: return "UTF-16LE";
-        case Encoding::kCp936: return "CP936";
+        case Encoding::kUtf8:
+            return "UTF-8";
+        case Encoding::kUtf16:
+            return "UTF-16LE";
+        case Encoding::kCp936:
+            return "CP936";
     }
     return "";
 }
@@ -77,8 +80,9 @@ std::optional<std::string> SystemConversion(Encoding from, Encoding to, std::str
     std::size_t in_left = input.size();
     char* out = output.data();
     std::size_t out_left = output.size();
-    const bool converted = iconv(converter, &in, &in_left, &out, &out_left) != static_cast<std::size_t>(-1) &&
-                           iconv(converter, nullptr, nullptr, &out, &out_left) != static_cast<std::size_t>(-1);
+    const bool converted =
+        iconv(converter, &in, &in_left, &out, &out_left) != static_cast<std::size_t>(-1) &&
+        iconv(converter, nullptr, nullptr, &out, &out_left) != static_cast<std::size_t>(-1);
     if (!converted) {
         return std::nullopt;
     }

@@ -1,8 +1,8 @@
 // Program A's eleven statistics on any bytes. The first byte picks the
 // statistic, the second the year, the arrangement and 繁体字也统计; the rest
 // is the input box's text (with the setting, the engine reads it simplified
-// by the platform's pass, the model by its own). Every report must list each number or class word exactly once,
-// state its line counts truly, and equal the literal model's report.
+// by the platform's pass, the model by its own). Every report must list each number or class word
+// exactly once, state its line counts truly, and equal the literal model's report.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -24,9 +24,8 @@ using kova::reference::Family;
 
 // The literal model's family of each attribute statistic, in table order.
 constexpr std::array<Family, 10> kFamilies = {
-    Family::kZodiac,   Family::kHead,    Family::kTail,    Family::kElement,
-    Family::kDigitSum, Family::kWave,    Family::kBigSmall, Family::kOddEven,
-    Family::kSumOddEven, Family::kSegment,
+    Family::kZodiac, Family::kHead,     Family::kTail,    Family::kElement,    Family::kDigitSum,
+    Family::kWave,   Family::kBigSmall, Family::kOddEven, Family::kSumOddEven, Family::kSegment,
 };
 
 // The literal model is quadratic on texts full of marks; beyond this size

@@ -152,9 +152,9 @@ TEST(UserChangeDateFile, UnderTheUsersConfigurationFolder) {
     EXPECT_EQ(platform::UserConfigurationFile(xdg.string().c_str(), home.string().c_str(),
                                               kChangeDatePlace),
               xdg / "chgu" / "ChangeDate");
-    EXPECT_EQ(platform::UserConfigurationFile("relative/config", home.string().c_str(),
-                                              kChangeDatePlace),
-              home / ".config" / "chgu" / "ChangeDate");
+    EXPECT_EQ(
+        platform::UserConfigurationFile("relative/config", home.string().c_str(), kChangeDatePlace),
+        home / ".config" / "chgu" / "ChangeDate");
     EXPECT_EQ(platform::UserConfigurationFile(nullptr, nullptr, kChangeDatePlace), std::nullopt);
 }
 

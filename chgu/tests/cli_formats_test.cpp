@@ -12,13 +12,13 @@
 
 #include "almanac_years.h"
 #include "count_reading.h"
+#include "every_format.h"
 #include "platform/codepage.h"
 #include "reference_model.h"
 #include "run_program.h"
 #include "run_statistic.h"
 #include "test_support.h"
 #include "tip_text.h"
-#include "every_format.h"
 #include "worked_examples.h"
 #include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
@@ -64,7 +64,10 @@ std::int16_t IndexOfStatistic(std::string_view name) {
 
 TEST(ChguCliFormats, WorkedExamplesInEveryFormat) {
     for (const test::WorkedExample& example : test::WorkedExamples()) {
-        WorkedExample run{{example.statistic}, example.text, example.report, std::nullopt,
+        WorkedExample run{{example.statistic},
+                          example.text,
+                          example.report,
+                          std::nullopt,
                           example.input != test::WorkedExample::Input::kStandardInput,
                           example.input == test::WorkedExample::Input::kGbkFile};
         if (example.statistic == "number") {

@@ -199,8 +199,8 @@ TEST(CliRun, OptionsReachTheStrip) {
 
 TEST(CliRun, EncodingsOfInputAndOutput) {
     EXPECT_EQ(::cli::test::DecodeAsUtf16("a\xFF"
-                          "b",
-                          Encoding::kUtf8),
+                                         "b",
+                                         Encoding::kUtf8),
               u"a\uFFFDb");
     // A byte-order mark, as Notepad writes it, is no part of the text.
     EXPECT_EQ(::cli::test::DecodeAsUtf16("\xEF\xBB\xBF鼠", Encoding::kUtf8), u"鼠");

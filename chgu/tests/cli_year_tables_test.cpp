@@ -16,10 +16,10 @@ namespace chgu {
 namespace {
 
 using platform::test::ProgramRun;
+using test::kNumberButton;
 using test::TempFolder;
 using test::U16;
 using test::U8;
-using test::kNumberButton;
 
 ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input) {
     return platform::test::RunProgram(CHGU_CLI_PATH, arguments, input);

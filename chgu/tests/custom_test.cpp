@@ -96,7 +96,7 @@ TEST(DefineFile, LinesAreNeverEmptyAndHoldTheWholeTextButItsBreaks) {
         std::string_view bytes;
         std::u16string_view text;
     } pieces[] = {{"\xCA\xF3", u"鼠"}, {"\xC5\xA3", u"牛"}, {"\x80", u"€"}, {"|", u"|"},
-                  {"05", u"05"},       {" ", u" "},        {"\r", u""},    {"\n", u""}};
+                  {"05", u"05"},       {" ", u" "},         {"\r", u""},    {"\n", u""}};
     for (int round = 0; round < 20; ++round) {
         std::string bytes = "\xCA\xF3";  // never UTF-8, so read as code page 936
         std::u16string expected = u"鼠";

@@ -14,9 +14,9 @@
 namespace chgu {
 namespace {
 
+using test::Text2After;
 using test::U16;
 using test::U8;
-using test::Text2After;
 
 // Pieces that tip texts are made of, so that every rule gets exercised.
 const std::vector<std::string> kPieces = {
@@ -107,8 +107,8 @@ TEST(ReportProperties, EveryClassNameOnceInEveryAttributeReport) {
         const auto statistic = static_cast<AttributeStatistic>(1 + round % 10);
         const ScanSettings scan{u"2008", round % 3 != 0, round % 4 == 0};
         std::int16_t InBracket = 0;
-        const std::string report = U8(
-            Text2After(static_cast<std::int16_t>(statistic), text, {scan, true}, InBracket));
+        const std::string report =
+            U8(Text2After(static_cast<std::int16_t>(statistic), text, {scan, true}, InBracket));
         EXPECT_TRUE(report.starts_with(U8(HeadingOf(statistic)) + "\r\n"));
         std::multiset<std::string> names;
         for (const ReportLine& line : ParseReport(report, "【共", "次】：")) {

@@ -25,8 +25,8 @@ std::u16string Text2After(std::int16_t Index, std::u16string_view text,
 std::string Press(std::int16_t Index, std::string_view text, const Strip& strip) {
     const std::u16string TableYear = U16(strip.TableYear);
     std::int16_t InBracket = 0;
-    return U8(Text2After(Index, U16(text),
-                         {{TableYear, strip.Check1, strip.Check2}, strip.Option2}, InBracket));
+    return U8(Text2After(Index, U16(text), {{TableYear, strip.Check1, strip.Check2}, strip.Option2},
+                         InBracket));
 }
 
 std::string Collected(std::string_view text, const Strip& strip) {

@@ -11,11 +11,11 @@
 namespace chgu::test {
 
 struct WorkedExample {
-    std::string statistic;  // as chgu-cli names it: "number", "zodiac", ...
-    std::string table_year; // the number statistic's table year
-    bool long_lines;        // 长行排列 (chgu-cli without --short-lines)
-    std::string text;       // UTF-8
-    std::string report;     // UTF-8, every line followed by CR LF
+    std::string statistic;   // as chgu-cli names it: "number", "zodiac", ...
+    std::string table_year;  // the number statistic's table year
+    bool long_lines;         // 长行排列 (chgu-cli without --short-lines)
+    std::string text;        // UTF-8
+    std::string report;      // UTF-8, every line followed by CR LF
     // How chgu-cli reads the text: on standard input in UTF-8 (the
     // default), or from a file named on the command line, in UTF-8 or in
     // code page 936 (--encoding gbk, the report then in code page 936 too).

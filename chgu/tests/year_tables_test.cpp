@@ -11,10 +11,10 @@
 namespace chgu {
 namespace {
 
+using test::kNumberButton;
+using test::Text2After;
 using test::U16;
 using test::U8;
-using test::Text2After;
-using test::kNumberButton;
 
 YearTables GeneratedTables(int last) {
     const auto read = yeartables::ParseYearTables(U16(yeartables::GeneratedYearTables(2011, last)),
@@ -29,8 +29,8 @@ std::string NumberReportOn(std::string_view text, std::string_view change_date,
                            platform::LocalDate today, const YearTables* tables) {
     const std::u16string TableYear = TableYearFromChangeDate(U16(change_date), today);
     std::int16_t InBracket = 0;
-    return U8(Text2After(kNumberButton, U16(text),
-                               {{TableYear, true, false, tables}, true}, InBracket));
+    return U8(
+        Text2After(kNumberButton, U16(text), {{TableYear, true, false, tables}, true}, InBracket));
 }
 
 // The line of a number report that holds the numbers named once.

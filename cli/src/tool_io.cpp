@@ -62,8 +62,8 @@ bool ReadBlocks(std::FILE* file, std::size_t block_bytes, Reserve reserve, Take 
 
 // Opens the input, reads it with ReadBlocks, and sets error when it fails.
 template <typename Reserve, typename Take>
-bool ReadInput(const std::optional<std::string>& path, std::size_t block_bytes,
-               std::string& error, Reserve reserve, Take take) {
+bool ReadInput(const std::optional<std::string>& path, std::size_t block_bytes, std::string& error,
+               Reserve reserve, Take take) {
     errno = 0;
     if (!path) {
         if (!ReadBlocks(stdin, block_bytes, reserve, take)) {
@@ -96,7 +96,7 @@ constexpr unsigned char kGbkCharacterStart = 0x40;
 
 template <typename Text, typename Append>
 class HalvesConverter {
-public:
+  public:
     HalvesConverter(Append append, unsigned char starts_below)
         : append_(append), starts_below_(starts_below) {}
 
@@ -141,7 +141,7 @@ public:
         return split + second_took;
     }
 
-private:
+  private:
     Append append_;
     unsigned char starts_below_;
     Text second_;  // kept from block to block, so that its memory is reused
@@ -251,18 +251,17 @@ HalvesConverter<Text, Append> Halves(Append append, unsigned char starts_below) 
 
 }  // namespace
 
-std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
-                                          Encoding encoding, std::string& error,
-                                          std::size_t block_bytes) {
+std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path, Encoding encoding,
+                                          std::string& error, std::size_t block_bytes) {
     const bool utf16 = encoding == Encoding::kUtf16;
     if (encoding == Encoding::kGbk) {
         return ReadText<std::string>(path, block_bytes, error, Utf16WhenMarked(AppendAsIs, utf16));
     }
     return ReadText<std::string>(
         path, block_bytes, error,
-        Utf16WhenMarked(AfterByteOrderMark(Halves<std::string>(platform::AppendUtf8AsGbk,
-                                                                kUtf8CharacterStart)),
-                        utf16));
+        Utf16WhenMarked(
+            AfterByteOrderMark(Halves<std::string>(platform::AppendUtf8AsGbk, kUtf8CharacterStart)),
+            utf16));
 }
 
 std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>& path,
@@ -278,7 +277,7 @@ std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>&
     return ReadText<std::u16string>(
         path, block_bytes, error,
         Utf16WhenMarked(AfterByteOrderMark(Halves<std::u16string>(platform::AppendUtf8AsUtf16,
-                                                                   kUtf8CharacterStart)),
+                                                                  kUtf8CharacterStart)),
                         utf16));
 }
 

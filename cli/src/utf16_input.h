@@ -26,7 +26,6 @@ std::optional<Utf16Order> Utf16ByteOrderMark(std::string_view start);
 // character without a code is "?".
 std::size_t AppendUtf16Bytes(std::u16string& text, std::string_view bytes, Utf16Order order,
                              bool last);
-std::size_t AppendUtf16Bytes(std::string& gbk, std::string_view bytes, Utf16Order order,
-                             bool last);
+std::size_t AppendUtf16Bytes(std::string& gbk, std::string_view bytes, Utf16Order order, bool last);
 
 }  // namespace cli

@@ -250,15 +250,25 @@ TEST(BothTools, ReadUtf16AfterAByteOrderMarkOrWhenTold) {
         std::string zodiac;
         std::string numbers;
     } cases[] = {
-        {"UTF-16 LE with its mark", {}, le + Utf16Bytes(zodiac, false),
+        {"UTF-16 LE with its mark",
+         {},
+         le + Utf16Bytes(zodiac, false),
          le + Utf16Bytes(numbers, false)},
-        {"UTF-16 BE with its mark", {}, be + Utf16Bytes(zodiac, true),
+        {"UTF-16 BE with its mark",
+         {},
+         be + Utf16Bytes(zodiac, true),
          be + Utf16Bytes(numbers, true)},
-        {"the mark decides over gbk", {"--encoding", "gbk"}, le + Utf16Bytes(zodiac, false),
+        {"the mark decides over gbk",
+         {"--encoding", "gbk"},
+         le + Utf16Bytes(zodiac, false),
          be + Utf16Bytes(numbers, true)},
-        {"utf-16 without a mark", {"--encoding", "utf-16"}, Utf16Bytes(zodiac, false),
+        {"utf-16 without a mark",
+         {"--encoding", "utf-16"},
+         Utf16Bytes(zodiac, false),
          Utf16Bytes(numbers, false)},
-        {"utf16 with a mark", {"--encoding=utf16"}, be + Utf16Bytes(zodiac, true),
+        {"utf16 with a mark",
+         {"--encoding=utf16"},
+         be + Utf16Bytes(zodiac, true),
          le + Utf16Bytes(numbers, false)},
     };
     const platform::test::TempFolder folder;
@@ -269,13 +279,12 @@ TEST(BothTools, ReadUtf16AfterAByteOrderMarkOrWhenTold) {
             const ProgramRun animals =
                 RunProgram(tool.path, Joined({"zodiac", "--format", "csv"}, c.options), c.zodiac);
             ASSERT_EQ(animals.status, 0) << where << ": " << animals.err;
-            EXPECT_EQ(cli::test::ReadCsv(animals.out).at(1),
-                      (std::vector<std::string>{"鼠", "2"}))
+            EXPECT_EQ(cli::test::ReadCsv(animals.out).at(1), (std::vector<std::string>{"鼠", "2"}))
                 << where;
             const std::string file = folder.Write("numbers.txt", c.numbers).string();
             const ProgramRun counted = RunProgram(
-                tool.path, Joined({"number", tool.year_option, "2008", "--format", "csv", file},
-                                  c.options),
+                tool.path,
+                Joined({"number", tool.year_option, "2008", "--format", "csv", file}, c.options),
                 "");
             ASSERT_EQ(counted.status, 0) << where << ": " << counted.err;
             std::vector<std::string> named;
@@ -289,8 +298,8 @@ TEST(BothTools, ReadUtf16AfterAByteOrderMarkOrWhenTold) {
     }
     // The report itself is UTF-8 for utf-16 input.
     for (const Tool& tool : kTools) {
-        const ProgramRun report = RunProgram(tool.path, {"zodiac", "--encoding", "utf-16"},
-                                             Utf16Bytes(zodiac, false));
+        const ProgramRun report =
+            RunProgram(tool.path, {"zodiac", "--encoding", "utf-16"}, Utf16Bytes(zodiac, false));
         EXPECT_NE(report.out.find("【共02次】：鼠,"), std::string::npos) << report.out;
     }
 }
@@ -304,7 +313,11 @@ TEST(BothTools, RefuseATextThatHoldsANul) {
         std::vector<std::string> options;
         std::string input;
     } cases[] = {
-        {"UTF-8", {}, std::string("05\0" "12", 5)},
+        {"UTF-8",
+         {},
+         std::string("05\0"
+                     "12",
+                     5)},
         {"code page 936", {"--encoding", "gbk"}, std::string("\xCA\xF3\0", 3)},
         {"UTF-16 with its mark", {}, "\xFF\xFE" + Utf16Bytes(std::u16string(u"05\0", 3), false)},
         {"UTF-16 without a mark read as UTF-8", {}, Utf16Bytes(u"05", false)},
@@ -352,7 +365,8 @@ TEST(BothTools, EndWithOneLineWhenMemoryRunsOut) {
             const ProgramRun run = RunProgram(tool.path, arguments, "", streams, limited);
             EXPECT_EQ(run.status, 2) << tool.name << " " << run.err;
             EXPECT_EQ(run.out, "") << tool.name;
-            EXPECT_EQ(platform::test::OneErrorLine(run), std::string(tool.name) + ": out of memory");
+            EXPECT_EQ(platform::test::OneErrorLine(run),
+                      std::string(tool.name) + ": out of memory");
         }
     }
 #endif
@@ -384,9 +398,9 @@ TEST(BothTools, MegabytesAreTalliedWholeOnTwoThreadsOrOne) {
     }
     const std::string n = std::to_string(text.size() / line.size());
     // In 2008 鼠 names 01 13 25 37 49 and 龙 09 21 33 45.
-    const std::vector<std::string> numbers{
-        "01=" + n, "05=" + n, "09=" + n, "12=" + n, "13=" + n, "21=" + n,
-        "25=" + n, "33=" + n, "37=" + n, "45=" + n, "49=" + n};
+    const std::vector<std::string> numbers{"01=" + n, "05=" + n, "09=" + n, "12=" + n,
+                                           "13=" + n, "21=" + n, "25=" + n, "33=" + n,
+                                           "37=" + n, "45=" + n, "49=" + n};
     platform::test::RunSetting no_threads;
 #if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
     // Every thread asks for a stack of 1 GB, which a limit of 300 MB never
@@ -395,7 +409,8 @@ TEST(BothTools, MegabytesAreTalliedWholeOnTwoThreadsOrOne) {
     no_threads.stack_bytes = std::size_t{1} << 30;
 #endif
     for (const Tool& tool : kTools) {
-        for (const platform::test::RunSetting& setting : {platform::test::RunSetting{}, no_threads}) {
+        for (const platform::test::RunSetting& setting :
+             {platform::test::RunSetting{}, no_threads}) {
             const std::string where = std::string(tool.name) +
                                       (setting.stack_bytes ? " on one thread" : " on two threads");
             const ProgramRun zodiac =
@@ -403,8 +418,9 @@ TEST(BothTools, MegabytesAreTalliedWholeOnTwoThreadsOrOne) {
             ASSERT_EQ(zodiac.status, 0) << where << ": " << zodiac.err;
             EXPECT_EQ(Counted(zodiac.out), (std::vector<std::string>{"鼠=" + n, "龙=" + n}))
                 << where;
-            const ProgramRun number = RunProgram(
-                tool.path, {"number", tool.year_option, "2008", "--format", "csv"}, text, {}, setting);
+            const ProgramRun number =
+                RunProgram(tool.path, {"number", tool.year_option, "2008", "--format", "csv"}, text,
+                           {}, setting);
             ASSERT_EQ(number.status, 0) << where << ": " << number.err;
             EXPECT_EQ(Counted(number.out), numbers) << where;
         }
@@ -424,17 +440,17 @@ TEST(BothTools, BytesThatAreNotUtf8CountAsReplacementCharacters) {
         const ProgramRun number =
             RunProgram(tool.path, {"number", tool.year_option, "2008", "--format", "csv"}, input);
         ASSERT_EQ(number.status, 0) << tool.name << ": " << number.err;
-        EXPECT_EQ(Counted(number.out),
-                  (std::vector<std::string>{"01=1", "05=1", "06=1", "12=2", "13=1", "18=1",
-                                            "24=1", "25=1", "30=1", "36=1", "37=1", "42=1",
-                                            "48=1", "49=1"}))
+        EXPECT_EQ(Counted(number.out), (std::vector<std::string>{
+                                           "01=1", "05=1", "06=1", "12=2", "13=1", "18=1", "24=1",
+                                           "25=1", "30=1", "36=1", "37=1", "42=1", "48=1", "49=1"}))
             << tool.name;
     }
     // As chgu-cli's 全转半 shows the text it read: one U+FFFD a byte that
     // starts no character, a sequence cut at the end one.
     const ProgramRun read = RunProgram(CHGU_CLI_PATH, {"normalise"}, input);
-    EXPECT_EQ(read.out,
-              "\uFFFD鼠\uFFFD\uFFFD 05\uFFFD\uFFFD\uFFFD牛\uFFFD\uFFFD\uFFFD\uFFFD,12\uFFFD羊\uFFFD");
+    EXPECT_EQ(
+        read.out,
+        "\uFFFD鼠\uFFFD\uFFFD 05\uFFFD\uFFFD\uFFFD牛\uFFFD\uFFFD\uFFFD\uFFFD,12\uFFFD羊\uFFFD");
 }
 
 TEST(BothTools, ArgumentsThatAreNotTextAreRefusedClearly) {
@@ -456,8 +472,8 @@ TEST(BothTools, ArgumentsThatAreNotTextAreRefusedClearly) {
     // and one that names no year has no zodiac table: 鼠 names no number.
     const ProgramRun year = RunProgram(KOVA_CLI_PATH, {"number", "--year", unpaired}, "鼠");
     EXPECT_EQ(year.status, 2);
-    const ProgramRun table_year = RunProgram(
-        CHGU_CLI_PATH, {"number", "--table-year", unpaired, "--format", "csv"}, "鼠05");
+    const ProgramRun table_year =
+        RunProgram(CHGU_CLI_PATH, {"number", "--table-year", unpaired, "--format", "csv"}, "鼠05");
     ASSERT_EQ(table_year.status, 0) << table_year.err;
     EXPECT_EQ(Counted(table_year.out), (std::vector<std::string>{"05=1"}));
 }
@@ -568,12 +584,12 @@ TEST(BothTools, TraditionalCountsTheFormsAsTheirSimplifiedOnes) {
             };
             const auto arguments = Joined(run.statistics, {"--encoding", encoding});
             const ProgramRun plain = RunProgram(run.tool.path, arguments, input(simplified));
-            const ProgramRun with = RunProgram(run.tool.path, Joined(arguments, {"--traditional"}),
-                                               input(traditional));
+            const ProgramRun with =
+                RunProgram(run.tool.path, Joined(arguments, {"--traditional"}), input(traditional));
             const ProgramRun without = RunProgram(run.tool.path, arguments, input(traditional));
             ASSERT_EQ(with.status, 0) << run.tool.name << ": " << with.err;
-            EXPECT_EQ(with.out, plain.out) << run.tool.name << " " << run.statistics[0] << " "
-                                           << encoding;
+            EXPECT_EQ(with.out, plain.out)
+                << run.tool.name << " " << run.statistics[0] << " " << encoding;
             EXPECT_NE(without.out, plain.out) << run.tool.name << " " << run.statistics[0];
         }
     }

@@ -17,8 +17,8 @@ struct WorkedExample {
     std::string text;
     std::string report;                     // UTF-8, CR LF
     std::optional<std::string> table_year;  // as json gives it; nothing for null
-    bool through_file = false;  // the text in a file named last, not on standard input
-    bool gbk = false;           // text and report in code page 936 (--encoding gbk)
+    bool through_file = false;              // the text in a file named last, not on standard input
+    bool gbk = false;                       // text and report in code page 936 (--encoding gbk)
 };
 
 // items: the statistic's items in the report's order; options: the json

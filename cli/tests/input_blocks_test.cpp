@@ -20,11 +20,13 @@ using platform::test::TempFolder;
 
 // Tip text in both encodings, and what neither reads whole.
 std::string MixedText(std::size_t pieces) {
-    static const char* const kPieces[] = {"05,", "12 ", "鼠", "\xCA\xF3", "\xCA", "\xE9\xBC",
-                                          "😀",  "\xB0\xB0\xB0", "\r\n", "\x80", "合单"};
+    static const char* const kPieces[] = {"05,",  "12 ",      "鼠",  "\xCA\xF3",
+                                          "\xCA", "\xE9\xBC", "😀",   "\xB0\xB0\xB0",
+                                          "\r\n", "\x80",     "合单"};
     std::mt19937 random(49);
     std::string text;
-    for (std::size_t i = 0; i < pieces; ++i) text += kPieces[random() % std::size(kPieces)];
+    for (std::size_t i = 0; i < pieces; ++i)
+        text += kPieces[random() % std::size(kPieces)];
     return text;
 }
 
@@ -58,8 +60,22 @@ TEST(InputBlocks, Utf16InAnyBlocksKeepsItsPairsWhole) {
     using namespace std::string_literals;
     // 鼠05😀 CR LF and an odd last byte, after each byte-order mark and, with
     // --encoding utf-16, without one.
-    const std::string little = "\x20\x9F" "0\0" "5\0" "\x3D\xD8\x00\xDE" "\r\0\n\0" "5"s;
-    const std::string big = "\x9F\x20" "\0" "0" "\0" "5" "\xD8\x3D\xDE\x00" "\0\r\0\n" "5"s;
+    const std::string little =
+        "\x20\x9F"
+        "0\0"
+        "5\0"
+        "\x3D\xD8\x00\xDE"
+        "\r\0\n\0"
+        "5"s;
+    const std::string big =
+        "\x9F\x20"
+        "\0"
+        "0"
+        "\0"
+        "5"
+        "\xD8\x3D\xDE\x00"
+        "\0\r\0\n"
+        "5"s;
     const struct {
         std::string bytes;
         cli::Encoding encoding;
@@ -73,7 +89,9 @@ TEST(InputBlocks, Utf16InAnyBlocksKeepsItsPairsWhole) {
             std::string error;
             EXPECT_EQ(cli::ReadInputAsUtf16(file, encoding, error, block), u"鼠05😀\r\n\uFFFD")
                 << "blocks of " << block;
-            EXPECT_EQ(cli::ReadInputAsGbk(file, encoding, error, block), "\xCA\xF3" "05?\r\n?")
+            EXPECT_EQ(cli::ReadInputAsGbk(file, encoding, error, block),
+                      "\xCA\xF3"
+                      "05?\r\n?")
                 << "blocks of " << block;
             EXPECT_EQ(error, "");
         }
@@ -83,7 +101,9 @@ TEST(InputBlocks, Utf16InAnyBlocksKeepsItsPairsWhole) {
 TEST(InputBlocks, AShortFileAndAMissingOne) {
     const TempFolder folder;
     std::string error;
-    for (const char* bytes : {"", "\xEF", "\xEF\xBB", "\xEF\xBB\xBF", "\xEF\xBB\xBF" "5"}) {
+    for (const char* bytes : {"", "\xEF", "\xEF\xBB", "\xEF\xBB\xBF",
+                              "\xEF\xBB\xBF"
+                              "5"}) {
         const std::string file = folder.Write("short.txt", bytes).string();
         EXPECT_EQ(cli::ReadInputAsUtf16(file, cli::Encoding::kUtf8, error, 1),
                   cli::test::DecodeAsUtf16(bytes, cli::Encoding::kUtf8));

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "count_reading.h"
-#include "platform/codepage.h"
 #include "cli/tool_io.h"
+#include "count_reading.h"
+#include "every_format.h"
+#include "platform/codepage.h"
 #include "run_statistic.h"
 #include "tip_text.h"
-#include "every_format.h"
 #include "whole_input.h"
 #include "worked_examples.h"
 #include "yeartables/standard_rules.h"
@@ -62,12 +62,15 @@ std::size_t IndexOfStatistic(std::string_view name) {
 TEST(KovaCliFormats, WorkedExamplesInEveryFormat) {
     for (const kova::test::WorkedExample& example : kova::test::WorkedExamples()) {
         using Input = kova::test::WorkedExample::Input;
-        WorkedExample run{{example.statistic}, example.text, example.report, std::nullopt,
-                          example.input != Input::kStandardInput, example.input == Input::kGbkFile};
+        WorkedExample run{{example.statistic},
+                          example.text,
+                          example.report,
+                          std::nullopt,
+                          example.input != Input::kStandardInput,
+                          example.input == Input::kGbkFile};
         if (example.statistic == "number") {
-            run.arguments.insert(run.arguments.end(),
-                                 {"--year", std::to_string(example.year), "--layout",
-                                  std::to_string(example.layout)});
+            run.arguments.insert(run.arguments.end(), {"--year", std::to_string(example.year),
+                                                       "--layout", std::to_string(example.layout)});
             run.table_year = std::to_string(example.year);
         }
         // Program A has no settings that change a count.

@@ -33,14 +33,25 @@ TEST(StatisticsTable, ReportTextsHaveTheirBytes) {
         ASSERT_EQ(report.size(), name == std::string("DigitSumStatistics") ? 3u : 2u) << name;
         EXPECT_EQ(report[0], title) << name;
         // 【共00次】：
-        EXPECT_EQ(report[1].substr(0, 12), "\xA1\xBE\xB9\xB2" "00" "\xB4\xCE\xA1\xBF\xA3\xBA")
+        EXPECT_EQ(report[1].substr(0, 12),
+                  "\xA1\xBE\xB9\xB2"
+                  "00"
+                  "\xB4\xCE\xA1\xBF\xA3\xBA")
             << name;
     }
     // 共00次：01,...,10,（10码） and, wrapped, eight spaces.
     const ReportLines numbers = NumberStatistics("", 2003, Arrangement::kWrapped);
-    EXPECT_EQ(numbers[0], "\xB9\xB2" "00" "\xB4\xCE\xA3\xBA" "01,02,03,04,05,06,07,08,09,10,"
-                          "\xA3\xA8" "10" "\xC2\xEB\xA3\xA9");
-    EXPECT_EQ(numbers[4], "        41,42,43,44,45,46,47,48,49,\xA3\xA8" "9\xC2\xEB\xA3\xA9");
+    EXPECT_EQ(numbers[0],
+              "\xB9\xB2"
+              "00"
+              "\xB4\xCE\xA3\xBA"
+              "01,02,03,04,05,06,07,08,09,10,"
+              "\xA3\xA8"
+              "10"
+              "\xC2\xEB\xA3\xA9");
+    EXPECT_EQ(numbers[4],
+              "        41,42,43,44,45,46,47,48,49,\xA3\xA8"
+              "9\xC2\xEB\xA3\xA9");
 }
 
 // Every row's counts are the ones its report states, under the report's own

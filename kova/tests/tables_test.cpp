@@ -27,8 +27,7 @@ constexpr const char* kElementOfOne[] = {"木", "水", "水", "土", "土", "火
 
 int ElementIndex(std::string_view utf8) {
     for (std::size_t i = 0; i < ElementNames.size(); ++i) {
-        if (ElementNames[i] == platform::Utf8ToGbk(utf8))
-            return static_cast<int>(i + 1);
+        if (ElementNames[i] == platform::Utf8ToGbk(utf8)) return static_cast<int>(i + 1);
     }
     return 0;
 }

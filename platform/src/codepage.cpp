@@ -39,8 +39,9 @@ std::size_t ConvertOnto(std::basic_string<typename Sink::Unit>& out, In in, std:
     std::size_t pos = 0;
     while (pos < stop) {
         const std::size_t piece_end = std::min(stop, pos + detail::kPieceUnits);
-        const std::size_t room = (piece_end - pos + detail::kLongestCharacter) *
-                                     Sink::kMostPerCharacter + detail::kOutSlack;
+        const std::size_t room =
+            (piece_end - pos + detail::kLongestCharacter) * Sink::kMostPerCharacter +
+            detail::kOutSlack;
         if (out.size() < written + room) {
             out.resize(std::max(written + room, std::min(out.capacity(), written + kGrowth)));
         }
@@ -106,15 +107,18 @@ std::string GbkToUtf8(std::string_view gbk) {
 }
 
 std::size_t AppendUtf8AsGbk(std::string& out, std::string_view block, bool last) {
-    return AppendBlock<detail::Cp936Sink>(out, block, last, detail::ReadUtf8Piece<detail::Cp936Sink>);
+    return AppendBlock<detail::Cp936Sink>(out, block, last,
+                                          detail::ReadUtf8Piece<detail::Cp936Sink>);
 }
 
 std::size_t AppendUtf8AsUtf16(std::u16string& out, std::string_view block, bool last) {
-    return AppendBlock<detail::Utf16Sink>(out, block, last, detail::ReadUtf8Piece<detail::Utf16Sink>);
+    return AppendBlock<detail::Utf16Sink>(out, block, last,
+                                          detail::ReadUtf8Piece<detail::Utf16Sink>);
 }
 
 std::size_t AppendGbkAsUtf16(std::u16string& out, std::string_view block, bool last) {
-    return AppendBlock<detail::Utf16Sink>(out, block, last, detail::ReadCp936Piece<detail::Utf16Sink>);
+    return AppendBlock<detail::Utf16Sink>(out, block, last,
+                                          detail::ReadCp936Piece<detail::Utf16Sink>);
 }
 
 }  // namespace platform

@@ -86,9 +86,8 @@ std::vector<std::size_t> TabOrder(const FormLayout& form) {
     std::vector<std::size_t> order;
     for (auto line = stops.begin(); line != stops.end();) {
         const int line_top = line->top;
-        const auto end = std::find_if(line, stops.end(), [&](const Stop& stop) {
-            return stop.top >= line_top + kLineSpan;
-        });
+        const auto end = std::find_if(
+            line, stops.end(), [&](const Stop& stop) { return stop.top >= line_top + kLineSpan; });
         std::stable_sort(line, end, [](const Stop& a, const Stop& b) {
             return a.left != b.left ? a.left < b.left : a.top < b.top;
         });

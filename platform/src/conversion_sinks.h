@@ -36,7 +36,8 @@ struct Utf16Sink {
     }
     template <typename Ascii>
     void PutAscii(const Ascii* ascii, std::size_t count) {
-        for (std::size_t k = 0; k < count; ++k) out[k] = static_cast<char16_t>(ascii[k]);
+        for (std::size_t k = 0; k < count; ++k)
+            out[k] = static_cast<char16_t>(ascii[k]);
         out += count;
     }
 };
@@ -49,7 +50,8 @@ struct ByteSink {
 
     template <typename Ascii>
     void PutAscii(const Ascii* ascii, std::size_t count) {
-        for (std::size_t k = 0; k < count; ++k) out[k] = static_cast<char>(ascii[k]);
+        for (std::size_t k = 0; k < count; ++k)
+            out[k] = static_cast<char>(ascii[k]);
         out += count;
     }
 };

@@ -41,8 +41,9 @@ std::unique_ptr<Cp936Steps> BuildSteps(const Cp936Table& table) {
     }
     for (std::size_t c = 0; c < steps->form_of.size(); ++c) {
         const std::uint16_t code = c == 0 || table.encode[c] != 0 ? table.encode[c] : '?';
-        steps->form_of[c] = code > 0xFF ? std::array{static_cast<char>(code >> 8), static_cast<char>(code)}
-                                        : std::array{static_cast<char>(code), '\0'};
+        steps->form_of[c] = code > 0xFF
+                                ? std::array{static_cast<char>(code >> 8), static_cast<char>(code)}
+                                : std::array{static_cast<char>(code), '\0'};
     }
     return steps;
 }

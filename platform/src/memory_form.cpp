@@ -56,7 +56,8 @@ class MemoryForm::MemoryControl : public Control {
     std::vector<std::u16string> items_;
 };
 
-MemoryForm::MemoryForm(FormLayout layout) : layout_(std::move(layout)), client_width_(layout_.client_width) {
+MemoryForm::MemoryForm(FormLayout layout)
+    : layout_(std::move(layout)), client_width_(layout_.client_width) {
     for (const ControlLayout& control : layout_.controls) {
         controls_.push_back(std::make_unique<MemoryControl>(*this, control));
         by_name_.Add(control.name, *controls_.back());
@@ -133,7 +134,8 @@ void MemoryForm::Type(std::string_view name, std::u16string_view text) {
     const int limit = LayoutOf(name).max_length;
     const std::size_t length = control.Text().size();
     if (limit > 0) {
-        const std::size_t room = static_cast<std::size_t>(limit) - std::min<std::size_t>(length, limit);
+        const std::size_t room =
+            static_cast<std::size_t>(limit) - std::min<std::size_t>(length, limit);
         text = text.substr(0, room);
     }
     control.ReplaceText(length, 0, text);

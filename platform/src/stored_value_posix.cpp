@@ -19,7 +19,8 @@ std::unique_ptr<StoredValue> SystemStoredValue(ValueScope scope, const ValuePlac
     if (scope == ValueScope::kMachine) {
         return std::make_unique<NoValue>();
     }
-    const auto file = UserConfigurationFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), place);
+    const auto file =
+        UserConfigurationFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), place);
     return std::make_unique<FileValue>(file.value_or(std::filesystem::path()), place.read_capacity);
 }
 

@@ -36,7 +36,8 @@ class RegistryValue final : public StoredValue {
             return;
         }
         RegSetValueExA(key, place_.name.c_str(), 0, static_cast<DWORD>(type),
-                       reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+                       reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size()));
         RegCloseKey(key);
     }
 

@@ -16,7 +16,8 @@ constexpr std::size_t kRun = 8;
 
 bool RunIsAscii(const char16_t* in) {
     unsigned all = 0;
-    for (std::size_t k = 0; k < kRun; ++k) all |= in[k];
+    for (std::size_t k = 0; k < kRun; ++k)
+        all |= in[k];
     return all < 0x80;
 }
 

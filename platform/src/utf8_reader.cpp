@@ -30,10 +30,14 @@ struct LeadByte {
 
 constexpr std::array<LeadByte, 0x100> kLeadBytes = [] {
     std::array<LeadByte, 0x100> leads{};
-    for (unsigned b = 0; b < 0x80; ++b) leads[b].length = 1;
-    for (unsigned b = 0xC2; b <= 0xDF; ++b) leads[b].length = 2;
-    for (unsigned b = 0xE0; b <= 0xEF; ++b) leads[b].length = 3;
-    for (unsigned b = 0xF0; b <= 0xF4; ++b) leads[b].length = 4;
+    for (unsigned b = 0; b < 0x80; ++b)
+        leads[b].length = 1;
+    for (unsigned b = 0xC2; b <= 0xDF; ++b)
+        leads[b].length = 2;
+    for (unsigned b = 0xE0; b <= 0xEF; ++b)
+        leads[b].length = 3;
+    for (unsigned b = 0xF0; b <= 0xF4; ++b)
+        leads[b].length = 4;
     leads[0xE0].low = 0xA0;
     leads[0xED].high = 0x9F;
     leads[0xF0].low = 0x90;
@@ -90,21 +94,25 @@ std::size_t ReadOneByOne(const unsigned char* in, std::size_t available, std::si
 // interleaved into two vectors of eight units at the end.
 void ValuesAt(ByteVector lead, ByteVector next, ByteVector after, ByteVector is_three,
               __m128i* values) {
-    const auto bits = [](__m128i v, int mask) { return _mm_and_si128(v, _mm_set1_epi8(static_cast<char>(mask))); };
+    const auto bits = [](__m128i v, int mask) {
+        return _mm_and_si128(v, _mm_set1_epi8(static_cast<char>(mask)));
+    };
     const __m128i l = lead.Raw();
     const __m128i n = next.Raw();
     // The shifts move 16-bit lanes; the masks keep what stays within a byte.
-    const __m128i high3 = _mm_or_si128(bits(_mm_slli_epi16(l, 4), 0xF0), bits(_mm_srli_epi16(n, 2), 0x0F));
+    const __m128i high3 =
+        _mm_or_si128(bits(_mm_slli_epi16(l, 4), 0xF0), bits(_mm_srli_epi16(n, 2), 0x0F));
     const __m128i low3 = _mm_or_si128(bits(_mm_slli_epi16(n, 6), 0xC0), bits(after.Raw(), 0x3F));
     const __m128i high2 = bits(_mm_srli_epi16(l, 2), 0x07);
     const __m128i low2 = _mm_or_si128(bits(_mm_slli_epi16(l, 6), 0xC0), bits(n, 0x3F));
     const __m128i three = is_three.Raw();
     const __m128i ascii = _mm_cmpgt_epi8(l, _mm_set1_epi8(-1));
-    const __m128i high =
-        _mm_or_si128(_mm_and_si128(three, high3), _mm_andnot_si128(three, _mm_andnot_si128(ascii, high2)));
+    const __m128i high = _mm_or_si128(_mm_and_si128(three, high3),
+                                      _mm_andnot_si128(three, _mm_andnot_si128(ascii, high2)));
     const __m128i low = _mm_or_si128(
         _mm_and_si128(three, low3),
-        _mm_andnot_si128(three, _mm_or_si128(_mm_and_si128(ascii, l), _mm_andnot_si128(ascii, low2))));
+        _mm_andnot_si128(three,
+                         _mm_or_si128(_mm_and_si128(ascii, l), _mm_andnot_si128(ascii, low2))));
     _mm_store_si128(values, _mm_unpacklo_epi8(low, high));
     _mm_store_si128(values + 1, _mm_unpackhi_epi8(low, high));
 }
@@ -141,7 +149,8 @@ std::size_t ReadPlainBlock(const unsigned char* in, std::size_t limit, Sink& blo
         longer |= starts_longer.Bits() << shift;
         three |= starts_three.Bits() << shift;
         faults |= fault.Bits() << shift;
-        ValuesAt(lead, next, after, starts_three, reinterpret_cast<__m128i*>(values.data() + 16 * k));
+        ValuesAt(lead, next, after, starts_three,
+                 reinterpret_cast<__m128i*>(values.data() + 16 * k));
     }
     const std::uint64_t below = BitsBelow(limit);
     if ((non_ascii & below) == 0) {

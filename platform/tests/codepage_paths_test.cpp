@@ -19,7 +19,8 @@ namespace {
 // are long, and the place says more than both of them.
 template <typename Text>
 std::string FirstDifference(const Text& fast, const Text& reference) {
-    const auto [at, _] = std::mismatch(fast.begin(), fast.end(), reference.begin(), reference.end());
+    const auto [at, _] =
+        std::mismatch(fast.begin(), fast.end(), reference.begin(), reference.end());
     if (at == fast.end() && fast.size() == reference.size()) return "";
     return "differs at unit " + std::to_string(at - fast.begin()) + " of " +
            std::to_string(fast.size()) + " (the reference has " + std::to_string(reference.size()) +
@@ -35,27 +36,59 @@ void ExpectSameAsReference(const std::string& bytes) {
         units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) << 8 |
                                          static_cast<unsigned char>(bytes[2 * i + 1]));
     }
-    ASSERT_EQ(FirstDifference(platform::Utf8ToUtf16(bytes), reference::Utf8ToUtf16(bytes)), "") << "Utf8ToUtf16";
-    ASSERT_EQ(FirstDifference(platform::Utf8ToGbk(bytes), reference::Utf8ToGbk(bytes)), "") << "Utf8ToGbk";
-    ASSERT_EQ(FirstDifference(platform::GbkToUtf16(bytes), reference::GbkToUtf16(bytes)), "") << "GbkToUtf16";
-    ASSERT_EQ(FirstDifference(platform::GbkToUtf8(bytes), reference::GbkToUtf8(bytes)), "") << "GbkToUtf8";
-    ASSERT_EQ(FirstDifference(platform::Utf16ToUtf8(units), reference::Utf16ToUtf8(units)), "") << "Utf16ToUtf8";
-    ASSERT_EQ(FirstDifference(platform::Utf16ToGbk(units), reference::Utf16ToGbk(units)), "") << "Utf16ToGbk";
+    ASSERT_EQ(FirstDifference(platform::Utf8ToUtf16(bytes), reference::Utf8ToUtf16(bytes)), "")
+        << "Utf8ToUtf16";
+    ASSERT_EQ(FirstDifference(platform::Utf8ToGbk(bytes), reference::Utf8ToGbk(bytes)), "")
+        << "Utf8ToGbk";
+    ASSERT_EQ(FirstDifference(platform::GbkToUtf16(bytes), reference::GbkToUtf16(bytes)), "")
+        << "GbkToUtf16";
+    ASSERT_EQ(FirstDifference(platform::GbkToUtf8(bytes), reference::GbkToUtf8(bytes)), "")
+        << "GbkToUtf8";
+    ASSERT_EQ(FirstDifference(platform::Utf16ToUtf8(units), reference::Utf16ToUtf8(units)), "")
+        << "Utf16ToUtf8";
+    ASSERT_EQ(FirstDifference(platform::Utf16ToGbk(units), reference::Utf16ToGbk(units)), "")
+        << "Utf16ToGbk";
 }
 
 // Pieces of tip texts in UTF-8 and code page 936, characters of two bytes
 // and those whose second byte has a narrower range (E0, ED, F0, F4), and
 // what neither encoding reads whole: lead bytes without their trail, cut and
 // overlong UTF-8, encoded surrogates, bytes that start nothing, U+0000.
-const std::vector<std::string> kPieces = {
-    "05,", "12 ", "鼠", "合单", "、", "\r\n", "０５", "€", "é", "अ", "힣", "😀", "\xF4\x8F\xBF\xBF",
-    "\xCA\xF3", "\xB0\xB0\xB0", "\x81\x40", "\xFE\xFE", "\xCA", "\x80", "\xFF", "\xE9\xBC",
-    "\xC0\xAF", "\xE0\x80\x80", "\xED\xA0\x80", "\xF0\x80\x80\x80", "\xF4\x90\x80\x80", "\xBF",
-    std::string(1, '\0'), "\xD8\x3D\xDE\x00", "\xDC\x00"};
+const std::vector<std::string> kPieces = {"05,",
+                                          "12 ",
+                                          "鼠",
+                                          "合单",
+                                          "、",
+                                          "\r\n",
+                                          "０５",
+                                          "€",
+                                          "é",
+                                          "अ",
+                                          "힣",
+                                          "😀",
+                                          "\xF4\x8F\xBF\xBF",
+                                          "\xCA\xF3",
+                                          "\xB0\xB0\xB0",
+                                          "\x81\x40",
+                                          "\xFE\xFE",
+                                          "\xCA",
+                                          "\x80",
+                                          "\xFF",
+                                          "\xE9\xBC",
+                                          "\xC0\xAF",
+                                          "\xE0\x80\x80",
+                                          "\xED\xA0\x80",
+                                          "\xF0\x80\x80\x80",
+                                          "\xF4\x90\x80\x80",
+                                          "\xBF",
+                                          std::string(1, '\0'),
+                                          "\xD8\x3D\xDE\x00",
+                                          "\xDC\x00"};
 
 std::string RandomText(std::mt19937& random, std::size_t pieces) {
     std::string text;
-    for (std::size_t i = 0; i < pieces; ++i) text += kPieces[random() % kPieces.size()];
+    for (std::size_t i = 0; i < pieces; ++i)
+        text += kPieces[random() % kPieces.size()];
     return text;
 }
 
@@ -76,7 +109,8 @@ TEST(CodepagePaths, RandomBytesConvertAsTheReference) {
     for (int round = 0; round < 300; ++round) {
         std::string bytes(random() % 300, '\0');
         // Mostly bytes above 0x80, where the lead and trail bytes lie.
-        for (char& b : bytes) b = static_cast<char>(random() % 3 == 0 ? random() % 0x80 : 0x80 | random());
+        for (char& b : bytes)
+            b = static_cast<char>(random() % 3 == 0 ? random() % 0x80 : 0x80 | random());
         ASSERT_NO_FATAL_FAILURE(ExpectSameAsReference(bytes)) << "round " << round;
     }
 }
@@ -89,7 +123,7 @@ TEST(CodepagePaths, SequencesAcrossEveryBoundaryConvertAsTheReference) {
         "\xCA\xF3",              // 鼠 in code page 936: its lead byte last in a block
         "\xCA",                  // a lead byte alone
         "\xB0\xB0\xB0\xB0\xB0",  // bytes that are lead and trail alike, pairing from the first
-        "鼠",                     // three bytes of UTF-8
+        "鼠",                    // three bytes of UTF-8
         "😀",                     // four
         "\xE9\xBC",              // three bytes cut short
         "\xD8\x3D\xDE\x00",      // a surrogate pair as UTF-16
@@ -101,7 +135,8 @@ TEST(CodepagePaths, SequencesAcrossEveryBoundaryConvertAsTheReference) {
                     // Filler of both widths, so that a character of either
                     // encoding can end just before the sequence.
                     std::string text;
-                    while (text.size() < before) text += text.size() % 7 == 3 ? "\xCA\xF3" : "5";
+                    while (text.size() < before)
+                        text += text.size() % 7 == 3 ? "\xCA\xF3" : "5";
                     text.resize(before);
                     text += sequence + std::string(after, ',');
                     ASSERT_NO_FATAL_FAILURE(ExpectSameAsReference(text))

@@ -139,11 +139,12 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
         const std::wstring name = Wide(variable.substr(0, equals));
         std::wstring old(32767, L'\0');
         const DWORD length = GetEnvironmentVariableW(name.c_str(), old.data(), 32767);
-        replaced.emplace_back(name, length > 0 ? std::optional(old.substr(0, length)) : std::nullopt);
+        replaced.emplace_back(name,
+                              length > 0 ? std::optional(old.substr(0, length)) : std::nullopt);
         SetEnvironmentVariableW(name.c_str(), Wide(variable.substr(equals + 1)).c_str());
     }
-    const BOOL started = CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process);
+    const BOOL started = CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &process);
     for (const auto& [name, old] : replaced) {
         SetEnvironmentVariableW(name.c_str(), old ? old->c_str() : nullptr);
     }
@@ -217,9 +218,8 @@ ProgramRun RunProgram(std::string program, const std::vector<std::string>& argum
         }
         redirect(out_path, O_WRONLY | O_CREAT | O_TRUNC, 1);
         redirect(err, O_WRONLY | O_CREAT | O_TRUNC, 2);
-        for (const auto& [resource, bytes] :
-             {std::pair{RLIMIT_AS, setting.address_space_bytes},
-              std::pair{RLIMIT_STACK, setting.stack_bytes}}) {
+        for (const auto& [resource, bytes] : {std::pair{RLIMIT_AS, setting.address_space_bytes},
+                                              std::pair{RLIMIT_STACK, setting.stack_bytes}}) {
             const rlimit limit{bytes.value_or(0), bytes.value_or(0)};
             if (bytes && setrlimit(resource, &limit) != 0) {
                 _exit(127);

@@ -45,7 +45,9 @@ TEST(TextFile, ByteOrderMarksAloneOrFollowedByFaults) {
     EXPECT_EQ(DecodeTextFile(Utf16Bytes(u"a|牛", true) + "x"), u"a|牛\uFFFD");
     // After a UTF-8 mark the text stays UTF-8: invalid bytes become
     // replacement characters instead of switching the file to code page 936.
-    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" "a|\xC5\xA3\xFF牛"), u"a|ţ\uFFFD牛");
+    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF"
+                             "a|\xC5\xA3\xFF牛"),
+              u"a|ţ\uFFFD牛");
 }
 
 TEST(TextFile, CodePage936ThatHappensToBeValidUtf8StaysCodePage936) {

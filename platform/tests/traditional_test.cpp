@@ -86,7 +86,8 @@ TEST(Traditional, BlocksOfCodePage936MatchAWalkByCharacters) {
             const auto lead = static_cast<unsigned char>(text[i]);
             const auto trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
             const std::size_t length =
-                lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
+                lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2
+                                                                                                : 1;
             const std::string character = text.substr(i, length);
             const auto found = table.find(character);
             walked += found == table.end() ? character : found->second;

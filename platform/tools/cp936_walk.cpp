@@ -17,7 +17,6 @@
 #include <string_view>
 #include <vector>
 
-
 #include "../src/cp936_data.h"
 #include "../src/cp936_system.h"
 #include "platform/codepage.h"

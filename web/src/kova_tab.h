@@ -8,8 +8,8 @@
 #include <string>
 
 #include "host_form.h"
-#include "tab_windows.h"
 #include "kova/window/form1.h"
+#include "tab_windows.h"
 
 namespace web {
 

@@ -11,15 +11,15 @@ using emscripten::val;
 using platform::ControlKind;
 
 constexpr std::array<const char*, 11> kKindNames = {
-    "button",   "option", "textBox", "readOnlyBox", "multiLineBox", "label",
-    "frame",    "panel",  "upDown",  "checkBox",    "dropDown",
+    "button", "option", "textBox", "readOnlyBox", "multiLineBox", "label",
+    "frame",  "panel",  "upDown",  "checkBox",    "dropDown",
 };
 static_assert(static_cast<std::size_t>(ControlKind::kDropDown) + 1 == kKindNames.size());
 
 // The page's names of the sections; "" for a row the page does not show.
 constexpr std::array<const char*, 11> kSectionNames = {
-    "",      "window-only", "settings", "input",  "statistics",  "words",
-    "half-waves", "numbers", "range",   "report", "number-page",
+    "",           "window-only", "settings", "input",  "statistics",  "words",
+    "half-waves", "numbers",     "range",    "report", "number-page",
 };
 static_assert(static_cast<std::size_t>(platform::PageSection::kNumberPage) + 1 ==
               kSectionNames.size());

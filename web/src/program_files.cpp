@@ -39,7 +39,8 @@ YearSpan BuiltInYears() {
 
 bool PutUserFile(std::string_view name, std::string_view bytes) {
     std::ofstream out(ProgramFolder() / name, std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
+    return static_cast<bool>(
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
 }
 
 void RemoveUserFile(std::string_view name) {

@@ -84,8 +84,8 @@ std::optional<Fault> ReadYear(std::u16string_view field, int expected_year, Year
     }
     if (row.year <= kLastBuiltInYear) {
         return Joined({DecimalText(kLastBuiltInYear),
-                       u" 年及以前的表是程序内置的，不能写在文件里（这一行是 ", DecimalText(row.year),
-                       u" 年）"});
+                       u" 年及以前的表是程序内置的，不能写在文件里（这一行是 ",
+                       DecimalText(row.year), u" 年）"});
     }
     if (row.year != expected_year) {
         return Joined({u"年份要从 ", DecimalText(kFirstFileYear), u" 年起逐年连续，这一行应是 ",

@@ -31,9 +31,9 @@ TEST(NumberSetsOf, EachYearsAnimalsAndElements) {
     const YearNumberSets& year = years.back();
     EXPECT_EQ(year.year, 2026);
     EXPECT_EQ(kAnimalNames[year.animal], u"马");
-    EXPECT_EQ(Numbers(year.animals[6]), "01 13 25 37 49");  // 马
-    EXPECT_EQ(Numbers(year.animals[7]), "12 24 36 48");     // 羊
-    EXPECT_EQ(Numbers(year.animals[5]), "02 14 26 38");     // 蛇
+    EXPECT_EQ(Numbers(year.animals[6]), "01 13 25 37 49");                        // 马
+    EXPECT_EQ(Numbers(year.animals[7]), "12 24 36 48");                           // 羊
+    EXPECT_EQ(Numbers(year.animals[5]), "02 14 26 38");                           // 蛇
     EXPECT_EQ(Numbers(year.elements[3]), "02 03 10 11 18 19 32 33 40 41 48 49");  // 火
     EXPECT_EQ(Numbers(year.elements[0]), "04 05 12 13 26 27 34 35 42 43");        // 金
     NumberBits all_animals = 0;

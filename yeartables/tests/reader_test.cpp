@@ -7,9 +7,9 @@
 #include <string>
 
 #include "platform/codepage.h"
+#include "platform/text_file.h"
 #include "temp_folder.h"
 #include "yeartables/standard_rules.h"
-#include "platform/text_file.h"
 #include "yeartables/year_tables_file.h"
 
 namespace yeartables {

@@ -25,7 +25,8 @@ TEST(YearTablesTool, MistakesAreToldWithStatus2) {
         FailingStreams streams;
         std::string message;
     } cases[] = {
-        {{"2010", "2040"}, {},
+        {{"2010", "2040"},
+         {},
          "year-tables: FIRST 2010 is before 2011: the programs hold the earlier years' tables, "
          "a file starts at 2011"},
         {{"2041", "2040"}, {}, "year-tables: FIRST 2041 is after LAST 2040"},

@@ -17,10 +17,10 @@ TableYearChoice ChooseTableYear(const CliOptions& options, const YearTables& tab
     const bool none_stored = !options.change_date && change_date.empty();
     TableYearChoice choice{
         TableYearFromChangeDate(none_stored ? kDesignChangeDate : change_date, today), {}};
-    const bool reads_tables = std::any_of(
-        options.statistics.begin(), options.statistics.end(), [&options](std::size_t statistic) {
-            return ReadsTheTables(statistic, options.cumulative);
-        });
+    const bool reads_tables = std::any_of(options.statistics.begin(), options.statistics.end(),
+                                          [&options](std::size_t statistic) {
+                                              return ReadsTheTables(statistic, options.cumulative);
+                                          });
     const std::string year = platform::Utf16ToUtf8(choice.TableYear);
     if (reads_tables && none_stored) {
         choice.notice = "no change date stored: counting with table year " + year + " of " +

@@ -27,7 +27,8 @@ inline std::uint32_t UnitsEqualTo(const char16_t* units, char16_t a, char16_t b)
         return _mm_or_si128(_mm_cmpeq_epi16(v, wanted_a), _mm_cmpeq_epi16(v, wanted_b));
     };
     // Each 16-bit result is 0 or -1, which packing to bytes keeps.
-    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(equal(units), equal(units + 8))));
+    return static_cast<std::uint32_t>(
+        _mm_movemask_epi8(_mm_packs_epi16(equal(units), equal(units + 8))));
 #else
     std::uint32_t mask = 0;
     for (std::size_t k = 0; k < kMaskUnits; ++k) {
@@ -42,7 +43,8 @@ template <typename At>
 void ForEachUnitEqualTo(std::u16string_view text, char16_t a, char16_t b, At at) {
     std::size_t i = 0;
     for (; i + kMaskUnits <= text.size(); i += kMaskUnits) {
-        for (std::uint32_t found = UnitsEqualTo(text.data() + i, a, b); found != 0; found &= found - 1) {
+        for (std::uint32_t found = UnitsEqualTo(text.data() + i, a, b); found != 0;
+             found &= found - 1) {
             at(i + static_cast<std::size_t>(std::countr_zero(found)));
         }
     }

@@ -6,11 +6,11 @@
 #include <random>
 
 #include "chgu/statistics.h"
-#include "test_support.h"
 #include "platform/codepage.h"
 #include "platform/traditional.h"
 #include "random_year_tables_file.h"
 #include "reference_model.h"
+#include "test_support.h"
 #include "yeartables/year_tables_file.h"
 
 namespace {
@@ -132,8 +132,8 @@ TEST(ChguDifferential, EveryButtonMatchesTheLiteralModelWithAYearTablesFile) {
 // in pieces and blocks (of 4096 and 16 units); the sequences whose parts act
 // together, at every place around the first boundaries of both.
 TEST(ChguDifferential, SequencesAcrossThePiecesOfALongTextMatchTheLiteralModel) {
-    const std::u16string sequences[] = {u"\r\n\n\r", u"\n０５,", u"12次05,", u"99999999999次12,",
-                                        u"【05,】", u"5,05,鼠"};
+    const std::u16string sequences[] = {u"\r\n\n\r",         u"\n０５,", u"12次05,",
+                                        u"99999999999次12,", u"【05,】", u"5,05,鼠"};
     for (const std::u16string& sequence : sequences) {
         for (const std::size_t boundary : {16, 4096}) {
             for (std::size_t before = boundary - 6; before < boundary + 3; ++before) {

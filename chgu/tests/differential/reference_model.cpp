@@ -24,8 +24,7 @@ bool IsDigit(const String& s) {
 }
 bool OneOf(const String& s, std::initializer_list<const char16_t*> words) {
     for (const char16_t* w : words) {
-        if (s == w)
-            return true;
+        if (s == w) return true;
     }
     return false;
 }
@@ -37,8 +36,7 @@ template <typename Rule>
 String ListWhere(Rule rule) {
     String list;
     for (int n = 1; n <= 49; ++n) {
-        if (rule(n))
-            list += TwoDigits(n) + u",";
+        if (rule(n)) list += TwoDigits(n) + u",";
     }
     return list;
 }
@@ -55,8 +53,7 @@ long ValOf(const String& s) {  // leading number, 0 when there is none
     while (i < s.size() && (s[i] == u' ' || s[i] == u'\t'))
         ++i;
     bool negative = false;
-    if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
-        negative = s[i++] == u'-';
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) negative = s[i++] == u'-';
     long v = 0;
     while (i < s.size() && s[i] >= u'0' && s[i] <= u'9' && v < 100000)
         v = v * 10 + (s[i++] - u'0');
@@ -77,8 +74,7 @@ struct Form {
     }
     String Xiao(const String& w) const {
         const int y = YearIndex();
-        if (y < 0 && !Added())
-            return u"";
+        if (y < 0 && !Added()) return u"";
         const int own = Added() ? Added()->animal : ((2005 + y - 2008) % 12 + 12) % 12;
         for (int a = 0; a < 12; ++a) {
             if (w == kAnimals[a]) {
@@ -96,8 +92,7 @@ struct Form {
             return u"";
         }
         const int y = YearIndex();
-        if (y < 0)
-            return u"";
+        if (y < 0) return u"";
         // 2003's elements moved on one number a year; 01 takes the year's own.
         static const int k2003[49] = {1, 1, 0, 0, 4, 4, 2, 2, 3, 3, 0, 0, 4, 4, 1, 1, 3,
                                       3, 0, 0, 2, 2, 1, 1, 3, 3, 4, 4, 2, 2, 1, 1, 0, 0,
@@ -113,8 +108,7 @@ struct Form {
             element[1] = kFirst.at(year);
         }
         for (int e = 0; e < 5; ++e) {
-            if (w == kElements[e])
-                return ListWhere([&](int n) { return element[n] == e; });
+            if (w == kElements[e]) return ListWhere([&](int n) { return element[n] == e; });
         }
         return u"";
     }
@@ -133,12 +127,9 @@ struct Form {
         return u"";
     }
     static String Bo(const String& w) {
-        if (w == u"红")
-            return ListWhere([](int n) { return kRed.count(n) > 0; });
-        if (w == u"绿")
-            return ListWhere([](int n) { return kGreen.count(n) > 0; });
-        if (w == u"蓝")
-            return ListWhere([](int n) { return kBlue.count(n) > 0; });
+        if (w == u"红") return ListWhere([](int n) { return kRed.count(n) > 0; });
+        if (w == u"绿") return ListWhere([](int n) { return kGreen.count(n) > 0; });
+        if (w == u"蓝") return ListWhere([](int n) { return kBlue.count(n) > 0; });
         return u"";
     }
     static String He(const String& w) {
@@ -149,17 +140,13 @@ struct Form {
         return u"";
     }
     static String Sd(const String& w) {
-        if (w == u"单")
-            return ListWhere([](int n) { return n % 2 == 1; });
-        if (w == u"双")
-            return ListWhere([](int n) { return n % 2 == 0; });
+        if (w == u"单") return ListWhere([](int n) { return n % 2 == 1; });
+        if (w == u"双") return ListWhere([](int n) { return n % 2 == 0; });
         return u"";
     }
     static String Bs(const String& w) {
-        if (w == u"大")
-            return ListWhere([](int n) { return n >= 25; });
-        if (w == u"小")
-            return ListWhere([](int n) { return n <= 24; });
+        if (w == u"大") return ListWhere([](int n) { return n >= 25; });
+        if (w == u"小") return ListWhere([](int n) { return n <= 24; });
         return u"";
     }
     static String Sz(const String& w) {
@@ -167,43 +154,26 @@ struct Form {
         const auto green = [](int n) { return kGreen.count(n) > 0; };
         const auto blue = [](int n) { return kBlue.count(n) > 0; };
         const auto odd = [](int n) { return n % 2 == 1; };
-        if (w == u"合单")
-            return ListWhere([](int n) { return DigitSum(n) % 2 == 1; });
-        if (w == u"合双")
-            return ListWhere([](int n) { return DigitSum(n) % 2 == 0; });
-        if (w == u"合大")
-            return ListWhere([](int n) { return DigitSum(n) >= 7; });
-        if (w == u"合小")
-            return ListWhere([](int n) { return DigitSum(n) <= 6; });
-        if (w == u"大单")
-            return ListWhere([&](int n) { return n >= 25 && odd(n); });
-        if (w == u"小单")
-            return ListWhere([&](int n) { return n <= 24 && odd(n); });
-        if (w == u"大双")
-            return ListWhere([&](int n) { return n >= 25 && !odd(n); });
-        if (w == u"小双")
-            return ListWhere([&](int n) { return n <= 24 && !odd(n); });
-        if (w == u"红单")
-            return ListWhere([&](int n) { return red(n) && odd(n); });
-        if (w == u"红双")
-            return ListWhere([&](int n) { return red(n) && !odd(n); });
-        if (w == u"绿单")
-            return ListWhere([&](int n) { return green(n) && odd(n); });
-        if (w == u"绿双")
-            return ListWhere([&](int n) { return green(n) && !odd(n); });
-        if (w == u"蓝单")
-            return ListWhere([&](int n) { return blue(n) && odd(n); });
-        if (w == u"蓝双")
-            return ListWhere([&](int n) { return blue(n) && !odd(n); });
+        if (w == u"合单") return ListWhere([](int n) { return DigitSum(n) % 2 == 1; });
+        if (w == u"合双") return ListWhere([](int n) { return DigitSum(n) % 2 == 0; });
+        if (w == u"合大") return ListWhere([](int n) { return DigitSum(n) >= 7; });
+        if (w == u"合小") return ListWhere([](int n) { return DigitSum(n) <= 6; });
+        if (w == u"大单") return ListWhere([&](int n) { return n >= 25 && odd(n); });
+        if (w == u"小单") return ListWhere([&](int n) { return n <= 24 && odd(n); });
+        if (w == u"大双") return ListWhere([&](int n) { return n >= 25 && !odd(n); });
+        if (w == u"小双") return ListWhere([&](int n) { return n <= 24 && !odd(n); });
+        if (w == u"红单") return ListWhere([&](int n) { return red(n) && odd(n); });
+        if (w == u"红双") return ListWhere([&](int n) { return red(n) && !odd(n); });
+        if (w == u"绿单") return ListWhere([&](int n) { return green(n) && odd(n); });
+        if (w == u"绿双") return ListWhere([&](int n) { return green(n) && !odd(n); });
+        if (w == u"蓝单") return ListWhere([&](int n) { return blue(n) && odd(n); });
+        if (w == u"蓝双") return ListWhere([&](int n) { return blue(n) && !odd(n); });
         return u"";
     }
     String Fg(const String& ch) {
-        if (!settings.skip_brackets)
-            return ch;
-        if (ch == u"【" || ch == u"〖")
-            in_bracket = 1;
-        if (ch == u"】" || ch == u"〗")
-            in_bracket = 0;
+        if (!settings.skip_brackets) return ch;
+        if (ch == u"【" || ch == u"〖") in_bracket = 1;
+        if (ch == u"】" || ch == u"〗") in_bracket = 0;
         return in_bracket == 1 ? u" " : ch;
     }
 };
@@ -222,8 +192,7 @@ struct Marker {
     long long digit_run = 0;
     bool on = false;
     void Step(const String& text, long i, const String& ch) {
-        if (!on)
-            return;
+        if (!on) return;
         if (ch == u"次" && digit_run > 0) {
             long long v = 0;
             for (long p = i - static_cast<long>(digit_run); p < i; ++p) {
@@ -249,52 +218,39 @@ String CollectNumbers(Form& form, const String& text) {
         if (OneOf(c, {u"鼠", u"牛", u"虎", u"兔", u"龙", u"蛇", u"马", u"羊", u"猴", u"鸡", u"狗",
                       u"猪"}))
             list += form.Xiao(c);
-        if (OneOf(c, {u"金", u"木", u"水", u"火", u"土"}))
-            list += form.WX(c);
-        if (i == L && OneOf(c, {u"红", u"绿", u"蓝"}))
-            list += Form::Bo(c);
-        if (OneOf(p1, {u"红", u"绿", u"蓝"}) && !OneOf(c, {u"单", u"双"}))
-            list += Form::Bo(p1);
+        if (OneOf(c, {u"金", u"木", u"水", u"火", u"土"})) list += form.WX(c);
+        if (i == L && OneOf(c, {u"红", u"绿", u"蓝"})) list += Form::Bo(c);
+        if (OneOf(p1, {u"红", u"绿", u"蓝"}) && !OneOf(c, {u"单", u"双"})) list += Form::Bo(p1);
         if (OneOf(c, {u"单", u"双"}) && !OneOf(p1, {u"合", u"大", u"小", u"红", u"绿", u"蓝"}))
             list += Form::Sd(c);
-        if (i == L && OneOf(c, {u"大", u"小"}) && p1 != u"合")
-            list += Form::Bs(c);
+        if (i == L && OneOf(c, {u"大", u"小"}) && p1 != u"合") list += Form::Bs(c);
         if (OneOf(p1, {u"大", u"小"}) && p2 != u"合" && !OneOf(c, {u"单", u"双"}))
             list += Form::Bs(p1);
         if (OneOf(w, {u"合单", u"合双", u"合大", u"合小", u"大单", u"小单", u"大双", u"小双",
                       u"红单", u"红双", u"绿单", u"绿双", u"蓝单", u"蓝双"})) {
             list += Form::Sz(w);
         }
-        if (OneOf(w, {u"0头", u"1头", u"2头", u"3头", u"4头"}))
-            list += Form::Tou(w);
-        if (w.size() == 2 && IsDigit(w.substr(0, 1)) && w.substr(1) == u"尾")
-            list += Form::Wei(w);
+        if (OneOf(w, {u"0头", u"1头", u"2头", u"3头", u"4头"})) list += Form::Tou(w);
+        if (w.size() == 2 && IsDigit(w.substr(0, 1)) && w.substr(1) == u"尾") list += Form::Wei(w);
         const bool eleven = p2 == u"1" && OneOf(p1, {u"0", u"1", u"2", u"3"}) && c == u"合";
-        if (eleven)
-            list += Form::He(p2 + p1 + c);
+        if (eleven) list += Form::He(p2 + p1 + c);
         if (!eleven && w.size() == 2 && IsDigit(w.substr(0, 1)) && w.substr(1) == u"合")
             list += Form::He(w);
 
-        if (OneOf(c, {u"次", u"期", u"码", u"头", u"尾", u"合"}) || digit_run >= 3)
-            continue;
+        if (OneOf(c, {u"次", u"期", u"码", u"头", u"尾", u"合"}) || digit_run >= 3) continue;
         String n = p2 + p1;
-        if (L == 2)
-            n = p1 + c;
-        if (L == 1)
-            n = u"0" + c;
-        if (!p2.empty() && !IsDigit(p2) && !IsDigit(c))
-            n = u"0" + p1;
+        if (L == 2) n = p1 + c;
+        if (L == 1) n = u"0" + c;
+        if (!p2.empty() && !IsDigit(p2) && !IsDigit(c)) n = u"0" + p1;
         if (i == L && !p1.empty()) {
             if (IsDigit(p1) && IsDigit(c))
                 n = p1 + c;
             else if (!IsDigit(p1))
                 n = u"0" + c;
         }
-        if (i == 2 && !IsDigit(c))
-            n = u"0" + p1;
+        if (i == 2 && !IsDigit(c)) n = u"0" + p1;
         for (int k = 1; k <= 49; ++k) {
-            if (n == TwoDigits(k))
-                list += n + u",";
+            if (n == TwoDigits(k)) list += n + u",";
         }
     }
     return list;
@@ -341,8 +297,7 @@ String AttributeReport(const std::vector<long long>& counts, const String& headi
     for (long long k : levels) {
         out += (k < 10 ? u"【共0" : u"【共") + Ascii(std::to_string(k)) + u"次】：";
         for (const auto& [slot, name] : classes) {
-            if (counts[slot] == k)
-                out += name + u",";
+            if (counts[slot] == k) out += name + u",";
         }
         out += u"\r\n";
     }
@@ -376,8 +331,7 @@ String Press(int index, const String& text, const Settings& settings) {
                 out += static_cast<char16_t>(u'0' + (ch - 0xFF10));
             } else if (ch == u'\r' || ch == u'\n') {
                 const String before = CharAt(text, i - 1);
-                if (before != u"\r" && before != u"\n")
-                    out += u"\r\n";
+                if (before != u"\r" && before != u"\n") out += u"\r\n";
             } else {
                 out += ch;
             }
@@ -392,8 +346,7 @@ String Press(int index, const String& text, const Settings& settings) {
                 for (long i = 1; i <= L - 1; ++i) {
                     marker.Step(text, i, CharAt(text, i));
                     for (int j = 1; j <= 49; ++j) {
-                        if (Window(text, i, 3) == TwoDigits(j) + u",")
-                            counts[j] += marker.weight;
+                        if (Window(text, i, 3) == TwoDigits(j) + u",") counts[j] += marker.weight;
                     }
                 }
             }
@@ -415,12 +368,10 @@ String Press(int index, const String& text, const Settings& settings) {
                                    size_t width) {
         for (long i = 1; i <= L; ++i) {
             marker.Step(text, i, CharAt(text, i));
-            if (form.Fg(CharAt(text, i)) == u" ")
-                continue;
+            if (form.Fg(CharAt(text, i)) == u" ") continue;
             const String w = Window(text, i, width);
             for (const auto& [slot, name] : classes) {
-                if (w == name)
-                    counts[slot] += marker.weight;
+                if (w == name) counts[slot] += marker.weight;
             }
         }
     };
@@ -433,8 +384,7 @@ String Press(int index, const String& text, const Settings& settings) {
     };
     const auto add_if = [&](const String& ch, const std::vector<std::pair<int, String>>& classes) {
         for (const auto& [slot, name] : classes) {
-            if (ch == name)
-                counts[slot] += marker.weight;
+            if (ch == name) counts[slot] += marker.weight;
         }
     };
 
@@ -469,11 +419,9 @@ String Press(int index, const String& text, const Settings& settings) {
         case 5:
             for (long i = 1; i <= L; ++i) {
                 marker.Step(text, i, CharAt(text, i));
-                if (form.Fg(CharAt(text, i)) == u" ")
-                    continue;
+                if (form.Fg(CharAt(text, i)) == u" ") continue;
                 const String w = Window(text, i, 2);
-                if (w.empty() || w.back() != u'合')
-                    continue;
+                if (w.empty() || w.back() != u'合') continue;
                 const String token =
                     (CharAt(text, i - 1) == u"1" && CharAt(text, i) != u"合") ? u"1" + w : w;
                 add_if(token, sums);
@@ -483,31 +431,26 @@ String Press(int index, const String& text, const Settings& settings) {
             one_char_scan([&](long i) {
                 if (OneOf(p1, {u"红", u"绿", u"蓝"}) && !OneOf(c, {u"单", u"双"}))
                     add_if(p1, waves);
-                if (i == L && OneOf(c, {u"红", u"绿", u"蓝"}))
-                    add_if(c, waves);
+                if (i == L && OneOf(c, {u"红", u"绿", u"蓝"})) add_if(c, waves);
             });
             return AttributeReport(counts, u" 波色统计结果：", waves);
         case 7:
             one_char_scan([&](long i) {
                 if (OneOf(p1, {u"大", u"小"}) && p2 != u"合" && !OneOf(c, {u"单", u"双"}))
                     add_if(p1, sizes);
-                if (i == L && OneOf(c, {u"大", u"小"}) && p1 != u"合")
-                    add_if(c, sizes);
+                if (i == L && OneOf(c, {u"大", u"小"}) && p1 != u"合") add_if(c, sizes);
             });
             return AttributeReport(counts, u" 大小统计结果：", sizes);
         case 8:
             one_char_scan([&](long) {
-                if (!OneOf(p1, {u"合", u"大", u"小", u"红", u"绿", u"蓝"}))
-                    add_if(c, parities);
+                if (!OneOf(p1, {u"合", u"大", u"小", u"红", u"绿", u"蓝"})) add_if(c, parities);
             });
             return AttributeReport(counts, u" 单双统计结果：", parities);
         case 9:
             two_char_scan(sum_parities, 2);
             for (long i = 1; i <= L; ++i) {
-                if (Window(text, i, 3) == u"合数单")
-                    counts[1] += 1;
-                if (Window(text, i, 3) == u"合数双")
-                    counts[2] += 1;
+                if (Window(text, i, 3) == u"合数单") counts[1] += 1;
+                if (Window(text, i, 3) == u"合数双") counts[2] += 1;
             }
             return AttributeReport(counts, u" 合单双统计结果：", sum_parities);
         case 10:

@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "chgu/statistics.h"
-#include "chgu/custom_attributes.h"
-#include "chgu/window/window_texts.h"
 #include "array_name.h"
+#include "chgu/custom_attributes.h"
+#include "chgu/statistics.h"
+#include "chgu/window/window_texts.h"
 #include "input_lines.h"
 #include "platform/traditional.h"
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "array_name.h"
 #include "chgu/window/colours.h"
 #include "chgu/window/control_ids.h"
 #include "chgu/window/form1.h"
-#include "array_name.h"
 #include "platform/traditional.h"
 
 namespace chgu {
@@ -150,8 +150,7 @@ platform::FormLayout Form1::Layout() {
             .OnPage(PageSection::kSettings, words(kBracketsWords)),
         Row("Label3", ControlKind::kLabel, words(kBracketsWords), {284, 4, 73, 13}, ids::kLabel3)
             .Background(kTeal),
-        Row("Label4", ControlKind::kLabel, words(kCumulativeWords), {284, 20, 73, 13},
-            ids::kLabel4)
+        Row("Label4", ControlKind::kLabel, words(kCumulativeWords), {284, 20, 73, 13}, ids::kLabel4)
             .Background(kTeal),
         // Beside Label4, but a control of the window, not of the strip.
         Row("Check2", ControlKind::kCheckBox, u"", {268, 20, 13, 12}, ids::kCheck2)
@@ -195,8 +194,7 @@ platform::FormLayout Form1::Layout() {
         form.controls.push_back(command2(static_cast<std::int16_t>(i), statistics[i].caption,
                                          kStatisticsButtonBounds.at(i)));
     }
-    platform::ControlLayout normalise =
-        command2(kNormaliseButton, u"全转半", {312, 228, 29, 43});
+    platform::ControlLayout normalise = command2(kNormaliseButton, u"全转半", {312, 228, 29, 43});
     normalise.wraps_caption = true;  // too wide for one line
     form.controls.push_back(std::move(normalise));
     form.controls.push_back(command2(kClearButton, u"清 空", {344, 228, 41, 43}));

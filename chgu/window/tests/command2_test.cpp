@@ -107,9 +107,9 @@ TEST(Command2, StatisticsPressesGiveTheirCounts) {
         std::int16_t InBracket = 0;
         const StatisticSettings settings{
             {window.form->TableYearInForce(), true, true, &window.form->Tables()}, true};
-        EXPECT_EQ(given[i].second,
-                  RunStatistic(statistics[i], platform::Utf8ToUtf16(text), settings, InBracket)
-                      .counts)
+        EXPECT_EQ(
+            given[i].second,
+            RunStatistic(statistics[i], platform::Utf8ToUtf16(text), settings, InBracket).counts)
             << i;
     }
     window.Press("Command2", kNormaliseButton);

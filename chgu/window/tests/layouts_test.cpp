@@ -38,12 +38,13 @@ platform::FormLayout Form2Layout() {
 }
 
 TEST(Form1Layout, TabWalksTheStripThenEachLineLeftToRight) {
-    std::vector<std::string> expected = {"Text3", "Command3", "Option1", "Check1", "Check2",
-                                         "Command4"};
+    std::vector<std::string> expected = {"Text3",  "Command3", "Option1",
+                                         "Check1", "Check2",   "Command4"};
     Add(expected, "Command1", {69, 68});
     expected.push_back("Text5");
     expected.push_back("Text1");
-    Add(expected, "Command1", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
+    Add(expected, "Command1",
+        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
     expected.push_back("Combo1");
     Add(expected, "Command1", {20, 21, 22, 23, 24, 35, 36, 37, 38});
     Add(expected, "Command2", {0});
@@ -53,8 +54,8 @@ TEST(Form1Layout, TabWalksTheStripThenEachLineLeftToRight) {
     Add(expected, "Command2", {6, 7, 8, 9, 10});
     Add(expected, "Command1", {44, 45, 46, 47});
     expected.push_back("Text2");
-    Add(expected, "Command1", {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 48, 49, 50, 51, 52, 53, 54,
-                               55, 58, 59, 60, 61, 62, 64, 66, 56, 63, 65, 67, 57});
+    Add(expected, "Command1", {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 48, 49, 50, 51, 52,
+                               53, 54, 55, 58, 59, 60, 61, 62, 64, 66, 56, 63, 65, 67, 57});
     expected.push_back("Check3");
     EXPECT_EQ(TabNames(Form1Layout()), expected);
 }

@@ -22,9 +22,9 @@ class RegistryStore : public ::testing::Test {
         if (RegCreateKeyA(HKEY_CURRENT_USER, key_.c_str(), &key) != ERROR_SUCCESS) {
             return false;
         }
-        const LONG result =
-            RegSetValueExA(key, kChangeDatePlace.name.c_str(), 0, type,
-                           reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+        const LONG result = RegSetValueExA(key, kChangeDatePlace.name.c_str(), 0, type,
+                                           reinterpret_cast<const BYTE*>(bytes.data()),
+                                           static_cast<DWORD>(bytes.size()));
         RegCloseKey(key);
         return result == ERROR_SUCCESS;
     }
@@ -32,8 +32,8 @@ class RegistryStore : public ::testing::Test {
     const std::string key_ = "Software\\ChguStatStoreTest" + std::to_string(GetCurrentProcessId());
     // The user's value of the system's store, under this test's key.
     std::unique_ptr<ChangeDateStore> user_store_ = platform::SystemStoredValue(
-        platform::ValueScope::kUser, {key_, kChangeDatePlace.name, kChangeDatePlace.folder,
-                                      kChangeDateReadCapacity});
+        platform::ValueScope::kUser,
+        {key_, kChangeDatePlace.name, kChangeDatePlace.folder, kChangeDateReadCapacity});
     ChangeDateStore& store_ = *user_store_;
 };
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "form1_window.h"
-#include "yeartables/standard_rules.h"
 #include "platform/text_file.h"
+#include "yeartables/standard_rules.h"
 #include "yeartables/year_tables_file.h"
 
 namespace chgu {
@@ -120,8 +120,8 @@ TEST(ChguForm1WithYearTables, ADefineTxtOfMoreThan4MbIsToldOnce) {
     const std::filesystem::path file = program.folder.Write("Define.txt", "");
     std::filesystem::resize_file(file, platform::kHandWrittenFileLimit + 1);
     program.Open();
-    const std::vector<std::string> told = {
-        "文件“" + file.string() + "”大于 4 MB，不是手写的文本文件，没有读取。"};
+    const std::vector<std::string> told = {"文件“" + file.string() +
+                                           "”大于 4 MB，不是手写的文本文件，没有读取。"};
     EXPECT_EQ(program.Messages(), told);
     program.form->Form_Activate();
     EXPECT_EQ(program.Messages(), told);

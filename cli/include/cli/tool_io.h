@@ -28,8 +28,8 @@ inline constexpr int kUsageError = 2;
 // tip text holds one, and a window's box could not, while UTF-16 without a
 // byte-order mark read as UTF-8 holds one after every ASCII character.
 inline constexpr std::size_t kInputBlockBytes = std::size_t{1} << 20;
-std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path,
-                                          Encoding encoding, std::string& error,
+std::optional<std::string> ReadInputAsGbk(const std::optional<std::string>& path, Encoding encoding,
+                                          std::string& error,
                                           std::size_t block_bytes = kInputBlockBytes);
 std::optional<std::u16string> ReadInputAsUtf16(const std::optional<std::string>& path,
                                                Encoding encoding, std::string& error,

@@ -108,8 +108,7 @@ bool IsDigit(char c) {
 
 PositionScanner::PositionScanner(const std::vector<ScanWord>& words, int counter_count,
                                  bool removes_marks, bool reads_written_numbers)
-    : counter_count_(counter_count),
-      reads_written_numbers_(reads_written_numbers) {
+    : counter_count_(counter_count), reads_written_numbers_(reads_written_numbers) {
     if (counter_count < 0 || counter_count > 0xFF ||
         (reads_written_numbers && counter_count < kLastNumber) ||
         words.size() > std::size_t{kMarkFind - kFirstWordFind}) {

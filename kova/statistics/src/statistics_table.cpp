@@ -48,7 +48,13 @@ constexpr Statistic ClassWordStatistic(std::string_view name, std::u16string_vie
 const std::array<Statistic, 11> kStatistics = {{
     // 码统计: every number 01..49, named as a number or through a word that
     // stands for it in the chosen year.
-    {"NumberStatistics", u" 码统计 ", "number", u"", {}, CountNumbersOf, WriteNumberReportOf,
+    {"NumberStatistics",
+     u" 码统计 ",
+     "number",
+     u"",
+     {},
+     CountNumbersOf,
+     WriteNumberReportOf,
      /*reads_year=*/true},
     // The marks 九, 号 and ： go first, so 九：牛 counts 牛 once, not twice.
     ClassWordStatistic("ZodiacStatistics", u"肖统计", "zodiac", u" 生肖统计结果：",
@@ -62,8 +68,7 @@ const std::array<Statistic, 11> kStatistics = {{
     // 11合 counts once as 11合 (not as 1合); the thirteen words need a
     // continuation line.
     ClassWordStatistic("DigitSumStatistics", u"合统计", "digitsum", u" 合数统计结果：",
-                       {.words = DigitSumNames, .reads_teen_sums = true,
-                        .wraps_long_lines = true}),
+                       {.words = DigitSumNames, .reads_teen_sums = true, .wraps_long_lines = true}),
     // Only 蓝 counts as blue: 兰 is no word of the class.
     ClassWordStatistic("WaveStatistics", u"波 色", "wave", u" 波色统计结果：",
                        {.words = WaveNames}),

@@ -76,18 +76,21 @@ inline void FindWrittenNumbersSixteen(const unsigned char* here, std::uint8_t* n
                      _mm_or_si128(Equals(next, 0xB4), Equals(next, 0xBA))),
         _mm_or_si128(Equals(next, 0xC2), _mm_or_si128(Equals(next, 0xCD), Equals(next, 0xCE))));
     const __m128i ends = _mm_andnot_si128(stops, is_digit);
-    const __m128i alone = _mm_andnot_si128(
-        _mm_or_si128(_mm_or_si128(Equals(digit, 0), before_is_digit),
-                     _mm_or_si128(Equals(before, 0x00), Equals(before, 0xB9))),
-        ends);
+    const __m128i alone =
+        _mm_andnot_si128(_mm_or_si128(_mm_or_si128(Equals(digit, 0), before_is_digit),
+                                      _mm_or_si128(Equals(before, 0x00), Equals(before, 0xB9))),
+                         ends);
     const __m128i twice = _mm_add_epi8(before_digit, before_digit);
-    const __m128i eight_times = _mm_add_epi8(_mm_add_epi8(twice, twice), _mm_add_epi8(twice, twice));
+    const __m128i eight_times =
+        _mm_add_epi8(_mm_add_epi8(twice, twice), _mm_add_epi8(twice, twice));
     const __m128i two_digits = _mm_add_epi8(_mm_add_epi8(eight_times, twice), digit);
     // 1..49, as 0..48 after subtracting one.
-    const __m128i in_range = _mm_cmpeq_epi8(
-        _mm_min_epu8(_mm_sub_epi8(two_digits, Splat(1)), Splat(48)), _mm_sub_epi8(two_digits, Splat(1)));
+    const __m128i in_range =
+        _mm_cmpeq_epi8(_mm_min_epu8(_mm_sub_epi8(two_digits, Splat(1)), Splat(48)),
+                       _mm_sub_epi8(two_digits, Splat(1)));
     const __m128i pair = _mm_and_si128(_mm_and_si128(before_is_digit, in_range), ends);
-    const __m128i found = _mm_or_si128(_mm_and_si128(alone, digit), _mm_and_si128(pair, two_digits));
+    const __m128i found =
+        _mm_or_si128(_mm_and_si128(alone, digit), _mm_and_si128(pair, two_digits));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(numbers), found);
 }
 

@@ -23,12 +23,14 @@ const std::vector<std::string>& Fragments() {
     static const std::vector<std::string> fragments = [] {
         std::vector<std::string> out;
         for (const char* utf8 :
-             {"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪", "金", "木",
-              "水", "火", "土", "红", "绿", "蓝", "兰", "大", "小", "单", "双", "合", "头", "尾",
-              "九", "号", "：", "次", "码", "共", "（", "）", "一段", "七段", "段", "期", "年",
-              "数", "0", "1", "2", "3", "4", "5", "9", "00", "10", "11", "12", "13", "49", "50",
-              "123", ",", " ", "\r\n", "、", "【", "】", "猴子", "九：", "号：", "合单", "合大",
-              "10合", "11合", "21合", "3头", "5尾", "共01次", "（共00码）", "２"}) {
+             {"鼠",   "牛",  "虎",  "兔",     "龙",         "蛇",   "马",   "羊",   "猴",   "鸡",
+              "狗",   "猪",  "金",  "木",     "水",         "火",   "土",   "红",   "绿",   "蓝",
+              "兰",   "大",  "小",  "单",     "双",         "合",   "头",   "尾",   "九",   "号",
+              "：",   "次",  "码",  "共",     "（",         "）",   "一段", "七段", "段",   "期",
+              "年",   "数",  "0",   "1",      "2",          "3",    "4",    "5",    "9",    "00",
+              "10",   "11",  "12",  "13",     "49",         "50",   "123",  ",",    " ",    "\r\n",
+              "、",   "【",  "】",  "猴子",   "九：",       "号：", "合单", "合大", "10合", "11合",
+              "21合", "3头", "5尾", "共01次", "（共00码）", "２"}) {
             out.push_back(platform::Utf8ToGbk(utf8));
         }
         for (int b : {0xB4, 0xB9, 0xBA, 0xC2, 0xC5, 0xA3, 0xCD, 0xCE, 0xCF, 0xB5}) {
@@ -70,7 +72,8 @@ std::string TraditionalTipText(std::mt19937& random, double share, unsigned most
     const int pieces = static_cast<int>(random() % most_pieces);
     for (int i = 0; i < pieces; ++i) {
         const std::string& fragment = Fragments()[random() % Fragments().size()];
-        const bool stray_half = fragment.size() == 1 && static_cast<unsigned char>(fragment[0]) >= 0x80;
+        const bool stray_half =
+            fragment.size() == 1 && static_cast<unsigned char>(fragment[0]) >= 0x80;
         text += stray_half ? fragment
                            : platform::Utf16ToGbk(WithTraditionalForms(
                                  platform::GbkToUtf16(fragment), share, random));
@@ -84,16 +87,26 @@ kova::ReportLines Run(std::string_view statistic, const std::string& text) {
 
 kova::ReportLines RunAttribute(Family family, const std::string& text) {
     switch (family) {
-        case Family::kZodiac: return Run("ZodiacStatistics", text);
-        case Family::kHead: return Run("HeadStatistics", text);
-        case Family::kTail: return Run("TailStatistics", text);
-        case Family::kElement: return Run("ElementStatistics", text);
-        case Family::kDigitSum: return Run("DigitSumStatistics", text);
-        case Family::kWave: return Run("WaveStatistics", text);
-        case Family::kBigSmall: return Run("BigSmallStatistics", text);
-        case Family::kOddEven: return Run("OddEvenStatistics", text);
-        case Family::kSumOddEven: return Run("SumOddEvenStatistics", text);
-        case Family::kSegment: return Run("SegmentStatistics", text);
+        case Family::kZodiac:
+            return Run("ZodiacStatistics", text);
+        case Family::kHead:
+            return Run("HeadStatistics", text);
+        case Family::kTail:
+            return Run("TailStatistics", text);
+        case Family::kElement:
+            return Run("ElementStatistics", text);
+        case Family::kDigitSum:
+            return Run("DigitSumStatistics", text);
+        case Family::kWave:
+            return Run("WaveStatistics", text);
+        case Family::kBigSmall:
+            return Run("BigSmallStatistics", text);
+        case Family::kOddEven:
+            return Run("OddEvenStatistics", text);
+        case Family::kSumOddEven:
+            return Run("SumOddEvenStatistics", text);
+        case Family::kSegment:
+            return Run("SegmentStatistics", text);
     }
     return {};
 }
@@ -106,7 +119,8 @@ TEST(KovaDifferential, NumberReportMatchesTheLiteralModelOnRandomTexts) {
         const std::string text = RandomTipText(random);
         const int year = 2003 + round % 8;
         const bool wrapped = (round / 8) % 2 == 0;
-        const auto arrangement = wrapped ? kova::Arrangement::kWrapped : kova::Arrangement::kOneLine;
+        const auto arrangement =
+            wrapped ? kova::Arrangement::kWrapped : kova::Arrangement::kOneLine;
         ASSERT_EQ(kova::ReportText(kova::NumberStatistics(text, year, arrangement)),
                   kova::reference::NumberReport(text, year, wrapped))
             << "text (UTF-8): " << platform::GbkToUtf8(text) << " year " << year
@@ -151,8 +165,7 @@ TEST(KovaDifferential, NumberReportMatchesTheLiteralModelWithAYearTablesFile) {
                 wrapped ? kova::Arrangement::kWrapped : kova::Arrangement::kOneLine;
             ASSERT_EQ(kova::ReportText(kova::NumberStatistics(text, year, arrangement, tables)),
                       kova::reference::NumberReport(text, year, wrapped, added))
-                << "text (UTF-8): " << platform::GbkToUtf8(text) << " year " << year
-                << "\nfile:\n"
+                << "text (UTF-8): " << platform::GbkToUtf8(text) << " year " << year << "\nfile:\n"
                 << written.text;
         }
     }
@@ -168,7 +181,8 @@ TEST(KovaDifferential, LongTextsMatchTheLiteralModelAcrossStretches) {
         }
         const int year = 2003 + round % 8;
         const bool wrapped = round % 2 == 0;
-        const auto arrangement = wrapped ? kova::Arrangement::kWrapped : kova::Arrangement::kOneLine;
+        const auto arrangement =
+            wrapped ? kova::Arrangement::kWrapped : kova::Arrangement::kOneLine;
         ASSERT_EQ(kova::ReportText(kova::NumberStatistics(text, year, arrangement)),
                   kova::reference::NumberReport(text, year, wrapped))
             << "round " << round;
@@ -217,14 +231,14 @@ TEST(KovaDifferential, TraditionalFormsMatchTheLiteralModelWithTheSettingOnAndOf
         const int statistic = round % 11;
         const int year = 2003 + static_cast<int>(random() % 8);
         const std::string engine =
-            statistic == 10 ? kova::ReportText(kova::NumberStatistics(engine_text, year,
-                                                                      kova::Arrangement::kWrapped))
-                            : kova::ReportText(RunAttribute(static_cast<Family>(statistic),
-                                                            engine_text));
-        const std::string model = statistic == 10
-                                      ? kova::reference::NumberReport(model_text, year, true)
-                                      : kova::reference::AttributeReport(
-                                            model_text, static_cast<Family>(statistic));
+            statistic == 10
+                ? kova::ReportText(
+                      kova::NumberStatistics(engine_text, year, kova::Arrangement::kWrapped))
+                : kova::ReportText(RunAttribute(static_cast<Family>(statistic), engine_text));
+        const std::string model =
+            statistic == 10
+                ? kova::reference::NumberReport(model_text, year, true)
+                : kova::reference::AttributeReport(model_text, static_cast<Family>(statistic));
         ASSERT_EQ(engine, model) << "text (UTF-8): " << platform::GbkToUtf8(text) << " statistic "
                                  << statistic << (on ? ", 繁体字也统计" : "");
     }

@@ -11,7 +11,9 @@ namespace kova::reference {
 
 namespace {
 
-std::string G(const char* utf8) { return platform::Utf8ToGbk(utf8); }
+std::string G(const char* utf8) {
+    return platform::Utf8ToGbk(utf8);
+}
 
 using NumberSet = std::vector<int>;
 
@@ -22,7 +24,7 @@ struct WorkingText {
 
     unsigned char At(long p) const {
         return (p < 1 || p > static_cast<long>(s.size())) ? 0
-                                                           : static_cast<unsigned char>(s[p - 1]);
+                                                          : static_cast<unsigned char>(s[p - 1]);
     }
     std::string Copy(long p, size_t k) const {
         if (p < 1) p = 1;
@@ -46,7 +48,9 @@ std::string Padded(std::string_view text) {
     return padded;
 }
 
-int DigitSum(int n) { return n / 10 + n % 10; }
+int DigitSum(int n) {
+    return n / 10 + n % 10;
+}
 
 NumberSet Where(bool (*rule)(int, int), int arg) {
     NumberSet set;
@@ -88,9 +92,11 @@ NumberSet ElementNumbers(int element, int year, const AddedYears& added) {
                                   3, 0, 0, 2, 2, 1, 1, 3, 3, 4, 4, 2, 2, 1, 1, 0, 0,
                                   4, 4, 2, 2, 3, 3, 0, 0, 4, 4, 1, 1, 3, 3, 0};
     std::array<int, 50> element_of{};
-    for (int n = 1; n <= 49; ++n) element_of[n] = k2003[n - 1];
+    for (int n = 1; n <= 49; ++n)
+        element_of[n] = k2003[n - 1];
     for (int y = 2004; y <= year; ++y) {
-        for (int n = 49; n >= 2; --n) element_of[n] = element_of[n - 1];
+        for (int n = 49; n >= 2; --n)
+            element_of[n] = element_of[n - 1];
         element_of[1] = kFirstOfYear.at(y);
     }
     NumberSet set;
@@ -100,9 +106,15 @@ NumberSet ElementNumbers(int element, int year, const AddedYears& added) {
     return set;
 }
 
-NumberSet Red() { return {1, 2, 7, 8, 12, 13, 18, 19, 23, 24, 29, 30, 34, 35, 40, 45, 46}; }
-NumberSet Green() { return {5, 6, 11, 16, 17, 21, 22, 27, 28, 32, 33, 38, 39, 43, 44, 49}; }
-NumberSet Blue() { return {3, 4, 9, 10, 14, 15, 20, 25, 26, 31, 36, 37, 41, 42, 47, 48}; }
+NumberSet Red() {
+    return {1, 2, 7, 8, 12, 13, 18, 19, 23, 24, 29, 30, 34, 35, 40, 45, 46};
+}
+NumberSet Green() {
+    return {5, 6, 11, 16, 17, 21, 22, 27, 28, 32, 33, 38, 39, 43, 44, 49};
+}
+NumberSet Blue() {
+    return {3, 4, 9, 10, 14, 15, 20, 25, 26, 31, 36, 37, 41, 42, 47, 48};
+}
 
 std::string TwoDigits(long long n) {
     std::string digits = std::to_string(n);
@@ -110,7 +122,9 @@ std::string TwoDigits(long long n) {
     return digits;
 }
 
-bool IsDigit(unsigned char b) { return b >= '0' && b <= '9'; }
+bool IsDigit(unsigned char b) {
+    return b >= '0' && b <= '9';
+}
 
 }  // namespace
 
@@ -120,7 +134,8 @@ std::string NumberReport(std::string_view gbk_text, int year, bool wrapped,
     const long length = static_cast<long>(t.s.size());
     std::array<long long, 50> count{};
     const auto add = [&](const NumberSet& set) {
-        for (int n : set) ++count[n];
+        for (int n : set)
+            ++count[n];
     };
     const auto stops_after = [](unsigned char b) {
         return b == 0 || IsDigit(b) || b == 0xB4 || b == 0xBA || b == 0xC2 || b == 0xCD ||
@@ -190,9 +205,9 @@ std::string NumberReport(std::string_view gbk_text, int year, bool wrapped,
     }
 
     std::vector<int> order(49);
-    for (int n = 1; n <= 49; ++n) order[n - 1] = n;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return count[a] < count[b]; });
+    for (int n = 1; n <= 49; ++n)
+        order[n - 1] = n;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return count[a] < count[b]; });
     std::vector<std::string> lines;
     long long group = -1;
     for (int n : order) {
@@ -221,7 +236,8 @@ std::string AttributeReport(std::string_view gbk_text, Family family) {
     };
     const auto words = [](std::initializer_list<const char*> list) {
         std::vector<std::string> out;
-        for (const char* w : list) out.push_back(G(w));
+        for (const char* w : list)
+            out.push_back(G(w));
         return out;
     };
     Description d;
@@ -230,21 +246,33 @@ std::string AttributeReport(std::string_view gbk_text, Family family) {
             d = {words({"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"}),
                  " 生肖统计结果："};
             break;
-        case Family::kHead: d = {words({"0头", "1头", "2头", "3头", "4头"}), " 头数统计结果："}; break;
+        case Family::kHead:
+            d = {words({"0头", "1头", "2头", "3头", "4头"}), " 头数统计结果："};
+            break;
         case Family::kTail:
             d = {words({"0尾", "1尾", "2尾", "3尾", "4尾", "5尾", "6尾", "7尾", "8尾", "9尾"}),
                  " 尾数统计结果："};
             break;
-        case Family::kElement: d = {words({"金", "木", "水", "火", "土"}), " 行数统计结果："}; break;
+        case Family::kElement:
+            d = {words({"金", "木", "水", "火", "土"}), " 行数统计结果："};
+            break;
         case Family::kDigitSum:
             d = {words({"1合", "2合", "3合", "4合", "5合", "6合", "7合", "8合", "9合", "10合",
                         "11合", "12合", "13合"}),
                  " 合数统计结果："};
             break;
-        case Family::kWave: d = {words({"红", "绿", "蓝"}), " 波色统计结果："}; break;
-        case Family::kBigSmall: d = {words({"大", "小"}), " 大小统计结果："}; break;
-        case Family::kOddEven: d = {words({"单", "双"}), " 单双统计结果："}; break;
-        case Family::kSumOddEven: d = {words({"合单", "合双"}), " 合单双统计结果："}; break;
+        case Family::kWave:
+            d = {words({"红", "绿", "蓝"}), " 波色统计结果："};
+            break;
+        case Family::kBigSmall:
+            d = {words({"大", "小"}), " 大小统计结果："};
+            break;
+        case Family::kOddEven:
+            d = {words({"单", "双"}), " 单双统计结果："};
+            break;
+        case Family::kSumOddEven:
+            d = {words({"合单", "合双"}), " 合单双统计结果："};
+            break;
         case Family::kSegment:
             d = {words({"一段", "二段", "三段", "四段", "五段", "六段", "七段"}),
                  " 段数统计结果："};
@@ -256,7 +284,8 @@ std::string AttributeReport(std::string_view gbk_text, Family family) {
     for (long f = 1; f <= length; ++f) {
         if (family == Family::kZodiac) t.DeleteMarks(f);
         for (size_t i = 0; i < d.words.size(); ++i) {
-            if (family == Family::kDigitSum && i >= 10) continue;  // 11合..13合: only by a "1" before 1合..3合
+            if (family == Family::kDigitSum && i >= 10)
+                continue;  // 11合..13合: only by a "1" before 1合..3合
             if (t.Copy(f, d.words[i].size()) != d.words[i]) continue;
             if (family == Family::kDigitSum && i < 3 && t.At(f - 1) == '1') {
                 ++count[i + 10];
@@ -270,7 +299,8 @@ std::string AttributeReport(std::string_view gbk_text, Family family) {
         }
     }
     std::vector<size_t> order(d.words.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return count[a] < count[b]; });
     std::vector<std::string> lines = {G(d.title)};
@@ -287,25 +317,37 @@ std::string AttributeReport(std::string_view gbk_text, Family family) {
         }
     }
     std::string report;
-    for (const std::string& line : lines) report += line + "\r\n";
+    for (const std::string& line : lines)
+        report += line + "\r\n";
     return report;
 }
 
 std::string Simplified(std::string_view gbk_text) {
     std::map<std::string, std::string> simplified;
     for (const auto& [traditional, simple] :
-         std::initializer_list<std::pair<const char*, const char*>>{
-             {"龍", "龙"}, {"馬", "马"}, {"雞", "鸡"}, {"鷄", "鸡"}, {"豬", "猪"}, {"頭", "头"},
-             {"紅", "红"}, {"綠", "绿"}, {"藍", "蓝"}, {"單", "单"}, {"雙", "双"}, {"號", "号"},
-             {"碼", "码"}, {"數", "数"}}) {
+         std::initializer_list<std::pair<const char*, const char*>>{{"龍", "龙"},
+                                                                    {"馬", "马"},
+                                                                    {"雞", "鸡"},
+                                                                    {"鷄", "鸡"},
+                                                                    {"豬", "猪"},
+                                                                    {"頭", "头"},
+                                                                    {"紅", "红"},
+                                                                    {"綠", "绿"},
+                                                                    {"藍", "蓝"},
+                                                                    {"單", "单"},
+                                                                    {"雙", "双"},
+                                                                    {"號", "号"},
+                                                                    {"碼", "码"},
+                                                                    {"數", "数"}}) {
         simplified[G(traditional)] = G(simple);
     }
     std::string out;
     for (std::size_t i = 0; i < gbk_text.size();) {
         const auto lead = static_cast<unsigned char>(gbk_text[i]);
-        const auto trail = i + 1 < gbk_text.size() ? static_cast<unsigned char>(gbk_text[i + 1]) : 0;
-        const bool pair = lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE &&
-                          trail != 0x7F;
+        const auto trail =
+            i + 1 < gbk_text.size() ? static_cast<unsigned char>(gbk_text[i + 1]) : 0;
+        const bool pair =
+            lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
         const std::string character(gbk_text.substr(i, pair ? 2 : 1));
         const auto found = simplified.find(character);
         out += found == simplified.end() ? character : found->second;

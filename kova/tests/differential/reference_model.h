@@ -28,8 +28,18 @@ using AddedYears = std::map<int, AddedYear>;
 std::string NumberReport(std::string_view gbk_text, int year, bool wrapped,
                          const AddedYears& added = {});
 
-enum class Family { kZodiac, kHead, kTail, kElement, kDigitSum, kWave, kBigSmall, kOddEven,
-                    kSumOddEven, kSegment };
+enum class Family {
+    kZodiac,
+    kHead,
+    kTail,
+    kElement,
+    kDigitSum,
+    kWave,
+    kBigSmall,
+    kOddEven,
+    kSumOddEven,
+    kSegment
+};
 std::string AttributeReport(std::string_view gbk_text, Family family);
 
 // The setting "繁体字也统计": the text that the statistics then read, each of

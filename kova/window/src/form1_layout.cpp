@@ -16,8 +16,8 @@ namespace kova {
 namespace {
 
 using platform::Colour;
-using platform::ControlLayout;
 using platform::ControlKind;
+using platform::ControlLayout;
 using platform::PageSection;
 using platform::Row;
 namespace colours = platform::colours;

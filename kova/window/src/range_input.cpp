@@ -12,7 +12,6 @@ using yeartables::kLastNumber;
 
 namespace {
 
-
 // A decimal integer: an optional sign and at least one digit, nothing else,
 // within the range of int.
 std::optional<int> ReadInteger(std::u16string_view text) {

@@ -15,7 +15,8 @@ namespace {
 TEST(Form1Dpi, EveryControlKeepsALiveFontOfTheScaledSize) {
     TForm1 form;
     const platform::FormLayout layout = form.Layout();
-    const auto window = platform::win32::FormWindow32::Create(GetModuleHandleW(nullptr), layout, [] {});
+    const auto window =
+        platform::win32::FormWindow32::Create(GetModuleHandleW(nullptr), layout, [] {});
     ASSERT_NE(window, nullptr);
     for (const e2e::ScaledFont& scaled : e2e::kScaledFonts) {
         e2e::AnnounceDpi(window->Handle(), scaled.dpi);

@@ -62,9 +62,9 @@ TEST_F(Form1Test, ArrowsMoveTheYearWithinTheTables) {
 // Memo2 and the text left as it was.
 TEST_F(Form1Test, WorkedExamplesThroughTheButtons) {
     const std::map<std::string, const char*> buttons = {
-        {"number", "Button60"},    {"zodiac", "Button7"},     {"head", "Button63"},
-        {"tail", "Button64"},      {"element", "Button65"},   {"digitsum", "Button8"},
-        {"wave", "BitBtn56"},      {"bigsmall", "BitBtn57"},  {"oddeven", "BitBtn58"},
+        {"number", "Button60"},     {"zodiac", "Button7"},    {"head", "Button63"},
+        {"tail", "Button64"},       {"element", "Button65"},  {"digitsum", "Button8"},
+        {"wave", "BitBtn56"},       {"bigsmall", "BitBtn57"}, {"oddeven", "BitBtn58"},
         {"sumoddeven", "BitBtn59"}, {"segment", "BitBtn60"}};
     for (const test::WorkedExample& example : test::WorkedExamples()) {
         const int steps = example.year - window_.Find("UpDown1").Position();
@@ -109,9 +109,9 @@ TEST_F(Form1Test, StatisticsPressesGiveTheirCounts) {
         EXPECT_EQ(counts.counts, expected.counts.counts) << buttons[i];
     }
     // The last report shown is the one of those counts.
-    EXPECT_EQ(platform::Utf16ToGbk(Text("Memo2")), ReportText(Statistics().back().report(
-                                                       *given.back().first,
-                                                       given.back().second.counts, {})));
+    EXPECT_EQ(platform::Utf16ToGbk(Text("Memo2")),
+              ReportText(
+                  Statistics().back().report(*given.back().first, given.back().second.counts, {})));
 }
 
 TEST_F(Form1Test, EachAttributeStatisticsButtonWritesItsOwnReport) {

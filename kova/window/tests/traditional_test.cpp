@@ -50,9 +50,8 @@ constexpr std::u16string_view kSimplified = u"龙,马,鸡,鸡,猪,3头,红,绿,�
 
 TEST(Form1Traditional, EveryStatisticsButtonReadsTheSimplifiedTextWhileTicked) {
     OpenForm form(nullptr);
-    for (const char* button : {"Button60", "Button7", "Button63", "Button64", "Button65",
-                               "Button8", "BitBtn56", "BitBtn57", "BitBtn58", "BitBtn59",
-                               "BitBtn60"}) {
+    for (const char* button : {"Button60", "Button7", "Button63", "Button64", "Button65", "Button8",
+                               "BitBtn56", "BitBtn57", "BitBtn58", "BitBtn59", "BitBtn60"}) {
         const std::u16string as_written = form.Report(kTraditional, button);
         const std::u16string simplified = form.Report(kSimplified, button);
         form.window->Click("CheckBox1");
@@ -110,7 +109,8 @@ TEST(Form1Traditional, TheCheckBoxOverlapsNoControl) {
         if (row.name == "CheckBox1" || other.width == 0) {
             continue;  // the labels that take their text's size lie elsewhere
         }
-        const bool apart = other.left >= box.left + box.width || box.left >= other.left + other.width ||
+        const bool apart = other.left >= box.left + box.width ||
+                           box.left >= other.left + other.width ||
                            other.top >= box.top + box.height || box.top >= other.top + other.height;
         EXPECT_TRUE(apart) << row.name;
     }

@@ -102,9 +102,14 @@ TEST(Form1WithYearTables, WithoutTheFileEveryStartIsAsBefore) {
         int today, position;
         std::u16string year_box;
     } starts[] = {
-        {1990, 2003, u""}, {2002, 2003, u""},
-        {2003, 2003, u" 2003(羊)年"}, {2008, 2008, u" 2008(鼠)年"}, {2010, 2010, u" 2010(虎)年"},
-        {2011, 2010, u""}, {2026, 2010, u""}, {2050, 2010, u""},
+        {1990, 2003, u""},
+        {2002, 2003, u""},
+        {2003, 2003, u" 2003(羊)年"},
+        {2008, 2008, u" 2008(鼠)年"},
+        {2010, 2010, u" 2010(虎)年"},
+        {2011, 2010, u""},
+        {2026, 2010, u""},
+        {2050, 2010, u""},
     };
     for (const auto& start : starts) {
         OpenedWindow opened(folder.path(), start.today);

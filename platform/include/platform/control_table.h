@@ -65,7 +65,7 @@ enum class PageSection : std::uint8_t {
     kSettings,
     kInput,
     kStatistics,
-    kWords,       // the attribute buttons
+    kWords,  // the attribute buttons
     kHalfWaves,
     kNumbers,
     kRange,
@@ -160,7 +160,7 @@ struct ControlLayout {
 
 // A row of a control table: what every row has.
 inline ControlLayout Row(std::string name, ControlKind kind, std::u16string caption, Bounds bounds,
-                       int id) {
+                         int id) {
     ControlLayout row;
     row.name = std::move(name);
     row.kind = kind;

@@ -26,9 +26,9 @@ class StoredValue {
 
 // Where a program keeps a value, and how much of it a reader takes.
 struct ValuePlace {
-    std::string key;    // the registry key path, "Software\\ChguStat"
-    std::string name;   // the value's name, and elsewhere its file's, "ChangeDate"
-    std::string folder; // elsewhere, its folder in the configuration folder, "chgu"
+    std::string key;     // the registry key path, "Software\\ChguStat"
+    std::string name;    // the value's name, and elsewhere its file's, "ChangeDate"
+    std::string folder;  // elsewhere, its folder in the configuration folder, "chgu"
     std::size_t read_capacity = 0;
 };
 

@@ -18,9 +18,20 @@ struct TraditionalForm {
 // 龍→龙 馬→马 雞→鸡 鷄→鸡 豬→猪 頭→头 紅→红 綠→绿 藍→蓝 單→单 雙→双 號→号 碼→码 數→数;
 // every other character stays (兰 among them).
 inline constexpr std::array<TraditionalForm, 14> kTraditionalForms = {{
-    {u'龍', u'龙'}, {u'馬', u'马'}, {u'雞', u'鸡'}, {u'鷄', u'鸡'}, {u'豬', u'猪'},
-    {u'頭', u'头'}, {u'紅', u'红'}, {u'綠', u'绿'}, {u'藍', u'蓝'}, {u'單', u'单'},
-    {u'雙', u'双'}, {u'號', u'号'}, {u'碼', u'码'}, {u'數', u'数'},
+    {u'龍', u'龙'},
+    {u'馬', u'马'},
+    {u'雞', u'鸡'},
+    {u'鷄', u'鸡'},
+    {u'豬', u'猪'},
+    {u'頭', u'头'},
+    {u'紅', u'红'},
+    {u'綠', u'绿'},
+    {u'藍', u'蓝'},
+    {u'單', u'单'},
+    {u'雙', u'双'},
+    {u'號', u'号'},
+    {u'碼', u'码'},
+    {u'數', u'数'},
 }};
 
 // Each character of the table written in its simplified form, in place;

@@ -65,8 +65,8 @@ std::unique_ptr<FormWindow32> FormWindow32::Create(HINSTANCE instance, FormLayou
         new FormWindow32(instance, std::move(layout), std::move(destroyed)));
     const std::wstring caption = Wide(form->layout_.caption);
     CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, form->layout_.left,
-                    form->layout_.top, form->layout_.client_width, form->layout_.client_height, nullptr,
-                    nullptr, instance, form.get());
+                    form->layout_.top, form->layout_.client_width, form->layout_.client_height,
+                    nullptr, nullptr, instance, form.get());
     if (form->window_ == nullptr || !form->CreateControls()) {
         return nullptr;
     }
@@ -88,8 +88,7 @@ std::unique_ptr<FormWindow32> FormWindow32::Create(HINSTANCE instance, FormLayou
     return form;
 }
 
-FormWindow32::FormWindow32(HINSTANCE instance, FormLayout layout,
-                           std::function<void()> destroyed)
+FormWindow32::FormWindow32(HINSTANCE instance, FormLayout layout, std::function<void()> destroyed)
     : instance_(instance),
       layout_(std::move(layout)),
       destroyed_(std::move(destroyed)),
@@ -110,7 +109,8 @@ FormWindow32::~FormWindow32() {
 bool FormWindow32::CreateControls() {
     for (std::size_t row = 0; row < layout_.controls.size(); ++row) {
         const ControlLayout& layout = layout_.controls[row];
-        const bool follows_option = row > 0 && layout_.controls[row - 1].kind == ControlKind::kOption;
+        const bool follows_option =
+            row > 0 && layout_.controls[row - 1].kind == ControlKind::kOption;
         const HWND control = CreateControlWindow(
             window_, instance_, layout, !(layout.kind == ControlKind::kOption && follows_option));
         if (control == nullptr) {
@@ -326,8 +326,7 @@ LRESULT FormWindow32::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void FormWindow32::Picked(ControlWindow& list) {
-    const auto chosen =
-        static_cast<int>(SendMessageW(list.Handle(), CB_GETCURSEL, 0, 0));
+    const auto chosen = static_cast<int>(SendMessageW(list.Handle(), CB_GETCURSEL, 0, 0));
     if (chosen == CB_ERR || !list.Layout().on_pick) {
         return;
     }

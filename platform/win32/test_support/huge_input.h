@@ -37,8 +37,7 @@ inline ::testing::AssertionResult SameText(std::u16string_view actual,
 
 // A number report lists each of 01..49 exactly once, and each line's
 // "（N码）" counts the numbers on it. `colon` ends each line's head.
-inline ::testing::AssertionResult ListsEveryNumberOnce(std::u16string_view report,
-                                                       char16_t colon) {
+inline ::testing::AssertionResult ListsEveryNumberOnce(std::u16string_view report, char16_t colon) {
     int seen[50] = {};
     std::size_t start = 0;
     while (start < report.size()) {
@@ -70,12 +69,14 @@ inline ::testing::AssertionResult ListsEveryNumberOnce(std::u16string_view repor
                 }
                 return digits;
             }() + u"码）") {
-            return ::testing::AssertionFailure() << "a line of " << listed << " numbers counts otherwise";
+            return ::testing::AssertionFailure()
+                   << "a line of " << listed << " numbers counts otherwise";
         }
     }
     for (int number = 1; number <= 49; ++number) {
         if (seen[number] != 1) {
-            return ::testing::AssertionFailure() << number << " listed " << seen[number] << " times";
+            return ::testing::AssertionFailure()
+                   << number << " listed " << seen[number] << " times";
         }
     }
     return ::testing::AssertionSuccess();

@@ -30,8 +30,8 @@ inline std::vector<Stop> ExpectedTabStops(const platform::FormLayout& layout, in
             const auto [first, last] = platform::OptionGroup(layout, row);
             for (std::size_t member = last; member-- > first;) {
                 const platform::ControlLayout& option = layout.controls[member];
-                if (member == first || SendMessageW(GetDlgItem(window, option.id), BM_GETCHECK, 0,
-                                                    0) == BST_CHECKED) {
+                if (member == first ||
+                    SendMessageW(GetDlgItem(window, option.id), BM_GETCHECK, 0, 0) == BST_CHECKED) {
                     stop = {option.name, option.id};
                     break;
                 }

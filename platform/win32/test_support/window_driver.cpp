@@ -192,7 +192,8 @@ bool RunningProgram::Close() {
         return false;
     }
     // Every window of the program, as a user closes each.
-    for (HWND window; (window = FindVisibleWindow(process_.dwProcessId, L"TipstatForm")) != nullptr;) {
+    for (HWND window;
+         (window = FindVisibleWindow(process_.dwProcessId, L"TipstatForm")) != nullptr;) {
         PostMessageW(window, WM_CLOSE, 0, 0);
         if (!WaitUntil([&] { return !IsWindowVisible(window); }, 5s)) {
             break;
@@ -430,8 +431,8 @@ std::vector<HWND> TabWalk(HWND window, std::size_t presses, bool backwards) {
     std::vector<HWND> walked;
     for (std::size_t press = 0; press < presses; ++press) {
         const HWND before = FocusedControl(window);
-        PressKey(VK_TAB, backwards ? std::initializer_list<WORD>{VK_SHIFT}
-                                   : std::initializer_list<WORD>{});
+        PressKey(VK_TAB,
+                 backwards ? std::initializer_list<WORD>{VK_SHIFT} : std::initializer_list<WORD>{});
         HWND now = nullptr;
         if (!WaitUntil([&] { return (now = FocusedControl(window)) != before; }, 5s)) {
             break;

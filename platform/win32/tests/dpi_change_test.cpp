@@ -39,7 +39,8 @@ platform::FormLayout EveryKind() {
 
 TEST(DpiChange, EveryKindOfControlKeepsALiveFontOfTheScaledSize) {
     const platform::FormLayout layout = EveryKind();
-    const auto window = platform::win32::FormWindow32::Create(GetModuleHandleW(nullptr), layout, [] {});
+    const auto window =
+        platform::win32::FormWindow32::Create(GetModuleHandleW(nullptr), layout, [] {});
     ASSERT_NE(window, nullptr);
     // The screen of the tests is at 96 DPI.
     ASSERT_EQ(platform::win32::DpiOf(window->Handle()), 96u);

@@ -20,7 +20,6 @@ namespace yeartables {
 inline constexpr int kLastBuiltInYear = 2010;
 inline constexpr int kFirstFileYear = kLastBuiltInYear + 1;
 
-
 // The animal cycle, in the order the year's animal moves on (2008 is 鼠).
 inline constexpr std::array<std::u16string_view, 12> kAnimalNames = {
     u"鼠", u"牛", u"虎", u"兔", u"龙", u"蛇", u"马", u"羊", u"猴", u"鸡", u"狗", u"猪"};

@@ -769,7 +769,7 @@ TEST_F(ChguWindow, AChangeDateIn2030TurnsTheFilesTablesOnItsDay) {
 TEST_F(ChguWindow, AFaultyYearTablesFileIsToldAndTheProgramWorksOn) {
     const std::u16string file = copy_.Put(
         "YearTables.txt", "# 年份表\r\n" + platform::Utf16ToUtf8(yeartables::FormatYearLine(
-                                                 yeartables::StandardYearRow(2010))));
+                                               yeartables::StandardYearRow(2010))));
     ASSERT_TRUE(StoreDate(HKEY_CURRENT_USER, "2008年01月01日"));
     ASSERT_NO_FATAL_FAILURE(Start());
     const HWND box = chgu_->WaitForMessageBox();

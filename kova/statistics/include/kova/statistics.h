@@ -79,11 +79,11 @@ struct ClassWordRules {
 // One row of the table: a statistics button of the window and a statistic
 // of kova-cli.
 struct Statistic {
-    std::string_view name;         // the routine's name: "ZodiacStatistics"
-    std::u16string_view caption;   // its button's caption
-    std::string_view tool_name;    // its name on kova-cli's command line
-    std::u16string_view title;     // the report's first line; none for 码统计
-    ClassWordRules rules;          // the attribute statistics' class and rules
+    std::string_view name;        // the routine's name: "ZodiacStatistics"
+    std::u16string_view caption;  // its button's caption
+    std::string_view tool_name;   // its name on kova-cli's command line
+    std::u16string_view title;    // the report's first line; none for 码统计
+    ClassWordRules rules;         // the attribute statistics' class and rules
     // How it counts the text, and the report it writes of those counts.
     LabelledCounts (*count)(const Statistic& statistic, std::string_view text,
                             const StatisticSettings& settings);

@@ -51,8 +51,8 @@ const auto* const kSettingsKeyEnvironment =
 std::optional<std::string> StoredTraditional() {
     char bytes[8] = {};
     DWORD size = sizeof bytes;
-    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey().c_str(), "Traditional", RRF_RT_ANY,
-                     nullptr, bytes, &size) != ERROR_SUCCESS) {
+    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey().c_str(), "Traditional", RRF_RT_ANY, nullptr,
+                     bytes, &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return std::string(bytes, size);
@@ -140,7 +140,7 @@ TEST_F(KovaWindow, EveryControlStandsWhereTheLayoutPutsIt) {
         EXPECT_EQ(actual.right - actual.left, expected.width) << row.name;
         EXPECT_EQ(actual.bottom - actual.top, expected.height) << row.name;
         // The year box names today's year; the up-down control has no text.
-        const std::u16string text = row.id == ids::kEdit3 ? u" 2005(鸡)年"
+        const std::u16string text = row.id == ids::kEdit3                        ? u" 2005(鸡)年"
                                     : row.kind == platform::ControlKind::kUpDown ? u""
                                                                                  : row.caption;
         EXPECT_EQ(Text(control), text) << row.name;
