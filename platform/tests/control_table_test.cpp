@@ -7,6 +7,7 @@
 
 #include "platform/control_table.h"
 #include "platform/memory_form.h"
+#include "reading_order.h"
 
 namespace platform {
 namespace {
@@ -51,6 +52,25 @@ TEST(TabOrder, ReadsLinesTopToBottomAndEachLineLeftToRight) {
     EXPECT_EQ(TabNames(Strip()),
               (std::vector<std::string>{"Date", "Change", "Short", "Upper", "Lower", "Input",
                                         "First", "Beside", "Second", "List", "Arrows"}));
+}
+
+// The check that every window's tests hold their Tab walk to: the walk
+// passes it, and a stop walked back, left out or walked twice fails it.
+TEST(TabOrder, TheWalkPassesTheReadingOrderCheckAndAWrongWalkFails) {
+    const FormLayout form = Strip();
+    std::vector<std::size_t> walk = TabOrder(form);
+    EXPECT_TRUE(test::WalksInReadingOrder(form, walk));
+    std::vector<std::size_t> back = walk;
+    std::swap(back[2], back[3]);  // a check box before the options on its left
+    EXPECT_FALSE(test::WalksInReadingOrder(form, back));
+    std::vector<std::size_t> up = walk;
+    std::swap(up[7], up[8]);  // up from the column's second button to the one beside
+    EXPECT_FALSE(test::WalksInReadingOrder(form, up));
+    std::vector<std::size_t> missing(walk.begin(), walk.end() - 1);
+    EXPECT_FALSE(test::WalksInReadingOrder(form, missing));
+    std::vector<std::size_t> twice = walk;
+    twice.push_back(walk.back());
+    EXPECT_FALSE(test::WalksInReadingOrder(form, twice));
 }
 
 TEST(TabOrder, AnOptionGroupIsOneStopWhereverItsOptionsStand) {

@@ -217,12 +217,32 @@ TEST(Command4, UsageNotesReplaceTheInput) {
     window.window->Find("Text2").Focus();
     window.Click("Command4");
     EXPECT_EQ(window.window->Focused(), "Text1");
-    const std::string notes = window.Text("Text1");
-    EXPECT_TRUE(
-        notes.starts_with("                     使  用  说  明                       \r\n\r\n"))
-        << notes;
-    EXPECT_TRUE(notes.ends_with("\r\n"));
-    EXPECT_EQ(notes.find("01 02"), std::string::npos);
+    EXPECT_EQ(window.Text("Text1"),
+              "                     使  用  说  明                       \r\n"
+              "\r\n"
+              "本统计器帮你统计资料中各号码和各属性出现的次数。\r\n"
+              "    本统计器继承了墨川统计器的优点，特别是资料\r\n"
+              "中表示次数的数字不会被当作号码统计。\r\n"
+              "    本统计器可分别统计肖、头、尾、行、合、波、\r\n"
+              "码，以及大小、单双、合单双、半波。自定义属性请\r\n"
+              "在Define文件中增加或修改。\r\n"
+              "    用面板上的按钮录入时会自动换行，并且总是加在\r\n"
+              "输入框的末尾，基本不用左右拖动滚动条。\r\n"
+              "    码统计时，紧挨在“次”、“码”、“期”前面的数字不\r\n"
+              "统计。“全转半”把全角数字转为半角，并修复从QQ复\r\n"
+              "制资料时丢失的换行。\r\n"
+              "    【】和〖〗内的内容（从左括号到右括号）不统计；\r\n"
+              "另外增加了“次数累加统计”。这两项均可自行选择。\r\n"
+              "    分段录入：在“段”按钮后面的框内输入开始号码和\r\n"
+              "结束号码，再按“段”即可，中间用任何符号分隔或不\r\n"
+              "分隔都可以。在号码页中分段录入也同样简单。\r\n"
+              "    各种统计器对生肖、五行号码是在元旦、立春\r\n"
+              "还是春节更换看法不一，请你自行输入今年的更换\r\n"
+              "日期，再按“更改”键。\r\n"
+              "    本统计器内置2005年至2010年的资料。\r\n"
+              "\r\n"
+              "    如有意见或建议，欢迎提出，我们会不断改进。\r\n"
+              "    祝你好运！\r\n");
 }
 
 }  // namespace
