@@ -11,6 +11,7 @@
 #include "random_year_tables_file.h"
 #include "reference_model.h"
 #include "test_support.h"
+#include "traditional_forms.h"
 #include "yeartables/year_tables_file.h"
 
 namespace {
@@ -36,19 +37,16 @@ std::u16string RandomTipText(std::mt19937& random, unsigned least_pieces, unsign
     return text;
 }
 
-// Each character of the vocabulary that has a traditional form written in it
-// with probability `share` (鸡 as 雞 or 鷄).
-std::u16string WithTraditionalForms(std::u16string text, double share, std::mt19937& random) {
-    const std::u16string simplified = u"龙马鸡猪头红绿蓝单双号码数";
-    const std::u16string traditional = u"龍馬雞豬頭紅綠藍單雙號碼數";
-    std::uniform_real_distribution<double> chance(0.0, 1.0);
-    for (char16_t& c : text) {
-        const std::size_t at = simplified.find(c);
-        if (at != std::u16string::npos && chance(random) < share) {
-            c = c == u'鸡' && random() % 2 == 0 ? u'鷄' : traditional[at];
-        }
-    }
-    return text;
+// The options and check boxes of a random press, and the same for the engine.
+void RandomStrip(chgu::reference::Settings& model, std::mt19937& random) {
+    model.skip_brackets = random() % 4 != 0;
+    model.cumulative = random() % 3 == 0;
+    model.long_lines = random() % 2 == 0;
+}
+
+chgu::StatisticSettings EngineSettingsOf(const chgu::reference::Settings& model,
+                                         const chgu::YearTables* tables = nullptr) {
+    return {{model.table_year, model.skip_brackets, model.cumulative, tables}, model.long_lines};
 }
 
 const std::u16string kYears[] = {u"2004", u"2005", u"2006", u"2007",
@@ -65,14 +63,8 @@ TEST(ChguDifferential, EveryButtonMatchesTheLiteralModelOnRandomTexts) {
             round < 6000 ? RandomTipText(random, 0, 30) : RandomTipText(random, 3000, 5000);
         chgu::reference::Settings model;
         model.table_year = kYears[round % 8];
-        model.skip_brackets = random() % 4 != 0;
-        model.cumulative = random() % 3 == 0;
-        model.long_lines = random() % 2 == 0;
-        chgu::StatisticSettings engine;
-        engine.scan.TableYear = model.table_year;
-        engine.scan.Check1 = model.skip_brackets;
-        engine.scan.Check2 = model.cumulative;
-        engine.long_lines = model.long_lines;
+        RandomStrip(model, random);
+        const chgu::StatisticSettings engine = EngineSettingsOf(model);
         const auto index = static_cast<std::int16_t>(round % 12);
 
         std::int16_t in_bracket = 0;
@@ -109,12 +101,8 @@ TEST(ChguDifferential, EveryButtonMatchesTheLiteralModelWithAYearTablesFile) {
             // 2004 .. one year past the file.
             const int year = 2004 + static_cast<int>(random() % (8 + count));
             model.table_year = platform::Utf8ToUtf16(std::to_string(year));
-            model.skip_brackets = random() % 4 != 0;
-            model.cumulative = random() % 3 == 0;
-            model.long_lines = random() % 2 == 0;
-            const chgu::StatisticSettings engine{
-                {model.table_year, model.skip_brackets, model.cumulative, &tables},
-                model.long_lines};
+            RandomStrip(model, random);
+            const chgu::StatisticSettings engine = EngineSettingsOf(model, &tables);
             const auto index = static_cast<std::int16_t>(random() % 12);
 
             std::int16_t in_bracket = 0;
@@ -167,20 +155,14 @@ TEST(ChguDifferential, TraditionalFormsMatchTheLiteralModelWithTheSettingOnAndOf
     std::mt19937 random(19991220);
     for (int round = 0; round < 3000; ++round) {
         const double share = static_cast<double>(random() % 5) / 4.0;
-        const std::u16string text = WithTraditionalForms(
+        const std::u16string text = platform::test::WithTraditionalForms(
             round % 300 == 0 ? RandomTipText(random, 3000, 5000) : RandomTipText(random, 0, 30),
             share, random);
         const bool on = random() % 2 == 0;
         chgu::reference::Settings model;
         model.table_year = kYears[random() % 8];
-        model.skip_brackets = random() % 4 != 0;
-        model.cumulative = random() % 3 == 0;
-        model.long_lines = random() % 2 == 0;
-        chgu::StatisticSettings engine;
-        engine.scan.TableYear = model.table_year;
-        engine.scan.Check1 = model.skip_brackets;
-        engine.scan.Check2 = model.cumulative;
-        engine.long_lines = model.long_lines;
+        RandomStrip(model, random);
+        const chgu::StatisticSettings engine = EngineSettingsOf(model);
         const auto index = static_cast<std::int16_t>(round % 12);
 
         std::u16string engine_text = text;

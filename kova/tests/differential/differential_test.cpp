@@ -11,6 +11,7 @@
 #include "platform/traditional.h"
 #include "random_year_tables_file.h"
 #include "reference_model.h"
+#include "traditional_forms.h"
 #include "yeartables/year_tables_file.h"
 
 namespace {
@@ -50,21 +51,6 @@ std::string RandomTipText(std::mt19937& random, unsigned most_pieces = 40) {
     return text;
 }
 
-// Each character of the vocabulary that has a traditional form written in it
-// with probability `share` (鸡 as 雞 or 鷄).
-std::u16string WithTraditionalForms(std::u16string text, double share, std::mt19937& random) {
-    const std::u16string simplified = u"龙马鸡猪头红绿蓝单双号码数";
-    const std::u16string traditional = u"龍馬雞豬頭紅綠藍單雙號碼數";
-    std::uniform_real_distribution<double> chance(0.0, 1.0);
-    for (char16_t& c : text) {
-        const std::size_t at = simplified.find(c);
-        if (at != std::u16string::npos && chance(random) < share) {
-            c = c == u'鸡' && random() % 2 == 0 ? u'鷄' : traditional[at];
-        }
-    }
-    return text;
-}
-
 // A tip text of the same fragments in which a share of the characters are
 // written in traditional forms; the stray halves stay as they are.
 std::string TraditionalTipText(std::mt19937& random, double share, unsigned most_pieces = 40) {
@@ -75,7 +61,7 @@ std::string TraditionalTipText(std::mt19937& random, double share, unsigned most
         const bool stray_half =
             fragment.size() == 1 && static_cast<unsigned char>(fragment[0]) >= 0x80;
         text += stray_half ? fragment
-                           : platform::Utf16ToGbk(WithTraditionalForms(
+                           : platform::Utf16ToGbk(platform::test::WithTraditionalForms(
                                  platform::GbkToUtf16(fragment), share, random));
     }
     return text;
